@@ -1,0 +1,1 @@
+// Widget code arrives with the clock window.

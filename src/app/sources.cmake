@@ -1,0 +1,7 @@
+list(APPEND KERANI_MODEL_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/appfolder.cpp ${CMAKE_CURRENT_LIST_DIR}/appfolder.h
+    ${CMAKE_CURRENT_LIST_DIR}/textfile.cpp ${CMAKE_CURRENT_LIST_DIR}/textfile.h
+)
+list(APPEND KERANI_WIDGET_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/placeholder_widgets.cpp
+)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+/// Reading and writing the program's small text files.
+///
+/// Files are read as UTF-8 when their bytes are valid UTF-8 and as Windows-1252 otherwise (files
+/// from older installations); they are written as UTF-8 without a byte-order mark. Every write goes
+/// to a temporary file in the same folder, is flushed, and is renamed over the old file, so a crash
+/// or a full disk leaves either the old or the new content, never a truncated file and never none.
+namespace TextFile {
+
+[[nodiscard]] QString decode(const QByteArray &bytes);
+[[nodiscard]] QByteArray encode(const QString &text);
+
+/// The file's text, or nothing when it cannot be opened (missing, a folder, unreadable).
+[[nodiscard]] std::optional<QString> read(const QString &path);
+
+/// Replaces the file's content atomically. Returns an error text for the user when it fails; the
+/// old file is then unchanged.
+[[nodiscard]] std::optional<QString> writeAtomically(const QString &path, const QByteArray &bytes);
+
+} // namespace TextFile
