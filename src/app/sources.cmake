@@ -5,3 +5,6 @@ list(APPEND KERANI_MODEL_SOURCES
 list(APPEND KERANI_WIDGET_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/placeholder_widgets.cpp
 )
+list(APPEND KERANI_MODEL_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/displayoptions.h ${CMAKE_CURRENT_LIST_DIR}/settingsstate.h
+)
