@@ -1,0 +1,152 @@
+#include "clockwindow/clocklayout.h"
+
+#include <QTest>
+
+namespace {
+
+DisplayOptions allRows(qint16 dateFormat = 0, qint16 opsDateFormat = 0)
+{
+    DisplayOptions options;
+    options.displayClock = true;
+    options.displayTime = true;
+    options.displayDate = true;
+    options.displayOpsDate = true;
+    options.dateFormat = dateFormat;
+    options.opsDateFormat = opsDateFormat;
+    return options;
+}
+
+DisplayOptions rows(bool clock, bool time, bool date, bool opsDate)
+{
+    DisplayOptions options;
+    options.displayClock = clock;
+    options.displayTime = time;
+    options.displayDate = date;
+    options.displayOpsDate = opsDate;
+    return options;
+}
+
+} // namespace
+
+class TestClockLayout final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowSize_data()
+    {
+        QTest::addColumn<DisplayOptions>("options");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("one clock, every row, short dates") << allRows() << 1 << QSize(78, 144);
+        QTest::newRow("both dates long") << allRows(3, 3) << 1 << QSize(78, 188);
+        QTest::newRow("one long date") << allRows(3, 0) << 2 << QSize(156, 166);
+        QTest::newRow("no face, time only")
+            << rows(false, true, false, false) << 3 << QSize(234, 33);
+        QTest::newRow("city row only") << rows(false, false, false, false) << 1 << QSize(78, 17);
+        QTest::newRow("no clocks") << allRows() << 0 << QSize(0, 144);
+    }
+    void windowSize()
+    {
+        QFETCH(DisplayOptions, options);
+        QFETCH(int, columns);
+        QFETCH(QSize, size);
+        const ClockLayout layout = computeClockLayout(options, columns);
+        QCOMPARE(layout.windowSize, size);
+        QCOMPARE(layout.columns.size(), columns);
+        QCOMPARE(layout.strip, QRect(0, 0, columns * 78, 78));
+    }
+
+    void oneClockEveryRow()
+    {
+        const ColumnLayout column = computeClockLayout(allRows(), 1).columns.at(0);
+        QCOMPARE(column.face, QRect(-1, 0, 78, 78));
+        QCOMPARE(column.cityLabel, QRect(-1, 78, 79, 17));
+        QCOMPARE(column.timeLabel.top(), 94);
+        QCOMPARE(column.dateLabel.top(), 110);
+        QCOMPARE(column.oppositeDateLabel.top(), 126);
+        QCOMPARE(column.flag, QRect(57, 80, 18, 13));
+    }
+
+    void twoClocksShareBorders()
+    {
+        const ClockLayout layout = computeClockLayout(allRows(), 2);
+        QCOMPARE(layout.columns[0].flag.left(), 58);
+        QCOMPARE(layout.columns[1].flag.left(), 135);
+        const ColumnLayout &second = layout.columns[1];
+        for (const QRect &label :
+             {second.cityLabel, second.timeLabel, second.dateLabel, second.oppositeDateLabel})
+            QCOMPARE(label.left(), 77);
+        // The first column's right border is the second column's left border.
+        QCOMPARE(layout.columns[0].cityLabel.right(), second.cityLabel.left());
+    }
+
+    void rowTops_data()
+    {
+        QTest::addColumn<DisplayOptions>("options");
+        QTest::addColumn<int>("cityTop");
+        QTest::addColumn<int>("flagTop");
+        QTest::addColumn<int>("timeTop");
+        QTest::addColumn<int>("dateTop");
+        QTest::addColumn<int>("oppositeTop");
+        QTest::newRow("no face") << rows(false, true, true, true) << -1 << 1 << 15 << 31 << 47;
+        QTest::newRow("time off, date on")
+            << rows(true, false, true, false) << 78 << 80 << 78 << 94 << 78;
+        QTest::newRow("only the opposite date")
+            << rows(true, false, false, true) << 78 << 80 << 78 << 78 << 94;
+        // 110 + 39 1/3 - 1 = 148 1/3
+        QTest::newRow("long date, then opposite date")
+            << allRows(3, 0) << 78 << 80 << 94 << 110 << 148;
+    }
+    void rowTops()
+    {
+        QFETCH(DisplayOptions, options);
+        const ColumnLayout column = computeClockLayout(options, 1).columns.at(0);
+        QTEST(column.cityLabel.top(), "cityTop");
+        QTEST(column.flag.top(), "flagTop");
+        QTEST(column.timeLabel.top(), "timeTop");
+        QTEST(column.dateLabel.top(), "dateTop");
+        QTEST(column.oppositeDateLabel.top(), "oppositeTop");
+    }
+
+    void longDateIsTwoLinesHigh()
+    {
+        const ColumnLayout column = computeClockLayout(allRows(3, 3), 1).columns.at(0);
+        QCOMPARE(column.dateLabel.height(), 39);
+        QCOMPARE(column.oppositeDateLabel.height(), 39);
+        QCOMPARE(column.timeLabel.height(), 17);
+    }
+
+    void visibility()
+    {
+        const ClockLayout layout = computeClockLayout(rows(false, true, false, true), 1);
+        QVERIFY(!layout.faceRowVisible);
+        QVERIFY(layout.timeVisible);
+        QVERIFY(!layout.dateVisible);
+        QVERIFY(layout.oppositeDateVisible);
+    }
+
+    void readingDirection_data()
+    {
+        QTest::addColumn<DisplayOptions>("options");
+        QTest::addColumn<bool>("time");
+        QTest::addColumn<bool>("date");
+        QTest::addColumn<bool>("opposite");
+        QTest::newRow("no year-first date") << allRows(0, 3) << false << false << false;
+        QTest::newRow("year-first date") << allRows(2, 0) << true << true << false;
+        QTest::newRow("year-first opposite date") << allRows(1, 2) << true << false << true;
+        DisplayOptions hiddenDate = allRows(2, 0);
+        hiddenDate.displayDate = false;
+        QTest::newRow("year-first date hidden") << hiddenDate << false << false << false;
+    }
+    void readingDirection()
+    {
+        QFETCH(DisplayOptions, options);
+        const ClockLayout layout = computeClockLayout(options, 1);
+        QTEST(layout.timeRightToLeft, "time");
+        QTEST(layout.dateRightToLeft, "date");
+        QTEST(layout.oppositeDateRightToLeft, "opposite");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClockLayout)
+#include "tst_clocklayout.moc"
