@@ -1,1 +1,0 @@
-// Widget code arrives with the clock window.

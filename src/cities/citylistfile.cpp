@@ -1,0 +1,147 @@
+#include "cities/citylistfile.h"
+
+#include "app/textfile.h"
+#include "cities/scratchreplace.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CityListFile", text);
+}
+
+bool hasLineBreak(QStringView text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+// Whether the entry makes a line that reads back as the same entry.
+bool isWellFormed(const CityEntry &entry)
+{
+    return entry.zone.size() == 6 && entry.flagFile.size() == 7 && !hasLineBreak(entry.name) &&
+           !hasLineBreak(entry.zone) && !hasLineBreak(entry.flagFile);
+}
+
+// Calls `visit` with every non-empty line of `text`; a line ends at CR LF, LF or a lone CR. CR and
+// LF each end a line on their own: the empty line between the two of a CR LF is skipped like every
+// other empty line.
+template<typename Visit> void forEachNonEmptyLine(QStringView text, Visit &&visit)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\n' && text[i] != u'\r')
+            continue;
+        if (i > start)
+            visit(text.sliced(start, i - start));
+        start = i + 1;
+    }
+    if (text.size() > start)
+        visit(text.sliced(start));
+}
+
+} // namespace
+
+CityListFile::CityListFile(const AppFolder &folder)
+    : m_path(folder.cityListFile())
+    , m_scratchPath(folder.scratchFile())
+{
+}
+
+std::optional<QList<CityLine>> CityListFile::read() const
+{
+    const QFileInfo info(m_path);
+    if (!info.isFile() || info.size() > MaxFileSize)
+        return std::nullopt;
+    const std::optional<QString> text = TextFile::read(m_path);
+    if (!text)
+        return std::nullopt;
+    return cityLines(*text);
+}
+
+std::variant<CityListRewrite::SaveRewrite, CityListFile::Failure>
+CityListFile::save(const CityEntry &entry) const
+{
+    if (!isWellFormed(entry))
+        return Failure{tr("The city line \"%1\" is not well-formed.").arg(entry.toLine())};
+    std::variant<QStringList, Failure> oldLines = readLines(Missing::IsEmpty);
+    if (const auto *failure = std::get_if<Failure>(&oldLines))
+        return *failure;
+    CityListRewrite::SaveRewrite rewrite =
+        CityListRewrite::forSave(std::get<QStringList>(oldLines), entry);
+    if (std::optional<Failure> failure = write(rewrite.lines))
+        return *failure;
+    return rewrite;
+}
+
+std::variant<CityListRewrite::DeleteRewrite, CityListFile::Failure>
+CityListFile::remove(QStringView editorText) const
+{
+    std::variant<QStringList, Failure> oldLines = readLines(Missing::IsError);
+    if (const auto *failure = std::get_if<Failure>(&oldLines))
+        return *failure;
+    CityListRewrite::DeleteRewrite rewrite =
+        CityListRewrite::forDelete(std::get<QStringList>(oldLines), editorText);
+    if (std::optional<Failure> failure = write(rewrite.lines))
+        return *failure;
+    return rewrite;
+}
+
+QStringList CityListFile::nonEmptyLines(QStringView text)
+{
+    QStringList lines;
+    forEachNonEmptyLine(text, [&lines](QStringView line) { lines.append(line.toString()); });
+    return lines;
+}
+
+QList<CityLine> CityListFile::cityLines(QStringView text)
+{
+    QList<CityLine> lines;
+    forEachNonEmptyLine(text, [&lines](QStringView line) {
+        // Shorter lines cannot be split by position; they are skipped, not guessed at.
+        if (line.size() >= CityEntry::TailLength)
+            lines.append(*CityLine::fromText(line.toString()));
+    });
+    return lines;
+}
+
+QByteArray CityListFile::encode(const QStringList &lines)
+{
+    QString text;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    text.reserve(size);
+    for (const QString &line : lines)
+        text += line % u"\r\n"_s;
+    return TextFile::encode(text);
+}
+
+std::variant<QStringList, CityListFile::Failure> CityListFile::readLines(Missing missing) const
+{
+    const QFileInfo info(m_path);
+    if (!info.exists()) {
+        // Only a file that is not there at all counts as empty: one that is there but cannot be
+        // read would otherwise be replaced by a list without the user's cities.
+        if (missing == Missing::IsEmpty)
+            return QStringList{};
+        return Failure{tr("%1 does not exist.").arg(m_path)};
+    }
+    if (info.size() > MaxFileSize)
+        return Failure{tr("%1 is too large to be a city list.").arg(m_path)};
+    const std::optional<QString> text = TextFile::read(m_path);
+    if (!text)
+        return Failure{tr("%1 could not be read.").arg(m_path)};
+    return nonEmptyLines(*text);
+}
+
+std::optional<CityListFile::Failure> CityListFile::write(const QStringList &lines) const
+{
+    if (std::optional<QString> error = replaceThroughScratch(m_path, m_scratchPath, encode(lines)))
+        return Failure{tr("The city list could not be saved.\n%1").arg(*error)};
+    return std::nullopt;
+}

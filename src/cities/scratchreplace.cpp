@@ -1,0 +1,104 @@
+#include "cities/scratchreplace.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ScratchReplace", text);
+}
+
+std::filesystem::path toNativePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    const QByteArray encoded = QFile::encodeName(path);
+    return std::filesystem::path(std::string(encoded.constData(), size_t(encoded.size())));
+#endif
+}
+
+// Without this the rename can reach the disk before the data does, and a power cut leaves an
+// empty file under the old name.
+bool syncToDisk([[maybe_unused]] QFile &file)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
+// Makes the rename itself durable; a failure only weakens durability, never the content.
+void syncFolder([[maybe_unused]] const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+#endif
+}
+
+std::optional<QString> writeScratch(QFile &file, const QByteArray &bytes)
+{
+    // NewOnly: a file that appeared after the stale one was removed is not written through.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return tr("%1 could not be created: %2").arg(file.fileName(), file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
+        const QString error = file.errorString();
+        file.close();
+        return tr("%1 could not be written: %2").arg(file.fileName(), error);
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return tr("%1 could not be written: %2").arg(file.fileName(), file.errorString());
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> replaceThroughScratch(const QString &target, const QString &scratch,
+                                             const QByteArray &bytes)
+{
+    const QFileInfo targetInfo(target);
+    if (targetInfo.isDir())
+        return tr("%1 is a folder, not a file.").arg(target);
+
+    // A scratch file left by an earlier rewrite that failed; a folder of that name cannot be
+    // removed and ends the rewrite here, before anything was written.
+    const QFileInfo scratchInfo(scratch);
+    if ((scratchInfo.exists() || scratchInfo.isSymLink()) && !QFile::remove(scratch))
+        return tr("%1 could not be removed.").arg(scratch);
+
+    QFile file(scratch);
+    if (std::optional<QString> error = writeScratch(file, bytes)) {
+        QFile::remove(scratch);
+        return error;
+    }
+    // The new file keeps the access rights the user gave the old one.
+    if (targetInfo.exists())
+        file.setPermissions(targetInfo.permissions());
+
+    std::error_code error;
+    std::filesystem::rename(toNativePath(scratch), toNativePath(target), error);
+    if (error) {
+        QFile::remove(scratch);
+        return tr("%1 could not be replaced: %2")
+            .arg(target, QString::fromLocal8Bit(error.message()));
+    }
+    syncFolder(targetInfo.absolutePath());
+    return std::nullopt;
+}

@@ -1,0 +1,348 @@
+#include "cities/citylistfile.h"
+#include "cities/scratchreplace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using CityListRewrite::Placement;
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList texts(const QList<CityLine> &lines)
+{
+    QStringList result;
+    for (const CityLine &line : lines)
+        result.append(line.text);
+    return result;
+}
+
+const CityEntry kCairo{u"Cairo"_s, u"+02:00"_s, u"EGY.bmp"_s};
+
+} // namespace
+
+class TestCityListFile final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void readLines_data();
+    void readLines();
+    void readMissingOrFolder();
+    void readGarbage_data();
+    void readGarbage();
+    void dialogTexts_data();
+    void dialogTexts();
+
+    void saveWritesCrlfUtf8();
+    void saveIntoMissingFile();
+    void saveIntoOnlyEmptyLines();
+    void saveRemovesStaleScratch();
+    void removeRewritesWhenNotFound();
+    void removeTwoMatches();
+
+    void failureKeepsFile_data();
+    void failureKeepsFile();
+    void failedRenameRemovesScratch();
+
+private:
+    std::optional<QTemporaryDir> m_dir;
+    std::optional<AppFolder> m_folder;
+};
+
+void TestCityListFile::init()
+{
+    m_dir.emplace();
+    QVERIFY(m_dir->isValid());
+    m_folder.emplace(m_dir->path());
+}
+
+void TestCityListFile::readLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("only empty lines") << "\r\n\n\r\r\n\n"_ba << QStringList{};
+    QTest::newRow("CR LF") << "Cairo!+02:00!EGY.bmp\r\nBern!+01:00!CHE.bmp\r\n"_ba
+                           << QStringList{u"Cairo!+02:00!EGY.bmp"_s, u"Bern!+01:00!CHE.bmp"_s};
+    QTest::newRow("CR only") << "Cairo!+02:00!EGY.bmp\rBern!+01:00!CHE.bmp\r"_ba
+                             << QStringList{u"Cairo!+02:00!EGY.bmp"_s, u"Bern!+01:00!CHE.bmp"_s};
+    QTest::newRow("LF and no final line end")
+        << "Cairo!+02:00!EGY.bmp\n\nBern!+01:00!CHE.bmp"_ba
+        << QStringList{u"Cairo!+02:00!EGY.bmp"_s, u"Bern!+01:00!CHE.bmp"_s};
+    QTest::newRow("LF CR is two line ends")
+        << "Cairo!+02:00!EGY.bmp\n\rBern!+01:00!CHE.bmp"_ba
+        << QStringList{u"Cairo!+02:00!EGY.bmp"_s, u"Bern!+01:00!CHE.bmp"_s};
+    QTest::newRow("15 characters kept, 14 skipped")
+        << "!+02:00!EGY.bmp\r\n+02:00!EGY.bmp\r\nx\r\n"_ba << QStringList{u"!+02:00!EGY.bmp"_s};
+    QTest::newRow("Windows-1252") << "Z\xfcrich!+01:00!CHE.bmp\r\n\x80!+01:00!EUR.bmp\r\n"_ba
+                                  << QStringList{u"Z\u00fcrich!+01:00!CHE.bmp"_s,
+                                                 u"\u20ac!+01:00!EUR.bmp"_s};
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << "\xef\xbb\xbfZ\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba
+        << QStringList{u"Z\u00fcrich!+01:00!CHE.bmp"_s};
+    QTest::newRow("separators are not tested")
+        << "Cairo#+02:00#EGY.bmp"_ba << QStringList{u"Cairo#+02:00#EGY.bmp"_s};
+}
+
+void TestCityListFile::readLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+
+    writeBytes(m_folder->cityListFile(), bytes);
+    const std::optional<QList<CityLine>> lines = CityListFile(*m_folder).read();
+    QVERIFY(lines.has_value());
+    QCOMPARE(texts(*lines), expected);
+    for (const CityLine &line : *lines)
+        QCOMPARE(line.entry.toLine().size(), line.text.size());
+}
+
+void TestCityListFile::readMissingOrFolder()
+{
+    QVERIFY(!CityListFile(*m_folder).read().has_value());
+    QVERIFY(QDir(m_folder->path()).mkdir(u"Cities.txt"_s));
+    QVERIFY(!CityListFile(*m_folder).read().has_value());
+}
+
+void TestCityListFile::readGarbage_data()
+{
+    QTest::addColumn<int>("lineEndEvery"); // 0: bytes of every value, line ends included
+
+    QTest::newRow("random bytes") << 0;
+    QTest::newRow("one 10 MB line") << -1;
+    QTest::newRow("short lines") << 10;
+}
+
+void TestCityListFile::readGarbage()
+{
+    QFETCH(int, lineEndEvery);
+
+    constexpr qsizetype size = 10 * 1024 * 1024;
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator random(20240707);
+    for (qsizetype i = 0; i < size; ++i) {
+        if (lineEndEvery > 0 && i % lineEndEvery == lineEndEvery - 1)
+            bytes[i] = '\n';
+        else if (lineEndEvery < 0)
+            bytes[i] = char('a' + random.bounded(26));
+        else
+            bytes[i] = char(random.bounded(256));
+    }
+    writeBytes(m_folder->cityListFile(), bytes);
+
+    const std::optional<QList<CityLine>> lines = CityListFile(*m_folder).read();
+    QVERIFY(lines.has_value());
+    for (const CityLine &line : *lines) {
+        QVERIFY(line.text.size() >= CityEntry::TailLength);
+        QVERIFY(!line.text.contains(u'\n') && !line.text.contains(u'\r'));
+    }
+    if (lineEndEvery < 0)
+        QCOMPARE(lines->size(), 1);
+    if (lineEndEvery > 0)
+        QVERIFY(lines->isEmpty());
+}
+
+void TestCityListFile::dialogTexts_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("clockListText");
+    QTest::addColumn<QString>("editorText");
+    QTest::addColumn<QString>("editorData");
+    QTest::addColumn<QString>("zoneAndFlagFile");
+    QTest::addColumn<QString>("flagCode");
+
+    QTest::newRow("plain") << u"Cairo!+02:00!EGY.bmp"_s << u"Cairo"_s << u"Cairo [+02:00]"_s
+                           << u"Cairo"_s << u"+02:00!EGY.BMP"_s << u"+02:00EGY.bmp"_s << u"EGY"_s;
+    QTest::newRow("name with '!'")
+        << u"Yahoo!land!-03:30!yah.bmp"_s << u"Yahoo!land"_s << u"Yahoo!land [-03:30]"_s
+        << u"Yahoo"_s << u"-03:30!YAH.BMP"_s << u"-03:30yah.bmp"_s << u"YAH"_s;
+    QTest::newRow("empty name") << u"!+00:00!GBR.bmp"_s << u""_s << u" [+00:00]"_s << u""_s
+                                << u"+00:00!GBR.BMP"_s << u"+00:00GBR.bmp"_s << u"GBR"_s;
+    QTest::newRow("no '!' at all")
+        << u"Cairo +02:00 EGY.bmp"_s << u"Cairo"_s << u"Cairo [+02:00]"_s
+        << u"Cairo +02:00 EGY.bmp"_s << u"+02:00 EGY.BMP"_s << u"+02:00EGY.bmp"_s << u"EGY"_s;
+}
+
+void TestCityListFile::dialogTexts()
+{
+    QFETCH(QString, line);
+
+    const std::optional<CityLine> city = CityLine::fromText(line);
+    QVERIFY(city.has_value());
+    QTEST(city->entry.name, "name");
+    QTEST(city->clockListText(), "clockListText");
+    QTEST(city->editorText(), "editorText");
+    QTEST(city->editorData(), "editorData");
+    QTEST(city->zoneAndFlagFile(), "zoneAndFlagFile");
+    QTEST(city->entry.flagCode(), "flagCode");
+}
+
+void TestCityListFile::saveWritesCrlfUtf8()
+{
+    writeBytes(m_folder->cityListFile(),
+               "Amsterdam!+01:00!NLD.bmp\nBerlin!+01:00!DEU.bmp\r\rZ\xfcrich!+01:00!CHE.bmp"_ba);
+    const auto result = CityListFile(*m_folder).save({u"Bern"_s, u"+01:00"_s, u"che.bmp"_s});
+    const auto *rewrite = std::get_if<CityListRewrite::SaveRewrite>(&result);
+    QVERIFY(rewrite);
+    QCOMPARE(rewrite->placement, Placement::Inserted);
+    QCOMPARE(readBytes(m_folder->cityListFile()),
+             "Amsterdam!+01:00!NLD.bmp\r\nBerlin!+01:00!DEU.bmp\r\nBern!+01:00!che.bmp\r\n"
+             "Z\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba);
+    QVERIFY(!QFile::exists(m_folder->scratchFile()));
+}
+
+void TestCityListFile::saveIntoMissingFile()
+{
+    const auto result = CityListFile(*m_folder).save(kCairo);
+    QVERIFY(std::holds_alternative<CityListRewrite::SaveRewrite>(result));
+    QCOMPARE(std::get<CityListRewrite::SaveRewrite>(result).placement, Placement::Appended);
+    QCOMPARE(readBytes(m_folder->cityListFile()), "Cairo!+02:00!EGY.bmp\r\n"_ba);
+}
+
+void TestCityListFile::saveIntoOnlyEmptyLines()
+{
+    writeBytes(m_folder->cityListFile(), "\r\n\r\n\n\r"_ba);
+    QVERIFY(
+        std::holds_alternative<CityListRewrite::SaveRewrite>(CityListFile(*m_folder).save(kCairo)));
+    QCOMPARE(readBytes(m_folder->cityListFile()), "Cairo!+02:00!EGY.bmp\r\n"_ba);
+    const std::optional<QList<CityLine>> lines = CityListFile(*m_folder).read();
+    QVERIFY(lines);
+    QCOMPARE(lines->size(), 1);
+}
+
+void TestCityListFile::saveRemovesStaleScratch()
+{
+    writeBytes(m_folder->scratchFile(), "stale content of an earlier failed rewrite\r\n"_ba);
+    writeBytes(m_folder->cityListFile(), "Cairo!+01:00!EGY.bmp\r\n"_ba);
+    QVERIFY(
+        std::holds_alternative<CityListRewrite::SaveRewrite>(CityListFile(*m_folder).save(kCairo)));
+    QCOMPARE(readBytes(m_folder->cityListFile()), "Cairo!+02:00!EGY.bmp\r\n"_ba);
+    QVERIFY(!QFile::exists(m_folder->scratchFile()));
+}
+
+void TestCityListFile::removeRewritesWhenNotFound()
+{
+    writeBytes(m_folder->cityListFile(), "\r\nCairo!+02:00!EGY.bmp\n\nBern!+01:00!CHE.bmp\r"_ba);
+    const auto result = CityListFile(*m_folder).remove(u"Nowhere");
+    const auto *rewrite = std::get_if<CityListRewrite::DeleteRewrite>(&result);
+    QVERIFY(rewrite);
+    QVERIFY(!rewrite->found());
+    QCOMPARE(readBytes(m_folder->cityListFile()),
+             "Cairo!+02:00!EGY.bmp\r\nBern!+01:00!CHE.bmp\r\n"_ba);
+}
+
+void TestCityListFile::removeTwoMatches()
+{
+    writeBytes(m_folder->cityListFile(),
+               "Cairo!+02:00!EGY.bmp\r\ncairo!+02:00!EGY.bmp\r\nCairo!+03:00!EGY.bmp\r\n"_ba);
+    const auto result = CityListFile(*m_folder).remove(u"Cairo");
+    const auto *rewrite = std::get_if<CityListRewrite::DeleteRewrite>(&result);
+    QVERIFY(rewrite);
+    QCOMPARE(rewrite->removedLines.size(), 2);
+    QCOMPARE(readBytes(m_folder->cityListFile()), "cairo!+02:00!EGY.bmp\r\n"_ba);
+}
+
+void TestCityListFile::failureKeepsFile_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<bool>("deleting");
+
+    for (const bool deleting : {false, true}) {
+        const char *operation = deleting ? "delete: " : "save: ";
+        for (const QString &situation :
+             {u"Cities.txt is a folder"_s, u"Temp.txt is a folder"_s,
+              u"application folder missing"_s, u"Cities.txt too large"_s}) {
+            QTest::addRow("%s%s", operation, qPrintable(situation)) << situation << deleting;
+        }
+    }
+    QTest::newRow("save: zone of 5 characters") << u"bad zone"_s << false;
+    QTest::newRow("save: line break in the name") << u"bad name"_s << false;
+}
+
+void TestCityListFile::failureKeepsFile()
+{
+    QFETCH(QString, situation);
+    QFETCH(bool, deleting);
+
+    const QByteArray old = "Cairo!+02:00!EGY.bmp\nBern!+01:00!CHE.bmp\n\n"_ba;
+    AppFolder folder = *m_folder;
+    CityEntry entry{u"Amsterdam"_s, u"+01:00"_s, u"NLD.bmp"_s};
+    if (situation == u"Cities.txt is a folder"_s) {
+        QVERIFY(QDir(folder.path()).mkpath(u"Cities.txt/inside"_s));
+    } else if (situation == u"Temp.txt is a folder"_s) {
+        writeBytes(folder.cityListFile(), old);
+        QVERIFY(QDir(folder.path()).mkpath(u"Temp.txt/inside"_s));
+    } else if (situation == u"application folder missing"_s) {
+        folder = AppFolder(m_dir->filePath(u"missing"_s));
+    } else if (situation == u"Cities.txt too large"_s) {
+        QFile file(folder.cityListFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(CityListFile::MaxFileSize + 1));
+    } else if (situation == u"bad zone"_s) {
+        writeBytes(folder.cityListFile(), old);
+        entry.zone = u"+1:00"_s;
+    } else if (situation == u"bad name"_s) {
+        writeBytes(folder.cityListFile(), old);
+        entry.name = u"Amster\r\ndam"_s;
+    }
+    const QFileInfo before(folder.cityListFile());
+    const QByteArray oldBytes = readBytes(folder.cityListFile());
+
+    const CityListFile file(folder);
+    std::optional<QString> message;
+    if (deleting) {
+        const auto result = file.remove(u"Cairo");
+        if (const auto *failure = std::get_if<CityListFile::Failure>(&result))
+            message = failure->message;
+    } else {
+        const auto result = file.save(entry);
+        if (const auto *failure = std::get_if<CityListFile::Failure>(&result))
+            message = failure->message;
+    }
+    QVERIFY2(message.has_value(), "the failure was reported as success");
+    QVERIFY(!message->isEmpty());
+
+    const QFileInfo after(folder.cityListFile());
+    QCOMPARE(after.exists(), before.exists());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(readBytes(folder.cityListFile()), oldBytes);
+    if (!QFileInfo(folder.scratchFile()).isDir())
+        QVERIFY(!QFile::exists(folder.scratchFile()));
+}
+
+void TestCityListFile::failedRenameRemovesScratch()
+{
+    // The scratch file is written, but the rename cannot reach a folder that does not exist.
+    const QString scratch = m_dir->filePath(u"Temp.txt"_s);
+    const QString target = m_dir->filePath(u"gone/Cities.txt"_s);
+    const std::optional<QString> error = replaceThroughScratch(target, scratch, "x\r\n"_ba);
+    QVERIFY(error.has_value());
+    QVERIFY(!QFile::exists(scratch));
+    QVERIFY(!QFile::exists(target));
+}
+
+QTEST_GUILESS_MAIN(TestCityListFile)
+#include "tst_citylistfile.moc"
