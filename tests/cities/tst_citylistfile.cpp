@@ -55,10 +55,8 @@ private Q_SLOTS:
 
     void saveWritesCrlfUtf8();
     void saveIntoMissingFile();
-    void saveIntoOnlyEmptyLines();
     void saveRemovesStaleScratch();
     void removeRewritesWhenNotFound();
-    void removeTwoMatches();
 
     void failureKeepsFile_data();
     void failureKeepsFile();
@@ -221,17 +219,6 @@ void TestCityListFile::saveIntoMissingFile()
     QCOMPARE(readBytes(m_folder->cityListFile()), "Cairo!+02:00!EGY.bmp\r\n"_ba);
 }
 
-void TestCityListFile::saveIntoOnlyEmptyLines()
-{
-    writeBytes(m_folder->cityListFile(), "\r\n\r\n\n\r"_ba);
-    QVERIFY(
-        std::holds_alternative<CityListRewrite::SaveRewrite>(CityListFile(*m_folder).save(kCairo)));
-    QCOMPARE(readBytes(m_folder->cityListFile()), "Cairo!+02:00!EGY.bmp\r\n"_ba);
-    const std::optional<QList<CityLine>> lines = CityListFile(*m_folder).read();
-    QVERIFY(lines);
-    QCOMPARE(lines->size(), 1);
-}
-
 void TestCityListFile::saveRemovesStaleScratch()
 {
     writeBytes(m_folder->scratchFile(), "stale content of an earlier failed rewrite\r\n"_ba);
@@ -251,17 +238,6 @@ void TestCityListFile::removeRewritesWhenNotFound()
     QVERIFY(!rewrite->found());
     QCOMPARE(readBytes(m_folder->cityListFile()),
              "Cairo!+02:00!EGY.bmp\r\nBern!+01:00!CHE.bmp\r\n"_ba);
-}
-
-void TestCityListFile::removeTwoMatches()
-{
-    writeBytes(m_folder->cityListFile(),
-               "Cairo!+02:00!EGY.bmp\r\ncairo!+02:00!EGY.bmp\r\nCairo!+03:00!EGY.bmp\r\n"_ba);
-    const auto result = CityListFile(*m_folder).remove(u"Cairo");
-    const auto *rewrite = std::get_if<CityListRewrite::DeleteRewrite>(&result);
-    QVERIFY(rewrite);
-    QCOMPARE(rewrite->removedLines.size(), 2);
-    QCOMPARE(readBytes(m_folder->cityListFile()), "cairo!+02:00!EGY.bmp\r\n"_ba);
 }
 
 void TestCityListFile::failureKeepsFile_data()
