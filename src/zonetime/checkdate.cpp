@@ -1,0 +1,10 @@
+#include "zonetime/checkdate.h"
+
+#include "app/settingsstate.h"
+#include "zonetime/zoneclockset.h"
+
+QList<ColumnDates> checkDate(const SettingsState &state, const QDateTime &now,
+                             const QLocale &locale)
+{
+    return ZoneClockSet(state, locale).dates(now);
+}

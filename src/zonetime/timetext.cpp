@@ -1,0 +1,30 @@
+#include "zonetime/timetext.h"
+
+TimeText::TimeText(int timeFormat, const QLocale &locale)
+    : m_digits(locale)
+    , m_amText(locale.amText())
+    , m_pmText(locale.pmText())
+    , m_valid(timeFormat >= 0 && timeFormat <= 3)
+    , m_twelveHour(timeFormat == 0 || timeFormat == 2)
+    , m_seconds(timeFormat == 2 || timeFormat == 3)
+{
+}
+
+std::optional<QString> TimeText::text(QTime time) const
+{
+    if (!m_valid || !time.isValid())
+        return std::nullopt;
+    int hour = time.hour();
+    if (m_twelveHour)
+        hour = hour % 12 == 0 ? 12 : hour % 12;
+
+    QString text = m_digits.number(hour, 2) + u':' + m_digits.number(time.minute(), 2);
+    if (m_seconds)
+        text += u':' + m_digits.number(time.second(), 2);
+    if (m_twelveHour) {
+        const QString &designator = time.hour() < 12 ? m_amText : m_pmText;
+        if (!designator.isEmpty())
+            text += u' ' + designator;
+    }
+    return text;
+}
