@@ -1,6 +1,8 @@
 list(APPEND KERANI_MODEL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/appfolder.cpp ${CMAKE_CURRENT_LIST_DIR}/appfolder.h
     ${CMAKE_CURRENT_LIST_DIR}/textfile.cpp ${CMAKE_CURRENT_LIST_DIR}/textfile.h
+    ${CMAKE_CURRENT_LIST_DIR}/profiledocument.cpp ${CMAKE_CURRENT_LIST_DIR}/profiledocument.h
+    ${CMAKE_CURRENT_LIST_DIR}/profilefile.cpp ${CMAKE_CURRENT_LIST_DIR}/profilefile.h
 )
 list(APPEND KERANI_WIDGET_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/placeholder_widgets.cpp

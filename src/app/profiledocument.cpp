@@ -1,0 +1,275 @@
+#include "app/profiledocument.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kLineEnd = u"\r\n"_s;
+
+bool isBlankOrTab(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+QStringView trimmed(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && isBlankOrTab(text[start]))
+        ++start;
+    while (end > start && isBlankOrTab(text[end - 1]))
+        --end;
+    return text.sliced(start, end - start);
+}
+
+// Names match without regard to ASCII case only, as the platform compares them; other letters
+// must match exactly.
+QString folded(QStringView name)
+{
+    QString result = trimmed(name).toString();
+    for (QChar &c : result) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return result;
+}
+
+// The name of a section header line ("[ name ]" with anything after the last "]"), or nothing.
+std::optional<QStringView> headerName(QStringView line)
+{
+    const QStringView text = trimmed(line);
+    if (!text.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = text.lastIndexOf(u']');
+    if (close < 1)
+        return std::nullopt;
+    return trimmed(text.sliced(1, close - 1));
+}
+
+bool isBlankLine(QStringView line)
+{
+    return trimmed(line).isEmpty();
+}
+
+bool hasLineBreak(QStringView text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+// The stored value without one matching pair of outer quotes.
+QStringView unquoted(QStringView value)
+{
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
+        return value.sliced(1, value.size() - 2);
+    return value;
+}
+
+QString cutToReadLength(QStringView value)
+{
+    if (value.size() <= ProfileDocument::MaxValueLength)
+        return value.toString();
+    QStringView cut = value.first(ProfileDocument::MaxValueLength);
+    if (cut.back().isHighSurrogate()) // never leave half a character
+        cut.chop(1);
+    return cut.toString();
+}
+
+} // namespace
+
+ProfileDocument ProfileDocument::fromText(QStringView text)
+{
+    ProfileDocument document;
+    document.m_sections.emplace_back(); // the lines before the first header
+
+    const auto addLine = [&document](QStringView lineText, QStringView ending) {
+        if (const auto name = headerName(lineText)) {
+            document.m_sectionsByName[folded(*name)].append(qsizetype(document.m_sections.size()));
+            Section section;
+            section.lines.push_back(Line(lineText.toString(), ending.toString()));
+            document.m_sections.push_back(std::move(section));
+            return;
+        }
+        document.m_sections.back().lines.push_back(
+            parseLine(lineText.toString(), ending.toString()));
+    };
+
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n') {
+            addLine(text.sliced(start, i - start), u"\n");
+            start = i + 1;
+        } else if (text[i] == u'\r') {
+            const bool crlf = i + 1 < text.size() && text[i + 1] == u'\n';
+            addLine(text.sliced(start, i - start), crlf ? QStringView(u"\r\n") : u"\r");
+            if (crlf)
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < text.size())
+        addLine(text.sliced(start), u"");
+    return document;
+}
+
+ProfileDocument::Line ProfileDocument::parseLine(QString text, QString ending)
+{
+    Line line(std::move(text), std::move(ending));
+    const qsizetype equals = line.text.indexOf(u'=');
+    if (equals < 0)
+        return line;
+    line.isKey = true;
+    line.foldedKey = folded(QStringView(line.text).first(equals));
+    qsizetype start = equals + 1;
+    qsizetype end = line.text.size();
+    while (start < end && isBlankOrTab(line.text[start]))
+        ++start;
+    while (end > start && isBlankOrTab(line.text[end - 1]))
+        --end;
+    line.valueStart = start;
+    line.valueEnd = end;
+    return line;
+}
+
+qsizetype ProfileDocument::findSectionIndex(QStringView section) const
+{
+    const QString name = folded(section);
+    if (name.isEmpty())
+        return -1;
+    const auto found = m_sectionsByName.constFind(name);
+    if (found == m_sectionsByName.cend() || found->isEmpty())
+        return -1;
+    return found->front();
+}
+
+const ProfileDocument::Section *ProfileDocument::findSection(QStringView section) const
+{
+    const qsizetype index = findSectionIndex(section);
+    return index < 0 ? nullptr : &m_sections[size_t(index)];
+}
+
+qsizetype ProfileDocument::findKey(const Section &section, const QString &foldedKey)
+{
+    for (size_t i = 0; i < section.lines.size(); ++i) {
+        if (section.lines[i].isKey && section.lines[i].foldedKey == foldedKey)
+            return qsizetype(i);
+    }
+    return -1;
+}
+
+std::optional<QString> ProfileDocument::value(QStringView section, QStringView key) const
+{
+    const QString foldedKey = folded(key);
+    const Section *found = findSection(section);
+    if (!found || foldedKey.isEmpty())
+        return std::nullopt;
+    const qsizetype keyIndex = findKey(*found, foldedKey);
+    if (keyIndex < 0)
+        return std::nullopt;
+    const Line &line = found->lines[size_t(keyIndex)];
+    const QStringView stored =
+        QStringView(line.text).sliced(line.valueStart, line.valueEnd - line.valueStart);
+    return cutToReadLength(unquoted(stored));
+}
+
+QString ProfileDocument::value(QStringView section, QStringView key,
+                               const QString &defaultValue) const
+{
+    return value(section, key).value_or(defaultValue);
+}
+
+bool ProfileDocument::hasSection(QStringView section) const
+{
+    return findSection(section) != nullptr;
+}
+
+bool ProfileDocument::setValue(QStringView section, QStringView key, const QString &value)
+{
+    const QString foldedKey = folded(key);
+    if (folded(section).isEmpty() || foldedKey.isEmpty() || hasLineBreak(section) ||
+        hasLineBreak(key) || key.contains(u'=') || hasLineBreak(value))
+        return false;
+
+    const qsizetype index = findSectionIndex(section);
+    if (index < 0) {
+        appendSection(trimmed(section), trimmed(key), value);
+        return true;
+    }
+
+    Section &found = m_sections[size_t(index)];
+    if (const qsizetype keyIndex = findKey(found, foldedKey); keyIndex >= 0) {
+        Line &line = found.lines[size_t(keyIndex)];
+        const QStringView stored =
+            QStringView(line.text).sliced(line.valueStart, line.valueEnd - line.valueStart);
+        if (unquoted(stored) == value)
+            return true; // already reads as the new value: leave the bytes alone
+        line.text.replace(line.valueStart, line.valueEnd - line.valueStart, value);
+        line.valueEnd = line.valueStart + value.size();
+        return true;
+    }
+
+    // After the section's last non-blank line; only blank lines follow it, and they are never
+    // keys, so no key line moves.
+    size_t last = found.lines.size() - 1;
+    while (last > 0 && isBlankLine(found.lines[last].text))
+        --last;
+    if (found.lines[last].ending.isEmpty())
+        found.lines[last].ending = kLineEnd; // it was the file's last line
+    found.lines.insert(found.lines.begin() + qsizetype(last) + 1,
+                       parseLine(trimmed(key) % u'=' % value, kLineEnd));
+    return true;
+}
+
+bool ProfileDocument::removeSection(QStringView section)
+{
+    const auto found = m_sectionsByName.find(folded(section));
+    if (found == m_sectionsByName.end() || found->isEmpty())
+        return false;
+    Section &removed = m_sections[size_t(found->takeFirst())];
+    if (found->isEmpty())
+        m_sectionsByName.erase(found);
+    removed.removed = true;
+    removed.lines.clear();
+    removed.lines.shrink_to_fit();
+    return true;
+}
+
+void ProfileDocument::ensureLastLineEnded()
+{
+    for (auto section = m_sections.rbegin(); section != m_sections.rend(); ++section) {
+        if (section->removed || section->lines.empty())
+            continue;
+        Line &last = section->lines.back();
+        if (last.ending.isEmpty())
+            last.ending = kLineEnd;
+        return;
+    }
+}
+
+void ProfileDocument::appendSection(QStringView section, QStringView key, const QString &value)
+{
+    ensureLastLineEnded();
+    if (m_sections.empty())
+        m_sections.emplace_back(); // a default-constructed document has no leading part yet
+    Section added;
+    added.lines.push_back(Line(u'[' % section % u']', kLineEnd));
+    added.lines.push_back(parseLine(key % u'=' % value, kLineEnd));
+    m_sectionsByName[folded(section)].append(qsizetype(m_sections.size()));
+    m_sections.push_back(std::move(added));
+}
+
+QString ProfileDocument::toText() const
+{
+    qsizetype size = 0;
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines)
+            size += line.text.size() + line.ending.size();
+    }
+    QString text;
+    text.reserve(size);
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines)
+            text += line.text % line.ending;
+    }
+    return text;
+}

@@ -1,0 +1,44 @@
+#include "app/profilefile.h"
+
+#include "app/textfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+ProfileFile::ProfileFile(QString path, State state, QString text)
+    : m_path(std::move(path))
+    , m_state(state)
+    , m_originalText(std::move(text))
+    , m_document(ProfileDocument::fromText(m_originalText))
+{
+}
+
+ProfileFile ProfileFile::open(const QString &path)
+{
+    const QFileInfo info(path);
+    // A dangling link still names something: writing through it could land anywhere.
+    if (!info.exists() && !info.isSymLink())
+        return ProfileFile(path, State::Missing, {});
+    if (auto text = TextFile::read(path))
+        return ProfileFile(path, State::Read, std::move(*text));
+    return ProfileFile(path, State::Unreadable, {});
+}
+
+ProfileFile::SaveResult ProfileFile::save()
+{
+    const QString text = m_document.toText();
+    if (text == m_originalText) // also a missing or unreadable file that nothing was written to
+        return {SaveResult::Status::Unchanged, {}};
+    if (m_state == State::Unreadable) {
+        return {
+            SaveResult::Status::Failed,
+            QCoreApplication::translate("ProfileFile", "%1 cannot be read, so it was not changed.")
+                .arg(QDir::toNativeSeparators(m_path))};
+    }
+    if (const auto error = TextFile::writeAtomically(m_path, TextFile::encode(text)))
+        return {SaveResult::Status::Failed, *error};
+    m_originalText = text;
+    m_state = State::Read;
+    return {SaveResult::Status::Written, {}};
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/profiledocument.h"
+
+#include <QString>
+
+/// A profile file on disk: read once into a ProfileDocument, changed in memory by any number of
+/// writes, and saved once, atomically. A save that would not change the text leaves the file
+/// untouched.
+class ProfileFile final {
+public:
+    enum class State {
+        Missing,    // no file: reads give defaults, a save creates it
+        Read,       // the file was read
+        Unreadable, // something is there but cannot be read (a folder, no permission)
+    };
+
+    struct SaveResult {
+        enum class Status { Written, Unchanged, Failed };
+        Status status = Status::Unchanged;
+        QString error; // why the save failed, for the user; empty otherwise
+
+        [[nodiscard]] bool succeeded() const { return status != Status::Failed; }
+    };
+
+    [[nodiscard]] static ProfileFile open(const QString &path);
+
+    [[nodiscard]] QString path() const { return m_path; }
+    [[nodiscard]] State state() const { return m_state; }
+    [[nodiscard]] bool exists() const { return m_state != State::Missing; }
+
+    [[nodiscard]] const ProfileDocument &document() const { return m_document; }
+    [[nodiscard]] ProfileDocument &document() { return m_document; }
+
+    /// Writes the document when its text differs from what was read. A file that exists but could
+    /// not be read is never replaced, since its content would be lost.
+    [[nodiscard]] SaveResult save();
+
+private:
+    ProfileFile(QString path, State state, QString text);
+
+    QString m_path;
+    State m_state;
+    QString m_originalText;
+    ProfileDocument m_document;
+};
