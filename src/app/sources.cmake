@@ -3,6 +3,9 @@ list(APPEND KERANI_MODEL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/textfile.cpp ${CMAKE_CURRENT_LIST_DIR}/textfile.h
     ${CMAKE_CURRENT_LIST_DIR}/profiledocument.cpp ${CMAKE_CURRENT_LIST_DIR}/profiledocument.h
     ${CMAKE_CURRENT_LIST_DIR}/profilefile.cpp ${CMAKE_CURRENT_LIST_DIR}/profilefile.h
+    ${CMAKE_CURRENT_LIST_DIR}/settingsvalue.cpp ${CMAKE_CURRENT_LIST_DIR}/settingsvalue.h
+    ${CMAKE_CURRENT_LIST_DIR}/settingsloader.cpp ${CMAKE_CURRENT_LIST_DIR}/settingsloader.h
+    ${CMAKE_CURRENT_LIST_DIR}/settingswriter.cpp ${CMAKE_CURRENT_LIST_DIR}/settingswriter.h
 )
 list(APPEND KERANI_WIDGET_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/placeholder_widgets.cpp

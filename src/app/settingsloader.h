@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/appfolder.h"
+#include "app/profiledocument.h"
+#include "app/settingsstate.h"
+
+/// The settings state as the settings file holds it. Every key that is missing (or the whole file,
+/// or a file that cannot be read) takes the text "00" and the value that text gives. The clock
+/// list has exactly clockCount entries: clocks whose section is missing read as "00", sections
+/// beyond the count are not read, and a negative count reads as 0 (no clocks). Never changes the
+/// file.
+[[nodiscard]] SettingsState loadSettings(const AppFolder &folder);
+
+/// The same, from an already parsed settings file.
+[[nodiscard]] SettingsState loadSettings(const ProfileDocument &document);
