@@ -6,6 +6,8 @@ list(APPEND KERANI_MODEL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/settingsvalue.cpp ${CMAKE_CURRENT_LIST_DIR}/settingsvalue.h
     ${CMAKE_CURRENT_LIST_DIR}/settingsloader.cpp ${CMAKE_CURRENT_LIST_DIR}/settingsloader.h
     ${CMAKE_CURRENT_LIST_DIR}/settingswriter.cpp ${CMAKE_CURRENT_LIST_DIR}/settingswriter.h
+    ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp ${CMAKE_CURRENT_LIST_DIR}/singleinstance.h
+    ${CMAKE_CURRENT_LIST_DIR}/startup.cpp ${CMAKE_CURRENT_LIST_DIR}/startup.h
 )
 list(APPEND KERANI_WIDGET_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/placeholder_widgets.cpp

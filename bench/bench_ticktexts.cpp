@@ -1,0 +1,72 @@
+// One clock window's periodic work for 100 clocks: the per-second tick (zone time, time text and
+// hand points of every column) and the per-minute date rows.
+#include "app/settingsstate.h"
+#include "zonetime/checkdate.h"
+#include "zonetime/zoneclockset.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int ClockCount = 100;
+
+SettingsState hundredClocks(qint16 dateFormat)
+{
+    SettingsState state;
+    state.localCity = u"Cairo!+02:00!EGY.bmp"_s;
+    for (int i = 0; i < ClockCount; ++i) {
+        // Offsets from -12:00 to +14:00 in quarter hours, so columns cross midnight.
+        const int minutes = -720 + (i * 15 * 7) % (26 * 60);
+        const QString zone = (minutes < 0 ? u'-' : u'+') +
+                             QString::number(qAbs(minutes) / 60).rightJustified(2, u'0') + u':' +
+                             QString::number(qAbs(minutes) % 60).rightJustified(2, u'0');
+        state.clockList.append(u"City %1!"_s.arg(i) + zone + u"!XXX.bmp"_s);
+    }
+    state.clockCount = qint16(ClockCount);
+    DisplayOptions &options = state.displayOptions;
+    options.displayClock = true;
+    options.displayTime = true;
+    options.displayDate = true;
+    options.displayOpsDate = true;
+    options.timeFormat = 2;
+    options.dateFormat = dateFormat;
+    options.opsDateFormat = dateFormat;
+    options.opsDateDiff = 4;
+    return state;
+}
+
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+const QDateTime Start(QDate(2024, 7, 6), QTime(23, 59, 30), Qt::OffsetFromUTC, 2 * 3600);
+
+void tickOfHundredClocks(benchmark::State &state)
+{
+    ZoneClockSet set(hundredClocks(0), English);
+    QDateTime now = Start;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(set.tick(now));
+        now = now.addSecs(1);
+    }
+}
+BENCHMARK(tickOfHundredClocks)->Unit(benchmark::kMicrosecond);
+
+void datesOfHundredClocks(benchmark::State &state)
+{
+    const ZoneClockSet set(hundredClocks(qint16(state.range(0))), English);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(set.dates(Start));
+}
+BENCHMARK(datesOfHundredClocks)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+void checkDateOfHundredClocks(benchmark::State &state)
+{
+    const SettingsState settings = hundredClocks(qint16(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checkDate(settings, Start, English));
+}
+BENCHMARK(checkDateOfHundredClocks)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

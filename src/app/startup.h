@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/appfolder.h"
+#include "app/settingsstate.h"
+#include "app/singleinstance.h"
+
+#include <optional>
+
+/// What start-up did about one data file.
+enum class DataFileRestore {
+    Present,  // the file (or a folder of its name) is there; it was left alone
+    Restored, // it was missing and is now a byte-for-byte copy of its factory copy
+    Failed,   // it was missing and could not be restored (no factory copy, folder not writable)
+};
+
+struct DataFilesRestored {
+    DataFileRestore settings;
+    DataFileRestore cityList;
+
+    friend bool operator==(const DataFilesRestored &, const DataFilesRestored &) = default;
+};
+
+/// Restores a missing Kerani.ini from Kerani.bak and a missing Cities.txt from Cities.bak, each on
+/// its own. An existing file is never replaced, nor anything else of that name deleted. Failures
+/// are not errors: the readers meet the missing file and use their defaults.
+[[nodiscard]] DataFilesRestored restoreMissingDataFiles(const AppFolder &folder);
+
+/// The start-up sequence up to the clock window: ends (nothing) when another instance runs;
+/// otherwise restores the missing data files and returns the settings to show. The instance lock
+/// stays held by `instance`, which must live as long as the program.
+[[nodiscard]] std::optional<SettingsState> startUp(const AppFolder &folder,
+                                                   SingleInstance &instance);

@@ -1,0 +1,210 @@
+#include "app/startup.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Bytes no text conversion would keep: CR, LF, NUL, invalid UTF-8.
+const QByteArray kFactorySettings = "[Settings]\r\nClocks=01\r\n[Clock_01]\r\n"
+                                    "Country/City=Z\xfcrich!+01:00!CHE.bmp\r\n\0\xff\r"_ba;
+const QByteArray kFactoryCities = "Cairo!+02:00!EGY.bmp\nLima!-05:00!PER.bmp\n"_ba;
+const QByteArray kUserSettings = "[Settings]\r\nClocks=00\r\n"_ba;
+const QByteArray kUserCities = "Oslo!+01:00!NOR.bmp\r\n"_ba;
+
+} // namespace
+
+class TestStartUp final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void restore_data();
+    void restore();
+    void folderNamedLikeTheSettingsFileIsKept();
+    void startUpLoadsRestoredSettings();
+    void secondInstanceEndsAtOnce();
+    void lockIsPerApplicationFolder();
+    void staleLockDoesNotBlock();
+    void lockReleasedWhenTheInstanceEnds();
+    void noLockFolderStillRuns();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QTemporaryDir> m_locks;
+    std::unique_ptr<AppFolder> m_folder;
+};
+
+void TestStartUp::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_locks = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid() && m_locks->isValid());
+    m_folder = std::make_unique<AppFolder>(m_dir->path());
+}
+
+void TestStartUp::restore_data()
+{
+    QTest::addColumn<bool>("ini");
+    QTest::addColumn<bool>("bak");
+    QTest::addColumn<bool>("cities");
+    QTest::addColumn<bool>("citiesBak");
+    QTest::addColumn<DataFilesRestored>("expected");
+
+    using R = DataFileRestore;
+    QTest::newRow("both missing") << false << true << false << true
+                                  << DataFilesRestored{R::Restored, R::Restored};
+    QTest::newRow("only the city list missing")
+        << true << true << false << true << DataFilesRestored{R::Present, R::Restored};
+    QTest::newRow("only the settings missing")
+        << false << true << true << true << DataFilesRestored{R::Restored, R::Present};
+    QTest::newRow("both present") << true << true << true << true
+                                  << DataFilesRestored{R::Present, R::Present};
+    QTest::newRow("no factory copies")
+        << false << false << false << false << DataFilesRestored{R::Failed, R::Failed};
+    QTest::newRow("one factory copy missing")
+        << false << false << false << true << DataFilesRestored{R::Failed, R::Restored};
+    QTest::newRow("present files need no factory copies")
+        << true << false << true << false << DataFilesRestored{R::Present, R::Present};
+}
+
+void TestStartUp::restore()
+{
+    QFETCH(bool, ini);
+    QFETCH(bool, bak);
+    QFETCH(bool, cities);
+    QFETCH(bool, citiesBak);
+    QFETCH(DataFilesRestored, expected);
+
+    if (ini)
+        QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), kUserSettings));
+    if (bak)
+        QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
+    if (cities)
+        QVERIFY(TestFiles::writeBytes(m_folder->cityListFile(), kUserCities));
+    if (citiesBak)
+        QVERIFY(TestFiles::writeBytes(m_folder->factoryCityListFile(), kFactoryCities));
+
+    QVERIFY(restoreMissingDataFiles(*m_folder) == expected);
+
+    const auto expectedBytes = [](bool present, DataFileRestore outcome, const QByteArray &user,
+                                  const QByteArray &factory) {
+        if (present)
+            return user;
+        return outcome == DataFileRestore::Restored ? factory : QByteArray();
+    };
+    QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()),
+             expectedBytes(ini, expected.settings, kUserSettings, kFactorySettings));
+    QCOMPARE(TestFiles::readBytes(m_folder->cityListFile()),
+             expectedBytes(cities, expected.cityList, kUserCities, kFactoryCities));
+    QCOMPARE(QFileInfo::exists(m_folder->settingsFile()),
+             ini || expected.settings == DataFileRestore::Restored);
+    // The factory copies are only ever read.
+    QCOMPARE(QFileInfo::exists(m_folder->factorySettingsFile()), bak);
+    if (bak)
+        QCOMPARE(TestFiles::readBytes(m_folder->factorySettingsFile()), kFactorySettings);
+}
+
+void TestStartUp::folderNamedLikeTheSettingsFileIsKept()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(u"Kerani.ini"_s));
+    QVERIFY(TestFiles::writeBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s), "mine"));
+    QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
+
+    QCOMPARE(restoreMissingDataFiles(*m_folder).settings, DataFileRestore::Present);
+    QVERIFY(QFileInfo(m_folder->settingsFile()).isDir());
+    QCOMPARE(TestFiles::readBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s)), "mine"_ba);
+}
+
+void TestStartUp::startUpLoadsRestoredSettings()
+{
+    QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
+    SingleInstance instance(m_folder->path(), m_locks->path());
+
+    const std::optional<SettingsState> state = startUp(*m_folder, instance);
+    QVERIFY(state);
+    QCOMPARE(state->clockList, QStringList{u"Z\u00FCrich!+01:00!CHE.bmp"_s});
+    QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), kFactorySettings);
+}
+
+void TestStartUp::secondInstanceEndsAtOnce()
+{
+    QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
+    SingleInstance first(m_folder->path(), m_locks->path());
+    QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
+
+    SingleInstance second(m_folder->path(), m_locks->path());
+    QVERIFY(!startUp(*m_folder, second));
+    // The second start touched nothing.
+    QVERIFY(!QFileInfo::exists(m_folder->settingsFile()));
+    QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
+
+    // However old the lock file is, a running holder keeps it.
+    QVERIFY(TestFiles::backdate(first.lockFilePath()));
+    QCOMPARE(SingleInstance(m_folder->path(), m_locks->path()).tryAcquire(),
+             SingleInstance::Outcome::HeldByOther);
+}
+
+void TestStartUp::lockIsPerApplicationFolder()
+{
+    QTemporaryDir other;
+    SingleInstance first(m_folder->path(), m_locks->path());
+    SingleInstance elsewhere(other.path(), m_locks->path());
+    QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
+    QCOMPARE(elsewhere.tryAcquire(), SingleInstance::Outcome::Acquired);
+    QVERIFY(first.lockFilePath() != elsewhere.lockFilePath());
+
+    // Another spelling of the same folder is the same folder.
+    const QString detour = m_folder->path() + u"/../"_s + QFileInfo(m_folder->path()).fileName();
+    SingleInstance same(detour + u"/"_s, m_locks->path());
+    QCOMPARE(same.lockFilePath(), first.lockFilePath());
+    QCOMPARE(same.tryAcquire(), SingleInstance::Outcome::HeldByOther);
+}
+
+void TestStartUp::staleLockDoesNotBlock()
+{
+    // Make a genuine lock file, release it, and put it back as a crashed process would leave it:
+    // the same content, but naming a process that no longer runs.
+    const QString path = SingleInstance(m_folder->path(), m_locks->path()).lockFilePath();
+    QByteArray content;
+    {
+        QLockFile lock(path);
+        QVERIFY(lock.tryLock(0));
+        content = TestFiles::readBytes(path);
+    }
+    QVERIFY(!content.isEmpty());
+    const qsizetype firstLineEnd = content.indexOf('\n');
+    content.replace(0, firstLineEnd, "2147483646"); // beyond any process id in use
+    QVERIFY(TestFiles::writeBytes(path, content));
+
+    SingleInstance instance(m_folder->path(), m_locks->path());
+    QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Acquired);
+}
+
+void TestStartUp::lockReleasedWhenTheInstanceEnds()
+{
+    {
+        SingleInstance first(m_folder->path(), m_locks->path());
+        QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
+    }
+    SingleInstance next(m_folder->path(), m_locks->path());
+    QCOMPARE(next.tryAcquire(), SingleInstance::Outcome::Acquired);
+}
+
+void TestStartUp::noLockFolderStillRuns()
+{
+    // The lock folder cannot be made: a file stands where it should be.
+    const QString blocked = m_locks->filePath(u"file"_s);
+    QVERIFY(TestFiles::writeBytes(blocked, "x"));
+    SingleInstance instance(m_folder->path(), blocked + u"/locks"_s);
+    QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Unavailable);
+    QVERIFY(startUp(*m_folder, instance)); // runs without a lock rather than not at all
+}
+
+QTEST_GUILESS_MAIN(TestStartUp)
+#include "tst_startup.moc"
