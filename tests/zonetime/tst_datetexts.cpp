@@ -158,8 +158,6 @@ void TestDateTexts::oppositeDate_data()
         << English << oppositeOptions(0, 1) << sunday << std::optional(u"06/02/1433"_s);
     QTest::newRow("diff 2 is the day itself")
         << English << oppositeOptions(0, 2) << sunday << std::optional(u"07/02/1433"_s);
-    QTest::newRow("diff 3 is one day after")
-        << English << oppositeOptions(0, 3) << sunday << std::optional(u"08/02/1433"_s);
     QTest::newRow("diff 4 is two days after")
         << English << oppositeOptions(0, 4) << sunday << std::optional(u"09/02/1433"_s);
     QTest::newRow("diff 0 month first")
@@ -251,12 +249,9 @@ void TestDateTexts::timeText_data()
     QTest::newRow("2 afternoon") << 2 << afternoon << std::optional(u"02:05:09 PM"_s);
     QTest::newRow("3 afternoon") << 3 << afternoon << std::optional(u"14:05:09"_s);
     QTest::newRow("0 after midnight is 12 AM") << 0 << QTime(0, 5) << std::optional(u"12:05 AM"_s);
-    QTest::newRow("1 after midnight") << 1 << QTime(0, 5) << std::optional(u"00:05"_s);
     QTest::newRow("2 noon is 12 PM") << 2 << QTime(12, 0) << std::optional(u"12:00:00 PM"_s);
     QTest::newRow("2 before noon") << 2 << QTime(11, 59, 59) << std::optional(u"11:59:59 AM"_s);
-    QTest::newRow("3 last second") << 3 << QTime(23, 59, 59) << std::optional(u"23:59:59"_s);
     QTest::newRow("4 makes none") << 4 << afternoon << std::optional<QString>();
-    QTest::newRow("-1 makes none") << -1 << afternoon << std::optional<QString>();
 }
 
 void TestDateTexts::timeText()

@@ -97,11 +97,6 @@ void TestZoneClockSet::rowsOffMakeNoTextsAndNoHands()
     QCOMPARE(tick.timeText, std::nullopt);
     QCOMPARE(tick.hands, HandPoints{});
     QCOMPARE(tick.zoneTime->time(), QTime(10, 0));
-
-    state = allRows({u"+01:00"_s});
-    state.displayOptions.timeFormat = 4;
-    ZoneClockSet badFormat(state, English);
-    QCOMPARE(badFormat.tick(utc(QDate(2024, 1, 1), QTime(9, 0))).front().timeText, std::nullopt);
 }
 
 void TestZoneClockSet::ticksFollowTheClock()

@@ -28,11 +28,9 @@ void TestZoneOffset::numericValueOfText_data()
     QTest::newRow("leading blank") << u" 5"_s << 5;
     QTest::newRow("trailing blank") << u"5 "_s << 5;
     QTest::newRow("blank inside") << u"1 2"_s << 12;
-    QTest::newRow("tab and line feed") << u"\t1\n2"_s << 12;
     QTest::newRow("digit then letter") << u"5a"_s << 5;
     QTest::newRow("letter then digit") << u"a5"_s << 0;
     QTest::newRow("minus is no number") << u"-5"_s << 0;
-    QTest::newRow("plus is no number") << u"+5"_s << 0;
     QTest::newRow("empty") << QString() << 0;
     QTest::newRow("arabic-indic digit") << u"\u0665"_s << 0;
     QTest::newRow("too large") << u"99999999999999999999"_s << std::numeric_limits<int>::max();
@@ -53,11 +51,7 @@ void TestZoneOffset::fromText_data()
     QTest::newRow("+02:00") << u"+02:00"_s << 120;
     QTest::newRow("-03:30 minutes negative too") << u"-03:30"_s << -210;
     QTest::newRow("-00:30") << u"-00:30"_s << -30;
-    QTest::newRow("+05:45") << u"+05:45"_s << 345;
-    QTest::newRow("+14:00") << u"+14:00"_s << 840;
-    QTest::newRow("zero") << u"+00:00"_s << 0;
     QTest::newRow("other sign is positive") << u"x05:00"_s << 300;
-    QTest::newRow("blank sign is positive") << u" 05:00"_s << 300;
     QTest::newRow("character 4 never looked at") << u"+05x30"_s << 330;
     QTest::newRow("non-digits count as 0") << u"+0a:1b"_s << 1;
     QTest::newRow("blanks in fields") << u"+ 2: 5"_s << 125;
@@ -65,7 +59,6 @@ void TestZoneOffset::fromText_data()
     QTest::newRow("sign only") << u"-"_s << 0;
     QTest::newRow("empty") << QString() << 0;
     QTest::newRow("characters after 6 ignored") << u"-01:0099"_s << -60;
-    QTest::newRow("garbage") << u"abcdef"_s << 0;
 }
 
 void TestZoneOffset::fromText()
@@ -82,7 +75,6 @@ void TestZoneOffset::isWellFormed_data()
 
     QTest::newRow("+02:00") << u"+02:00"_s << true;
     QTest::newRow("-03:30") << u"-03:30"_s << true;
-    QTest::newRow("-12:00") << u"-12:00"_s << true;
     QTest::newRow("+13:00 exists") << u"+13:00"_s << true;
     QTest::newRow("+14:00 widest") << u"+14:00"_s << true;
     QTest::newRow("+15:00 beyond") << u"+15:00"_s << false;
@@ -92,7 +84,6 @@ void TestZoneOffset::isWellFormed_data()
     QTest::newRow("other sign") << u"*02:00"_s << false;
     QTest::newRow("no colon") << u"+02-00"_s << false;
     QTest::newRow("letter in hours") << u"+0a:00"_s << false;
-    QTest::newRow("blank in minutes") << u"+02: 0"_s << false;
     QTest::newRow("seven characters") << u"+02:00 "_s << false;
     QTest::newRow("empty") << QString() << false;
     QTest::newRow("arabic-indic digits") << u"+\u0660\u0662:\u0660\u0660"_s << false;
