@@ -1,6 +1,6 @@
 #include "clockwindow/hands.h"
 
-#include "zonetime/numericvalue.h"
+#include "zonetime/digitsvalue.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ std::optional<QPoint> hourPoint(QStringView hourText, QStringView minuteText)
     const std::optional<int> hour = twoDigitKey(hourText);
     if (!hour || *hour >= int(HourPoints.size()))
         return std::nullopt;
-    const int minute = numericValue(minuteText);
+    const int minute = digitsValue(minuteText);
     for (int band = 0; band < HourBandCount; ++band) {
         if (minute <= HourBandLastMinute[band])
             return HourPoints[*hour][band];

@@ -67,7 +67,7 @@ struct HandPoints {
 [[nodiscard]] std::optional<QPoint> dialPoint(QStringView text);
 
 /// The HourPoints cell of an hour text "00" ... "12" and the band holding the numeric value of
-/// the minute text (numericValue(): "7" counts as 7), or nothing when the hour text is no row or
+/// the minute text (digitsValue(): "7" counts as 7), or nothing when the hour text is no row or
 /// the minute is outside 0..59.
 [[nodiscard]] std::optional<QPoint> hourPoint(QStringView hourText, QStringView minuteText);
 

@@ -1,6 +1,6 @@
 #include "zonetime/zoneoffset.h"
 
-#include "zonetime/numericvalue.h"
+#include "zonetime/digitsvalue.h"
 
 namespace {
 
@@ -26,8 +26,8 @@ int twoDigits(QStringView text, qsizetype from)
 
 ZoneOffset ZoneOffset::fromText(QStringView text)
 {
-    const int hours = numericValue(field(text, 1, 2));
-    const int minutes = numericValue(field(text, 4, 2));
+    const int hours = digitsValue(field(text, 1, 2));
+    const int minutes = digitsValue(field(text, 4, 2));
     const int sign = text.startsWith(u'-') ? -1 : 1;
     return ZoneOffset(sign * (hours * 60 + minutes));
 }

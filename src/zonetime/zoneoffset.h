@@ -21,7 +21,7 @@ public:
 
     /// Reads any text leniently, as every stored line is read: character 1 "-" is the only
     /// negative sign (anything else counts as positive), hours are the numeric value of
-    /// characters 2-3 and minutes of characters 5-6 (numericValue(); missing characters are
+    /// characters 2-3 and minutes of characters 5-6 (digitsValue(); missing characters are
     /// empty), character 4 is never looked at and characters after 6 are ignored. Never fails.
     [[nodiscard]] static ZoneOffset fromText(QStringView text);
 

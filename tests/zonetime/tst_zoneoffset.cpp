@@ -1,4 +1,4 @@
-#include "zonetime/numericvalue.h"
+#include "zonetime/digitsvalue.h"
 #include "zonetime/zoneoffset.h"
 
 #include <QTest>
@@ -11,15 +11,15 @@ class TestZoneOffset final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void numericValueOfText_data();
-    void numericValueOfText();
+    void digitsValueOfText_data();
+    void digitsValueOfText();
     void fromText_data();
     void fromText();
     void isWellFormed_data();
     void isWellFormed();
 };
 
-void TestZoneOffset::numericValueOfText_data()
+void TestZoneOffset::digitsValueOfText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value");
@@ -36,11 +36,11 @@ void TestZoneOffset::numericValueOfText_data()
     QTest::newRow("too large") << u"99999999999999999999"_s << std::numeric_limits<int>::max();
 }
 
-void TestZoneOffset::numericValueOfText()
+void TestZoneOffset::digitsValueOfText()
 {
     QFETCH(QString, text);
     QFETCH(int, value);
-    QCOMPARE(numericValue(text), value);
+    QCOMPARE(digitsValue(text), value);
 }
 
 void TestZoneOffset::fromText_data()

@@ -1,4 +1,4 @@
-#include "zonetime/numericvalue.h"
+#include "zonetime/digitsvalue.h"
 
 #include <limits>
 
@@ -11,7 +11,7 @@ bool isBlank(QChar c)
 
 } // namespace
 
-int numericValue(QStringView text)
+int digitsValue(QStringView text)
 {
     constexpr int largest = std::numeric_limits<int>::max();
     int value = 0;
