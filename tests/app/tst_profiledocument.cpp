@@ -37,8 +37,6 @@ private Q_SLOTS:
     void reading();
     void writing_data();
     void writing();
-    void writtenValuesReadBack_data();
-    void writtenValuesReadBack();
     void removingFirstOfTwoSectionsUncoversTheSecond();
     void refusedWritesChangeNothing_data();
     void refusedWritesChangeNothing();
@@ -206,30 +204,6 @@ void TestProfileDocument::writing()
     QCOMPARE(document.toText(), expected);
     // What was written reads the same after the text is parsed again.
     QCOMPARE(ProfileDocument::fromText(document.toText()).toText(), expected);
-}
-
-void TestProfileDocument::writtenValuesReadBack_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("value");
-
-    QTest::newRow("into an existing key") << u"[S]\r\nK=old\r\n"_s << u"new"_s;
-    QTest::newRow("new key") << u"[S]\r\nA=1\r\n"_s << u"v"_s;
-    QTest::newRow("new section") << u"[T]\r\n"_s << u"v"_s;
-    QTest::newRow("empty value") << u"[S]\r\nK=old\r\n"_s << u""_s;
-    QTest::newRow("value with equals and semicolon") << u""_s << u"a=b ; c"_s;
-    QTest::newRow("city line") << u""_s << u"S\u00E3o Paulo!-03:00!BRA.bmp"_s;
-}
-
-void TestProfileDocument::writtenValuesReadBack()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, value);
-
-    ProfileDocument document = ProfileDocument::fromText(text);
-    QVERIFY(document.setValue(u"S", u"K", value));
-    QCOMPARE(document.value(u"s", u"k"), value);
-    QCOMPARE(ProfileDocument::fromText(document.toText()).value(u"S", u"K"), value);
 }
 
 void TestProfileDocument::removingFirstOfTwoSectionsUncoversTheSecond()

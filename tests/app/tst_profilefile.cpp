@@ -20,7 +20,9 @@ private Q_SLOTS:
     void missingFileIsCreated();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
-    void windows1252FileIsReadAndWrittenAsUtf8();
+    void encodings_data();
+    void encodings();
+    void windows1252FileIsWrittenAsUtf8();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -153,11 +155,26 @@ void TestProfileFile::failedSaveKeepsTheOldFile()
     QCOMPARE(TestFiles::readBytes(m_ini), old);
 }
 
-void TestProfileFile::windows1252FileIsReadAndWrittenAsUtf8()
+void TestProfileFile::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("UTF-8") << QByteArray("[Settings]\r\nLocal=Z\xc3\xbcrich\r\n");
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xef\xbb\xbf[Settings]\r\nLocal=Z\xc3\xbcrich\r\n");
+    QTest::newRow("Windows-1252") << QByteArray("[Settings]\r\nLocal=Z\xfcrich\r\n");
+}
+
+void TestProfileFile::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(TestFiles::writeBytes(m_ini, bytes));
+    QCOMPARE(ProfileFile::open(m_ini).document().value(u"Settings", u"Local"), u"Z\u00FCrich"_s);
+}
+
+void TestProfileFile::windows1252FileIsWrittenAsUtf8()
 {
     QVERIFY(TestFiles::writeBytes(m_ini, "[Settings]\r\nLocal=Z\xfcrich!+01:00!CHE.bmp\r\n"));
     ProfileFile file = ProfileFile::open(m_ini);
-    QCOMPARE(file.document().value(u"Settings", u"Local"), u"Z\u00FCrich!+01:00!CHE.bmp"_s);
 
     QVERIFY(file.document().setValue(u"Settings", u"Clocks", u"00"_s));
     QVERIFY(file.save().succeeded());

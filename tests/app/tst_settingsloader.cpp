@@ -39,7 +39,6 @@ private Q_SLOTS:
     void hugeClockCount();
     void unreadableFilesReadAsDefaults_data();
     void unreadableFilesReadAsDefaults();
-    void fileInTheFolder();
 };
 
 void TestSettingsLoader::fromText_data()
@@ -218,19 +217,6 @@ void TestSettingsLoader::unreadableFilesReadAsDefaults()
         QVERIFY(TestFiles::writeBytes(folder.settingsFile(), bytes));
     }
     QVERIFY(loadSettings(folder) == SettingsState{});
-}
-
-void TestSettingsLoader::fileInTheFolder()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const AppFolder folder(dir.path());
-    QVERIFY(TestFiles::writeBytes(folder.settingsFile(),
-                                  "[Settings]\r\nLocal=Z\xfcrich!+01:00!CHE.bmp\r\nClocks=1\r\n"
-                                  "[Clock_01]\r\nCountry/City=Cairo!+02:00!EGY.bmp\r\n"));
-    const SettingsState state = loadSettings(folder);
-    QCOMPARE(state.localCity, u"Z\u00FCrich!+01:00!CHE.bmp"_s);
-    QCOMPARE(state.clockList, QStringList{kCairo});
 }
 
 QTEST_GUILESS_MAIN(TestSettingsLoader)
