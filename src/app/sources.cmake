@@ -10,7 +10,10 @@ list(APPEND KERANI_MODEL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/startup.cpp ${CMAKE_CURRENT_LIST_DIR}/startup.h
 )
 list(APPEND KERANI_WIDGET_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/placeholder_widgets.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/aboutbox.cpp ${CMAKE_CURRENT_LIST_DIR}/aboutbox.h
+    ${CMAKE_CURRENT_LIST_DIR}/application.cpp ${CMAKE_CURRENT_LIST_DIR}/application.h
+    ${CMAKE_CURRENT_LIST_DIR}/appicon.cpp ${CMAKE_CURRENT_LIST_DIR}/appicon.h
+    ${CMAKE_CURRENT_LIST_DIR}/messagepresenter.cpp ${CMAKE_CURRENT_LIST_DIR}/messagepresenter.h
 )
 list(APPEND KERANI_MODEL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/displayoptions.h ${CMAKE_CURRENT_LIST_DIR}/settingsstate.h

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+/// The program's icon (tray, About box, windows).
+[[nodiscard]] QIcon appIcon();

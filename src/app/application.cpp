@@ -1,0 +1,216 @@
+#include "app/application.h"
+
+#include "app/aboutbox.h"
+#include "app/appicon.h"
+#include "app/settingsloader.h"
+#include "clockwindow/clockwindow.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcApp, "kerani.app", QtWarningMsg)
+
+Application::Application(AppFolder folder, Clock clock, MessagePresenter &messages, QObject *parent)
+    : QObject(parent)
+    , m_folder(std::move(folder))
+    , m_clock(std::move(clock))
+    , m_messages(messages)
+{
+    createMainMenu();
+}
+
+Application::~Application()
+{
+    closeClockWindow();
+    for (auto &[kind, dialog] : m_dialogs)
+        delete dialog.data();
+    delete m_aboutBox.data();
+}
+
+void Application::createMainMenu()
+{
+    m_mainMenu = std::make_unique<QMenu>(tr("File"));
+    m_mainMenu->setObjectName(u"mainmenu"_s);
+    const auto addItem = [](QMenu *menu, const QString &name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    connect(addItem(m_mainMenu.get(), u"mnu1_0"_s, u"New Clock..."_s), &QAction::triggered, this,
+            [this] { showDialog(Dialog::ClockList); });
+    connect(addItem(m_mainMenu.get(), u"mnu1_1"_s, u"Add Country/City..."_s), &QAction::triggered,
+            this, [this] { showDialog(Dialog::CityEditor); });
+    m_mainMenu->addSeparator();
+    connect(addItem(m_mainMenu.get(), u"mnu1_3"_s, u"Options..."_s), &QAction::triggered, this,
+            [this] { showDialog(Dialog::Options); });
+    m_mainMenu->addSeparator();
+    QMenu *help = m_mainMenu->addMenu(u"Help"_s);
+    help->setObjectName(u"mnu1_5"_s);
+    help->menuAction()->setObjectName(u"mnu1_5"_s);
+    connect(addItem(help, u"mnu2_0"_s, u"Contents"_s), &QAction::triggered, this,
+            &Application::showHelp);
+    help->addSeparator();
+    connect(addItem(help, u"mnu2_2"_s, u"About..."_s), &QAction::triggered, this,
+            &Application::showAbout);
+    m_mainMenu->addSeparator();
+    connect(addItem(m_mainMenu.get(), u"mnu1_7"_s, u"Exit"_s), &QAction::triggered, this,
+            &Application::exit);
+}
+
+void Application::loadSettings()
+{
+    m_settings = ::loadSettings(m_folder);
+    if (m_clockWindow)
+        return;
+
+    addTrayIcon();
+    m_clockWindow =
+        new ClockWindow(m_settings, m_folder, m_clock, [this] { return isDialogOpen(); });
+    // A background picture that does not load counts as no background for this window.
+    m_settings.displayOptions.backGround = m_clockWindow->backGround();
+    connect(m_clockWindow, &ClockWindow::menuRequested, this, &Application::showMainMenu);
+    m_clockWindow->showAtTopCentre();
+    Q_EMIT settingsLoaded();
+}
+
+void Application::closeClockWindow()
+{
+    if (!m_clockWindow)
+        return;
+    m_clockWindow->stopTicking();
+    delete m_clockWindow.data();
+}
+
+bool Application::isDialogOpen() const
+{
+    if (m_aboutBox && m_aboutBox->isVisible())
+        return true;
+    for (const auto &[kind, dialog] : m_dialogs) {
+        if (dialog && dialog->isVisible())
+            return true;
+    }
+    return false;
+}
+
+void Application::setDialogFactory(Dialog dialog, DialogFactory factory)
+{
+    m_factories[dialog] = std::move(factory);
+}
+
+QWidget *Application::dialog(Dialog dialog) const
+{
+    const auto found = m_dialogs.find(dialog);
+    return found == m_dialogs.end() ? nullptr : found->second.data();
+}
+
+void Application::showDialog(Dialog kind)
+{
+    QPointer<QWidget> &dialog = m_dialogs[kind];
+    if (!dialog) {
+        const auto factory = m_factories.find(kind);
+        if (factory == m_factories.end() || !factory->second)
+            return;
+        dialog = factory->second(*this);
+        if (!dialog)
+            return;
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        placeDialog(dialog);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void Application::placeDialog(QWidget *dialog) const
+{
+    // On the screen of the pointer, centred, and never under the clock window.
+    dialog->adjustSize();
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QRect frame(QPoint(0, 0), dialog->frameSize());
+    frame.moveCenter(available.center());
+    if (m_clockWindow && m_clockWindow->isVisible()) {
+        const QRect clocks = m_clockWindow->frameGeometry();
+        if (frame.intersects(clocks))
+            frame.moveTop(clocks.bottom() + 24);
+    }
+    frame.moveBottom(qMin(frame.bottom(), available.bottom()));
+    frame.moveTop(qMax(frame.top(), available.top()));
+    dialog->move(frame.topLeft());
+}
+
+void Application::addTrayIcon()
+{
+    if (!m_aboutBox)
+        m_aboutBox = new AboutBox;
+    if (!m_trayIcon) {
+        m_trayIcon = new QSystemTrayIcon(appIcon(), this);
+        m_trayIcon->setObjectName(u"trayIcon"_s);
+        m_trayIcon->setToolTip(u"Kerani v3.0"_s);
+        // Only the right button opens the menu; left clicks and double clicks do nothing.
+        connect(m_trayIcon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == QSystemTrayIcon::Context)
+                        showMainMenu(QCursor::pos());
+                });
+    }
+    if (m_settings.displayOptions.hideSysTrayIcon) {
+        m_trayIcon->hide();
+        m_trayIconShown = false;
+    } else if (!m_trayIconShown) {
+        m_trayIcon->show();
+        m_trayIconShown = true;
+    }
+}
+
+void Application::removeTrayIcon()
+{
+    if (m_trayIcon && !m_settings.displayOptions.hideSysTrayIcon)
+        m_trayIcon->hide();
+}
+
+void Application::showMainMenu(const QPoint &globalPos)
+{
+    if (m_clockWindow) {
+        m_clockWindow->raise();
+        m_clockWindow->activateWindow();
+    }
+    m_mainMenu->popup(globalPos);
+}
+
+void Application::showHelp()
+{
+    // A missing help file or viewer is not reported.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder.helpFile())))
+        qCInfo(lcApp) << "could not open the help file" << m_folder.helpFile();
+}
+
+void Application::showAbout()
+{
+    if (!m_aboutBox)
+        m_aboutBox = new AboutBox;
+    placeDialog(m_aboutBox);
+    m_aboutBox->show();
+    m_aboutBox->raise();
+    m_aboutBox->activateWindow();
+}
+
+void Application::exit()
+{
+    removeTrayIcon();
+    closeClockWindow();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/appfolder.h"
+#include "app/settingsstate.h"
+#include "zonetime/clock.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class AboutBox;
+class ClockWindow;
+class MessagePresenter;
+class QMenu;
+class QSystemTrayIcon;
+class QWidget;
+
+/// The running program: owns the settings state, the one clock window, the tray icon with the
+/// main menu, the About box and the dialogs. Everything runs on the one UI thread.
+class Application final : public QObject {
+    Q_OBJECT
+
+public:
+    /// The dialogs the main menu opens, by the name of their window.
+    enum class Dialog { ClockList, CityEditor, Options };
+    using DialogFactory = std::function<QWidget *(Application &)>;
+
+    Application(AppFolder folder, Clock clock, MessagePresenter &messages,
+                QObject *parent = nullptr);
+    ~Application() override;
+
+    /// Reads the whole settings file into the state, then builds and shows the clock window if
+    /// none is loaded. Callers that change the settings close the window first.
+    void loadSettings();
+
+    /// Stops the clock window's ticking and destroys it; the next loadSettings() builds a new one.
+    void closeClockWindow();
+
+    [[nodiscard]] const AppFolder &appFolder() const { return m_folder; }
+    [[nodiscard]] const SettingsState &settings() const { return m_settings; }
+    [[nodiscard]] SettingsState &settings() { return m_settings; }
+    [[nodiscard]] const Clock &clock() const { return m_clock; }
+    [[nodiscard]] MessagePresenter &messages() { return m_messages; }
+    [[nodiscard]] ClockWindow *clockWindow() const { return m_clockWindow; }
+    [[nodiscard]] QMenu *mainMenu() const { return m_mainMenu.get(); }
+    [[nodiscard]] QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    [[nodiscard]] AboutBox *aboutBox() const { return m_aboutBox; }
+
+    /// Whether a dialog that the clock window could cover is on the screen.
+    [[nodiscard]] bool isDialogOpen() const;
+
+    void setDialogFactory(Dialog dialog, DialogFactory factory);
+    /// Shows the dialog without waiting, creating it the first time; an open dialog is brought to
+    /// the front as it is.
+    void showDialog(Dialog dialog);
+    /// The dialog if it exists (for tests and for the dialogs themselves).
+    [[nodiscard]] QWidget *dialog(Dialog dialog) const;
+
+    void showMainMenu(const QPoint &globalPos);
+    void showHelp();
+    void showAbout();
+    /// Removes the tray icon, closes the clock window and ends the program without saving.
+    void exit();
+
+Q_SIGNALS:
+    /// The settings were read again and a new clock window was built.
+    void settingsLoaded();
+
+private:
+    void createMainMenu();
+    void addTrayIcon();
+    void removeTrayIcon();
+    void placeDialog(QWidget *dialog) const;
+
+    AppFolder m_folder;
+    Clock m_clock;
+    MessagePresenter &m_messages;
+    SettingsState m_settings;
+    bool m_trayIconShown = false;
+    QPointer<ClockWindow> m_clockWindow;
+    QPointer<AboutBox> m_aboutBox;
+    std::unique_ptr<QMenu> m_mainMenu;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    std::map<Dialog, DialogFactory> m_factories;
+    std::map<Dialog, QPointer<QWidget>> m_dialogs;
+};

@@ -1,0 +1,304 @@
+#include "clockwindow/clockwindow.h"
+
+#include "cities/cityentry.h"
+#include "cities/flagfolder.h"
+#include "clockwindow/celllabel.h"
+#include "clockwindow/facewidget.h"
+#include "clockwindow/flagbox.h"
+#include "clockwindow/hands.h"
+#include "clockwindow/pictureregion.h"
+#include "clockwindow/stripwidget.h"
+#include "zonetime/zoneclockset.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor WindowColour(207, 207, 207);
+const QColor CityRowColour(239, 239, 239);
+const QColor TimeRowColour(255, 255, 192);
+const QColor DateRowColour(192, 255, 255);
+const QColor OppositeDateRowColour(192, 255, 192);
+
+// Wake a little after the second boundary so that the clock read then is safely in the new
+// second, whatever the timer's own slack.
+constexpr int TickMarginMs = 5;
+constexpr int DateFormatLong = 3;
+
+QString faceFile(const AppFolder &folder, int clockPicture)
+{
+    return folder.clocksFolder() % u"/clk0"_s % QString::number(clockPicture + 1) % u".bmp"_s;
+}
+
+QDateTime minuteOf(const QDateTime &now)
+{
+    const QTime time = now.time();
+    return QDateTime(now.date(), QTime(time.hour(), time.minute()), now.timeSpec());
+}
+
+} // namespace
+
+struct ClockWindow::Column {
+    qsizetype entry = 0; // index in the clock list
+    FaceWidget *face = nullptr;
+    CellLabel *city = nullptr;
+    CellLabel *time = nullptr;
+    CellLabel *date = nullptr;
+    CellLabel *oppositeDate = nullptr;
+};
+
+ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder, const Clock &clock,
+                         DialogOpenQuery dialogOpen, QWidget *parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool)
+    , m_clock(clock)
+    , m_dialogOpen(std::move(dialogOpen))
+    , m_settings(settings)
+    , m_settingsFileExists(QFileInfo::exists(folder.settingsFile()))
+{
+    setObjectName(u"frmDisplay"_s);
+    setWindowTitle(u"Kerani"_s);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, WindowColour);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale());
+    buildColumns(m_settings, folder);
+    buildStrip(m_settings, folder);
+    setFixedSize(m_layout.windowSize.expandedTo(QSize(1, 1)));
+
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &ClockWindow::tick);
+    connect(this, &ClockWindow::moveRequested, this, [this] {
+        if (QWindow *window = windowHandle())
+            window->startSystemMove();
+    });
+    // Without a settings file nothing ticks: the window shows its bare faces.
+    if (m_settingsFileExists)
+        startTicking();
+}
+
+ClockWindow::~ClockWindow() = default;
+
+void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &folder)
+{
+    // Entries too short to be city lines get no column.
+    QList<CityEntry> entries;
+    QList<qsizetype> entryIndexes;
+    for (qsizetype index = 0; index < settings.clockList.size(); ++index) {
+        if (auto entry = CityEntry::fromLine(settings.clockList[index])) {
+            entries.append(*entry);
+            entryIndexes.append(index);
+        }
+    }
+    const DisplayOptions &options = settings.displayOptions;
+    m_layout = computeClockLayout(options, int(entries.size()));
+
+    QImage face;
+    std::optional<QRegion> outline;
+    if (options.displayClock && m_settingsFileExists) {
+        face.load(faceFile(folder, options.clockPicture));
+        outline = getPictureRegion(face);
+    }
+    const QColor hands = handColour(options.clockPicture);
+    const FlagFolder flags = FlagFolder::scan(folder.flagsFolder());
+
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const CityEntry &entry = entries[i];
+        const ColumnLayout &place = m_layout.columns[i];
+        Column column;
+        column.entry = entryIndexes[i];
+
+        // Labels lie beneath the faces and flags: create them first.
+        column.city = new CellLabel(u"lblCityName"_s, CityRowColour, Qt::AlignLeft, this);
+        column.city->setGeometry(place.cityLabel);
+        column.city->setText(entry.name);
+        column.city->setToolTip(entry.name % u" ("_s % entry.zone % u')');
+        watch(column.city);
+
+        const auto addRow = [&](const QString &name, QColor colour, const QRect &rect, bool visible,
+                                bool rightToLeft, bool twoLines) -> CellLabel * {
+            if (!visible)
+                return nullptr;
+            auto *label = new CellLabel(name, colour, Qt::AlignHCenter, this);
+            label->setGeometry(rect);
+            label->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            label->setWordWrap(twoLines);
+            watch(label);
+            return label;
+        };
+        column.time = addRow(u"lblTime"_s, TimeRowColour, place.timeLabel, m_layout.timeVisible,
+                             m_layout.timeRightToLeft, false);
+        column.date = addRow(u"lblDate"_s, DateRowColour, place.dateLabel, m_layout.dateVisible,
+                             m_layout.dateRightToLeft, options.dateFormat == DateFormatLong);
+        column.oppositeDate = addRow(u"lblODate"_s, OppositeDateRowColour, place.oppositeDateLabel,
+                                     m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft,
+                                     options.opsDateFormat == DateFormatLong);
+
+        if (m_layout.faceRowVisible) {
+            column.face = new FaceWidget(face, hands, this);
+            column.face->setGeometry(place.face);
+            if (outline)
+                column.face->setMask(*outline);
+            watch(column.face);
+        }
+
+        if (const auto picture = flags.picturePath(entry.flagFile)) {
+            const QPixmap flag(*picture);
+            if (!flag.isNull()) {
+                auto *box = new FlagBox(flag, this);
+                box->setGeometry(place.flag);
+                watch(box);
+            }
+        }
+        m_columns.append(column);
+    }
+}
+
+void ClockWindow::buildStrip(const SettingsState &settings, const AppFolder &)
+{
+    const DisplayOptions &options = settings.displayOptions;
+    StripFill fill = stripFillFor(options);
+    m_backGround = options.backGround;
+    if (options.backGround == u"pic"_s && std::holds_alternative<StripFill::None>(fill.kind))
+        m_backGround = u"non"_s;
+    if (!m_layout.faceRowVisible || std::holds_alternative<StripFill::None>(fill.kind))
+        return;
+
+    // Picture backgrounds are the window's own "BGImage"; every other kind is the "picClock" band.
+    const bool picture = std::holds_alternative<StripFill::Picture>(fill.kind);
+    auto *strip = new StripWidget(picture ? u"BGImage"_s : u"picClock"_s, std::move(fill), this);
+    strip->setGeometry(m_layout.strip);
+    strip->lower();
+    watch(strip);
+}
+
+void ClockWindow::watch(QWidget *element)
+{
+    element->installEventFilter(this);
+}
+
+bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::RightButton) {
+            Q_EMIT menuRequested(press->globalPosition().toPoint());
+            return true;
+        }
+        if (press->button() == Qt::LeftButton) {
+            Q_EMIT moveRequested();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ClockWindow::changeEvent(QEvent *event)
+{
+    // A minimised clock window hides; the next tick shows it again.
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        m_hiddenByMinimise = true;
+        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+    }
+    QWidget::changeEvent(event);
+}
+
+QPoint ClockWindow::topCentre(int screenWidth, int windowWidth)
+{
+    return {screenWidth / 2 - windowWidth / 2, 0};
+}
+
+void ClockWindow::showAtTopCentre()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.topLeft() + topCentre(area.width(), m_layout.windowSize.width()));
+    }
+    // A window of no clocks is empty: nothing of it should show.
+    setWindowOpacity(m_columns.isEmpty() ? 0.0 : 1.0);
+    show();
+    raise();
+    activateWindow();
+    updateStacking();
+}
+
+void ClockWindow::startTicking()
+{
+    m_datesMinute = QDateTime();
+    tick();
+}
+
+void ClockWindow::stopTicking()
+{
+    m_timer.stop();
+}
+
+void ClockWindow::tick()
+{
+    const QDateTime now = m_clock.now();
+    updateStacking();
+    updateTimes(now);
+    // Dates are remade after every build and whenever the computer clock's minute changes, so a
+    // zone passing midnight shows its new date within a minute even when a tick came late.
+    if (minuteOf(now) != m_datesMinute)
+        updateDates(now);
+    scheduleNextTick(now);
+}
+
+void ClockWindow::scheduleNextTick(const QDateTime &now)
+{
+    const int untilNextSecond = 1000 - now.time().msec();
+    m_timer.start(untilNextSecond + TickMarginMs);
+}
+
+void ClockWindow::updateTimes(const QDateTime &now)
+{
+    const QList<ColumnTick> ticks = m_zoneClocks->tick(now);
+    for (const Column &column : m_columns) {
+        const ColumnTick &tick = ticks[column.entry];
+        if (column.face)
+            column.face->setHands(tick.hands.second, tick.hands.minute, tick.hands.hour);
+        if (column.time && tick.timeText)
+            column.time->setText(*tick.timeText);
+    }
+}
+
+void ClockWindow::updateDates(const QDateTime &now)
+{
+    m_datesMinute = minuteOf(now);
+    const QList<ColumnDates> dates = m_zoneClocks->dates(now);
+    for (const Column &column : m_columns) {
+        if (column.date)
+            column.date->setText(dates[column.entry].date);
+        if (column.oppositeDate)
+            column.oppositeDate->setText(dates[column.entry].oppositeDate);
+    }
+}
+
+void ClockWindow::updateStacking()
+{
+    if (m_hiddenByMinimise) {
+        m_hiddenByMinimise = false;
+        showNormal();
+    }
+    const bool wanted = m_settings.displayOptions.alwaysOnTop && !(m_dialogOpen && m_dialogOpen());
+    if (wanted == m_onTop)
+        return;
+    m_onTop = wanted;
+    // Change the flag on the native window only when the wanted state changes: re-applying
+    // window flags makes windows flicker.
+    if (QWindow *window = windowHandle()) {
+        window->setFlag(Qt::WindowStaysOnTopHint, wanted);
+        if (wanted)
+            window->raise();
+    }
+}

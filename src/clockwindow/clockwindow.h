@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/appfolder.h"
+#include "app/settingsstate.h"
+#include "clockwindow/clocklayout.h"
+#include "zonetime/clock.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class CellLabel;
+class FaceWidget;
+class FlagBox;
+class StripWidget;
+class ZoneClockSet;
+
+/// The one borderless window with a column per clock: face, city name with flag, time, date and
+/// opposite date. Built whole from the settings state; a change of settings builds a new one.
+///
+/// One timer, re-armed just after every wall-clock second, updates every column in one pass, so
+/// all columns change together and never drift.
+class ClockWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    using DialogOpenQuery = std::function<bool()>;
+
+    ClockWindow(const SettingsState &settings, const AppFolder &folder, const Clock &clock,
+                DialogOpenQuery dialogOpen, QWidget *parent = nullptr);
+    ~ClockWindow() override;
+
+    /// The background kind in force: "non" when a picture was asked for but does not load.
+    [[nodiscard]] QString backGround() const { return m_backGround; }
+    [[nodiscard]] const ClockLayout &layout() const { return m_layout; }
+
+    /// Places the window touching the top edge, centred on the primary screen, and shows it.
+    void showAtTopCentre();
+    /// Where showAtTopCentre() puts a window of this width on a screen of that width.
+    [[nodiscard]] static QPoint topCentre(int screenWidth, int windowWidth);
+
+    /// Runs one tick now: hands and time texts of every column, dates when due, stacking.
+    void tick();
+    void stopTicking();
+    [[nodiscard]] bool isTicking() const { return m_timer.isActive(); }
+    [[nodiscard]] bool wantsOnTop() const { return m_onTop; }
+
+Q_SIGNALS:
+    /// A right press on one of the window's elements.
+    void menuRequested(const QPoint &globalPos);
+    /// A left press on one of the window's elements: the window should follow the mouse.
+    void moveRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Column;
+
+    void buildStrip(const SettingsState &settings, const AppFolder &folder);
+    void buildColumns(const SettingsState &settings, const AppFolder &folder);
+    void startTicking();
+    void scheduleNextTick(const QDateTime &now);
+    void updateTimes(const QDateTime &now);
+    void updateDates(const QDateTime &now);
+    void updateStacking();
+    void watch(QWidget *element);
+
+    Clock m_clock;
+    DialogOpenQuery m_dialogOpen;
+    ClockLayout m_layout;
+    QString m_backGround;
+    std::unique_ptr<ZoneClockSet> m_zoneClocks;
+    SettingsState m_settings;
+    QList<Column> m_columns;
+    QTimer m_timer;
+    QDateTime m_datesMinute; // the computer clock's minute the date rows were made in
+    bool m_settingsFileExists = false;
+    bool m_onTop = false;
+    bool m_hiddenByMinimise = false;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include <variant>
+
+/// What fills the band behind the clock faces. Painting comes from this value alone, so covering
+/// and uncovering the window never loses the strip and no repaint timer is needed.
+struct StripFill {
+    struct None {};
+    struct Solid {
+        QColor colour;
+    };
+    struct OneColorGradient {
+        QColor start;
+        int directionCode = 1;
+    };
+    struct TwoColorGradient {
+        QColor top;
+        QColor bottom;
+    };
+    struct Picture {
+        QImage image; // stretched over the strip
+    };
+
+    std::variant<None, Solid, OneColorGradient, TwoColorGradient, Picture> kind;
+};
+
+struct DisplayOptions;
+class AppFolder;
+
+/// The strip fill for a set of options: "non" nothing, "pic" the picture (nothing when the file
+/// does not load), "sld" a solid colour, "grt1" and "grt2" the gradients, any other text white.
+/// Colours are colour-number texts (decimal or "&H" hexadecimal).
+[[nodiscard]] StripFill stripFillFor(const DisplayOptions &options);
+
+/// The strip's picture at a size in device pixels; `logicalSize` is the strip's size in window
+/// pixels, which the one-colour gradient's bands are measured in.
+[[nodiscard]] QImage renderStripFill(const StripFill &fill, QSize logicalSize, qreal pixelRatio);

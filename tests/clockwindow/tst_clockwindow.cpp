@@ -1,0 +1,267 @@
+#include "app/appfolder.h"
+#include "app/settingsstate.h"
+#include "clockwindow/celllabel.h"
+#include "clockwindow/clockwindow.h"
+#include "clockwindow/facewidget.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor Key(255, 0, 255);
+
+/// An application folder with a settings file, a round test face and one flag.
+class TestFolder {
+public:
+    TestFolder()
+    {
+        QDir root(m_dir.path());
+        root.mkdir(u"clocks"_s);
+        root.mkdir(u"flags"_s);
+        QFile ini(folder().settingsFile());
+        (void)ini.open(QIODevice::WriteOnly);
+
+        QImage face(78, 78, QImage::Format_RGB32);
+        face.fill(Key);
+        QPainter painter(&face);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(QRect(1, 1, 75, 75));
+        painter.end();
+        face.save(folder().clocksFolder() + u"/clk01.bmp"_s);
+
+        QImage flag(16, 11, QImage::Format_RGB32);
+        flag.fill(Qt::green);
+        flag.save(folder().flagsFolder() + u"/EGY.bmp"_s);
+    }
+    AppFolder folder() const { return AppFolder(m_dir.path()); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+SettingsState state(QStringList clocks, qint16 timeFormat = 3)
+{
+    SettingsState settings;
+    settings.localCity = u"Home!+00:00!EGY.bmp"_s;
+    settings.clockCount = qint16(clocks.size());
+    settings.clockList = std::move(clocks);
+    DisplayOptions &options = settings.displayOptions;
+    options.displayClock = true;
+    options.displayTime = true;
+    options.displayDate = true;
+    options.displayOpsDate = true;
+    options.timeFormat = timeFormat;
+    options.dateFormat = 2;
+    options.opsDateFormat = 2;
+    options.opsDateDiff = 2;
+    options.backGround = u"non"_s;
+    return settings;
+}
+
+QStringList labelTexts(const QWidget &window, const QString &name)
+{
+    QStringList texts;
+    for (const CellLabel *label : window.findChildren<CellLabel *>(name))
+        texts.append(label->text());
+    return texts;
+}
+
+} // namespace
+
+class TestClockWindow final : public QObject {
+    Q_OBJECT
+
+    TestFolder m_folder;
+    QDateTime m_now;
+
+    std::unique_ptr<ClockWindow> makeWindow(const SettingsState &settings)
+    {
+        return std::make_unique<ClockWindow>(settings, m_folder.folder(),
+                                             Clock([this] { return m_now; }), [] { return false; });
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { m_now = QDateTime(QDate(2024, 7, 7), QTime(14, 5, 9), Qt::UTC); }
+
+    void elementsArePlacedByTheLayout()
+    {
+        const auto window =
+            makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s, u"Lima!-05:00!PER.bmp"_s}));
+        QCOMPARE(window->size(), QSize(156, 144));
+        const QList<CellLabel *> times = window->findChildren<CellLabel *>(u"lblTime"_s);
+        QCOMPARE(times.size(), 2);
+        QCOMPARE(times[1]->geometry(), QRect(77, 94, 79, 17));
+        QCOMPARE(window->findChildren<QWidget *>(u"picFClock"_s).size(), 2);
+        // Peru has no flag in the folder: its column simply has none.
+        const QList<QWidget *> flags = window->findChildren<QWidget *>(u"picFlag"_s);
+        QCOMPARE(flags.size(), 1);
+        QCOMPARE(flags[0]->geometry(), QRect(58, 80, 18, 13));
+        const auto *city = window->findChildren<CellLabel *>(u"lblCityName"_s).at(0);
+        QCOMPARE(city->text(), u"Cairo"_s);
+        QCOMPARE(city->toolTip(), u"Cairo (+02:00)"_s);
+    }
+
+    void shortClockEntriesGetNoColumn()
+    {
+        const auto window = makeWindow(state({u"00"_s, u"Cairo!+02:00!EGY.bmp"_s}));
+        QCOMPARE(window->findChildren<CellLabel *>(u"lblCityName"_s).size(), 1);
+        QCOMPARE(window->width(), 78);
+    }
+
+    void timeTexts_data()
+    {
+        QTest::addColumn<qint16>("format");
+        QTest::addColumn<QTime>("utc");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("AM/PM") << qint16(0) << QTime(14, 5, 9)
+                               << QStringList{u"04:05 PM"_s, u"09:35 PM"_s};
+        QTest::newRow("24Hour") << qint16(1) << QTime(14, 5, 9)
+                                << QStringList{u"16:05"_s, u"21:35"_s};
+        QTest::newRow("Long AM/PM")
+            << qint16(2) << QTime(14, 5, 9) << QStringList{u"04:05:09 PM"_s, u"09:35:09 PM"_s};
+        QTest::newRow("Long 24Hour")
+            << qint16(3) << QTime(14, 5, 9) << QStringList{u"16:05:09"_s, u"21:35:09"_s};
+        QTest::newRow("just after midnight, AM/PM")
+            << qint16(0) << QTime(22, 5, 0) << QStringList{u"12:05 AM"_s, u"05:35 AM"_s};
+    }
+    void timeTexts()
+    {
+        QFETCH(qint16, format);
+        QFETCH(QTime, utc);
+        m_now.setTime(utc);
+        // Two zones 5 h 30 min apart tick in the same pass.
+        const auto window =
+            makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s, u"Delhi!+07:30!IND.bmp"_s}, format));
+        QTEST(labelTexts(*window, u"lblTime"_s), "texts");
+    }
+
+    void ticksJustAfterEverySecond()
+    {
+        m_now = QDateTime(QDate(2024, 7, 7), QTime(10, 0, 0, 250), Qt::UTC);
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
+        QVERIFY(window->isTicking());
+        m_now = m_now.addMSecs(760);
+        window->tick();
+        QCOMPARE(labelTexts(*window, u"lblTime"_s), QStringList{u"12:00:01"_s});
+        window->stopTicking();
+        QVERIFY(!window->isTicking());
+    }
+
+    void datesFollowTheMinute()
+    {
+        m_now = QDateTime(QDate(2024, 7, 6), QTime(21, 59, 59), Qt::UTC);
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
+        QCOMPARE(labelTexts(*window, u"lblDate"_s), QStringList{u"2024/07/06"_s});
+        QCOMPARE(labelTexts(*window, u"lblODate"_s), QStringList{u"1445/12/30"_s});
+        // Midnight in Cairo: the next tick falls in a new minute of the computer's clock.
+        m_now = m_now.addSecs(1);
+        window->tick();
+        QCOMPARE(labelTexts(*window, u"lblDate"_s), QStringList{u"2024/07/07"_s});
+        QCOMPARE(labelTexts(*window, u"lblODate"_s), QStringList{u"1446/01/01"_s});
+    }
+
+    void handsAreDrawnFromTheTables()
+    {
+        // 12:15:30 at the clock: second hand to (38, 68), minute hand to (68, 38).
+        m_now.setTime(QTime(10, 15, 30));
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
+        auto *face = window->findChild<FaceWidget *>(u"picFClock"_s);
+        QVERIFY(face);
+        const QImage picture = face->grab().toImage();
+        QCOMPARE(QColor(picture.pixel(38, 66)), QColor(255, 0, 0));
+        QCOMPARE(QColor(picture.pixel(66, 38)), QColor(0, 0, 0));
+        // The key-coloured corner is outside the face's shape.
+        QVERIFY(!face->mask().isEmpty());
+        QVERIFY(!face->mask().contains(QPoint(0, 0)));
+        QVERIFY(face->mask().contains(QPoint(38, 38)));
+    }
+
+    void darkStylesHaveGreyHands()
+    {
+        SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
+        settings.displayOptions.clockPicture = 2; // no such face file: a blank square face
+        m_now.setTime(QTime(10, 15, 30));
+        const auto window = makeWindow(settings);
+        auto *face = window->findChild<FaceWidget *>(u"picFClock"_s);
+        QVERIFY(face->mask().isEmpty());
+        const QImage picture = face->grab().toImage();
+        QCOMPARE(QColor(picture.pixel(66, 38)), QColor(159, 159, 159));
+        QCOMPARE(QColor(picture.pixel(2, 2)), QColor(Qt::white));
+    }
+
+    void stripBackgrounds_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("objectName");
+        QTest::addColumn<QColor>("top");
+        QTest::addColumn<QColor>("bottom");
+        QTest::newRow("solid") << u"sld"_s << u"picClock"_s << QColor(0, 0, 255)
+                               << QColor(0, 0, 255);
+        QTest::newRow("two colours")
+            << u"grt2"_s << u"picClock"_s << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("one colour")
+            << u"grt1"_s << u"picClock"_s << QColor(252, 0, 0) << QColor(255 - 3 * 78, 0, 0);
+        QTest::newRow("unknown kind")
+            << u"xyz"_s << u"picClock"_s << QColor(Qt::white) << QColor(Qt::white);
+    }
+    void stripBackgrounds()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, objectName);
+        SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
+        DisplayOptions &options = settings.displayOptions;
+        options.backGround = kind;
+        options.solid = u"16711680"_s; // pure blue
+        options.oneColor = u"255"_s;   // pure red
+        options.twoColors1 = u"&HFFFFFF"_s;
+        options.twoColors2 = u"0"_s;
+        const auto window = makeWindow(settings);
+        QWidget *strip = window->findChild<QWidget *>(objectName);
+        QVERIFY(strip);
+        const QImage picture = strip->grab().toImage();
+        QTEST(QColor(picture.pixel(1, 0)), "top");
+        QTEST(QColor(picture.pixel(1, 77)), "bottom");
+    }
+
+    void missingPictureMeansNoBackground()
+    {
+        SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
+        settings.displayOptions.backGround = u"pic"_s;
+        settings.displayOptions.bgPicture = u"/no/such/picture.bmp"_s;
+        const auto window = makeWindow(settings);
+        QCOMPARE(window->backGround(), u"non"_s);
+        QVERIFY(!window->findChild<QWidget *>(u"BGImage"_s));
+        QVERIFY(!window->findChild<QWidget *>(u"picClock"_s));
+    }
+
+    void mousePresses()
+    {
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
+        QSignalSpy menu(window.get(), &ClockWindow::menuRequested);
+        QSignalSpy move(window.get(), &ClockWindow::moveRequested);
+        QWidget *flag = window->findChild<QWidget *>(u"picFlag"_s);
+        QWidget *date = window->findChild<QWidget *>(u"lblDate"_s);
+        QTest::mousePress(flag, Qt::RightButton);
+        QCOMPARE(menu.size(), 1);
+        QTest::mousePress(date, Qt::LeftButton);
+        QCOMPARE(move.size(), 1);
+        QTest::mousePress(date, Qt::MiddleButton);
+        QTest::mousePress(window.get(), Qt::LeftButton); // the bare background does nothing
+        QCOMPARE(menu.size() + move.size(), 2);
+    }
+
+    void placement() { QCOMPARE(ClockWindow::topCentre(1024, 156), QPoint(434, 0)); }
+};
+
+QTEST_MAIN(TestClockWindow)
+#include "tst_clockwindow.moc"
