@@ -1,14 +1,22 @@
+#include "app/application.h"
+#include "app/messagepresenter.h"
 #include "app/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QApplication qtApp(argc, argv);
+    // The program lives in its tray icon and clock window; closing a dialog must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
     const AppFolder folder(QCoreApplication::applicationDirPath());
     SingleInstance instance(folder.path());
-    const std::optional<SettingsState> settings = startUp(folder, instance);
-    if (!settings)
+    if (!startUp(folder, instance))
         return 0; // another instance runs: end at once and silently
-    return 0;
+
+    MessageBoxPresenter messages;
+    Application app(folder, Clock::system(), messages);
+    app.loadSettings();
+    return QApplication::exec();
 }

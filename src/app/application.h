@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/aboutbox.h"
 #include "app/appfolder.h"
 #include "app/settingsstate.h"
+#include "clockwindow/clockwindow.h"
 #include "zonetime/clock.h"
 
 #include <QObject>
@@ -11,8 +13,6 @@
 #include <map>
 #include <memory>
 
-class AboutBox;
-class ClockWindow;
 class MessagePresenter;
 class QMenu;
 class QSystemTrayIcon;

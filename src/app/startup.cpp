@@ -1,6 +1,5 @@
 #include "app/startup.h"
 
-#include "app/settingsloader.h"
 #include "app/textfile.h"
 
 #include <QFile>
@@ -42,14 +41,14 @@ DataFilesRestored restoreMissingDataFiles(const AppFolder &folder)
             restoreFile(folder.cityListFile(), folder.factoryCityListFile())};
 }
 
-std::optional<SettingsState> startUp(const AppFolder &folder, SingleInstance &instance)
+bool startUp(const AppFolder &folder, SingleInstance &instance)
 {
     // Without a usable lock folder the program still runs; only a running instance stops it.
     if (instance.tryAcquire() == SingleInstance::Outcome::HeldByOther)
-        return std::nullopt;
+        return false;
     const DataFilesRestored restored = restoreMissingDataFiles(folder);
     // 0 present, 1 restored, 2 failed
     qCDebug(lcStartUp) << "Kerani.ini:" << int(restored.settings)
                        << "Cities.txt:" << int(restored.cityList);
-    return loadSettings(folder);
+    return true;
 }

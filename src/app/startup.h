@@ -1,10 +1,7 @@
 #pragma once
 
 #include "app/appfolder.h"
-#include "app/settingsstate.h"
 #include "app/singleinstance.h"
-
-#include <optional>
 
 /// What start-up did about one data file.
 enum class DataFileRestore {
@@ -25,8 +22,8 @@ struct DataFilesRestored {
 /// are not errors: the readers meet the missing file and use their defaults.
 [[nodiscard]] DataFilesRestored restoreMissingDataFiles(const AppFolder &folder);
 
-/// The start-up sequence up to the clock window: ends (nothing) when another instance runs;
-/// otherwise restores the missing data files and returns the settings to show. The instance lock
-/// stays held by `instance`, which must live as long as the program.
-[[nodiscard]] std::optional<SettingsState> startUp(const AppFolder &folder,
-                                                   SingleInstance &instance);
+/// The start-up sequence up to loading the settings: false when another instance runs (the
+/// program then ends at once, touching nothing); otherwise restores the missing data files and
+/// returns true. The instance lock stays held by `instance`, which must live as long as the
+/// program.
+[[nodiscard]] bool startUp(const AppFolder &folder, SingleInstance &instance);

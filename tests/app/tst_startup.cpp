@@ -1,3 +1,4 @@
+#include "app/settingsloader.h"
 #include "app/startup.h"
 #include "testfiles.h"
 
@@ -126,9 +127,8 @@ void TestStartUp::startUpLoadsRestoredSettings()
     QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
     SingleInstance instance(m_folder->path(), m_locks->path());
 
-    const std::optional<SettingsState> state = startUp(*m_folder, instance);
-    QVERIFY(state);
-    QCOMPARE(state->clockList, QStringList{u"Z\u00FCrich!+01:00!CHE.bmp"_s});
+    QVERIFY(startUp(*m_folder, instance));
+    QCOMPARE(loadSettings(*m_folder).clockList, QStringList{u"Z\u00FCrich!+01:00!CHE.bmp"_s});
     QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), kFactorySettings);
 }
 
