@@ -115,8 +115,12 @@ QString DatePattern::dateSeparator(const QLocale &locale)
     while (i < pattern.size()) {
         const QChar c = pattern[i];
         if (isFieldLetter(c)) {
-            if (fieldSeen && !separator.isEmpty())
+            // A format that only puts blanks between its fields ("d MMM yyyy") has no
+            // separator of its own for all-number dates.
+            if (fieldSeen && !separator.trimmed().isEmpty())
                 return separator;
+            if (fieldSeen && !separator.isEmpty())
+                break;
             fieldSeen = true;
             separator.clear();
             i += repeatCount(pattern, i);

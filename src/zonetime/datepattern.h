@@ -35,7 +35,7 @@ public:
                                                               const QLocale &locale);
 
     /// The locale's date separator: the characters between the first two fields of its short date
-    /// format ("/" for en_US, "." for de_DE); "/" when the format shows none.
+    /// format ("/" for en_US, "." for de_DE); "/" when the format shows none or only blanks.
     [[nodiscard]] static QString dateSeparator(const QLocale &locale);
 
     [[nodiscard]] QString format(const DateFields &fields, const QLocale &locale,

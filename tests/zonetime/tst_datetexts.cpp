@@ -96,6 +96,7 @@ void TestDateTexts::dateSeparator_data()
     QTest::newRow("hu_HU y. MM. dd.") << QLocale(QLocale::Hungarian, QLocale::Hungary) << u". "_s;
     QTest::newRow("ar_EG with its direction mark")
         << QLocale(QLocale::Arabic, QLocale::Egypt) << u"\u200F/"_s;
+    QTest::newRow("C: only blanks between fields") << QLocale::c() << u"/"_s;
 }
 
 void TestDateTexts::dateSeparator()
