@@ -1,0 +1,3 @@
+list(APPEND KERANI_MODEL_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/clocklistmodel.cpp ${CMAKE_CURRENT_LIST_DIR}/clocklistmodel.h
+)
