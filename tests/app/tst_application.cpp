@@ -1,0 +1,137 @@
+#include "app/application.h"
+#include "support/recordingpresenter.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray settingsText(bool hideTrayIcon)
+{
+    return "[Settings]\r\nLocal=Cairo!+02:00!EGY.bmp\r\nClocks=02\r\n"
+           "[Clock_01]\r\nCountry/City=Cairo!+02:00!EGY.bmp\r\n"
+           "[Clock_02]\r\nCountry/City=Lima!-05:00!PER.bmp\r\n"
+           "[Options]\r\nDisplay_Clock=1\r\nDisplay_Time=1\r\nHide_SysTray_Icon=" +
+           QByteArray(hideTrayIcon ? "1" : "0") + "\r\n";
+}
+
+} // namespace
+
+class TestApplication final : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    RecordingPresenter m_messages;
+
+    void writeSettings(bool hideTrayIcon)
+    {
+        QFile file(m_dir.filePath(u"Kerani.ini"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(settingsText(hideTrayIcon));
+    }
+
+private Q_SLOTS:
+    void menuItemsInOrder()
+    {
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        QStringList captions;
+        for (const QAction *action : app.mainMenu()->actions())
+            captions.append(action->isSeparator() ? u"-"_s : action->text());
+        QCOMPARE(captions, (QStringList{u"New Clock..."_s, u"Add Country/City..."_s, u"-"_s,
+                                        u"Options..."_s, u"-"_s, u"Help"_s, u"-"_s, u"Exit"_s}));
+        QMenu *help = app.mainMenu()->findChild<QMenu *>(u"mnu1_5"_s);
+        QVERIFY(help);
+        QStringList helpCaptions;
+        for (const QAction *action : help->actions())
+            helpCaptions.append(action->isSeparator() ? u"-"_s : action->text());
+        QCOMPARE(helpCaptions, (QStringList{u"Contents"_s, u"-"_s, u"About..."_s}));
+    }
+
+    void reloadBuildsANewWindowAndFollowsTheTrayOption()
+    {
+        writeSettings(false);
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        app.loadSettings();
+        QPointer<ClockWindow> first = app.clockWindow();
+        QVERIFY(first);
+        QCOMPARE(app.settings().clockList.size(), 2);
+        QVERIFY(app.trayIcon()->isVisible());
+        QCOMPARE(app.trayIcon()->toolTip(), u"Kerani v3.0"_s);
+
+        // Loading again with the window still there keeps it; the Save callers close it first.
+        app.loadSettings();
+        QCOMPARE(app.clockWindow(), first.data());
+
+        writeSettings(true);
+        app.closeClockWindow();
+        QVERIFY(!first);
+        app.loadSettings();
+        QVERIFY(app.clockWindow());
+        QVERIFY(!app.trayIcon()->isVisible());
+
+        writeSettings(false);
+        for (int save = 0; save < 3; ++save) {
+            app.closeClockWindow();
+            app.loadSettings();
+        }
+        QVERIFY(app.trayIcon()->isVisible());
+        QCOMPARE(app.findChildren<QSystemTrayIcon *>().size(), 1);
+    }
+
+    void dialogOpenFollowsVisibleDialogs()
+    {
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        int created = 0;
+        app.setDialogFactory(Application::Dialog::Options, [&created](Application &) {
+            ++created;
+            return new QDialog;
+        });
+        QVERIFY(!app.isDialogOpen());
+        app.showDialog(Application::Dialog::Options);
+        QVERIFY(app.isDialogOpen());
+        app.showDialog(Application::Dialog::Options); // brought to the front, not made again
+        QCOMPARE(created, 1);
+
+        QPointer<QWidget> dialog = app.dialog(Application::Dialog::Options);
+        dialog->close(); // Close button and title-bar close alike
+        QVERIFY(!app.isDialogOpen());
+        QTRY_VERIFY(!dialog); // closed dialogs are destroyed; the next show makes a new one
+
+        app.showAbout();
+        QVERIFY(app.isDialogOpen());
+        app.aboutBox()->findChild<QWidget *>(u"cmdOK"_s)->setFocus();
+        QTest::keyClick(app.aboutBox(), Qt::Key_Return);
+        QVERIFY(!app.aboutBox()->isVisible());
+        QVERIFY(!app.isDialogOpen());
+    }
+
+    void clockWindowStaysOffTopWhileADialogIsOpen()
+    {
+        writeSettings(false);
+        QFile file(m_dir.filePath(u"Kerani.ini"_s));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("Always_On_Top=1\r\n");
+        file.close();
+
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        app.setDialogFactory(Application::Dialog::ClockList,
+                             [](Application &) { return new QDialog; });
+        app.loadSettings();
+        QVERIFY(app.clockWindow()->wantsOnTop());
+        app.showDialog(Application::Dialog::ClockList);
+        app.clockWindow()->tick();
+        QVERIFY(!app.clockWindow()->wantsOnTop());
+        app.dialog(Application::Dialog::ClockList)->close();
+        app.clockWindow()->tick();
+        QVERIFY(app.clockWindow()->wantsOnTop());
+    }
+};
+
+QTEST_MAIN(TestApplication)
+#include "tst_application.moc"
