@@ -1,0 +1,62 @@
+#pragma once
+
+#include "cities/cityline.h"
+#include "clocklist/clocklistmodel.h"
+
+#include <QDialog>
+#include <QList>
+#include <QMessageBox>
+
+#include <optional>
+
+class Application;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+
+/// The "New Clock" dialog: picks cities from the city list into an ordered list of clocks and
+/// saves that list as the clock window's columns. Not modal; the list is built afresh each time
+/// the dialog is created, and unsaved changes go with it when it closes.
+class ClockListEditor final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ClockListEditor(Application &app, QWidget *parent = nullptr);
+
+private:
+    [[nodiscard]] QGroupBox *createCityFrame();
+    [[nodiscard]] QLayout *createClockRows();
+    [[nodiscard]] QLayout *createButtonRow();
+    void createWaitPanel();
+    void setUpKeyboard();
+
+    void listCountries(const QList<CityLine> &cities);
+    void listClocks(const QList<CityLine> &cities);
+
+    void addClock();
+    void removeClock();
+    void moveUp();
+    void moveDown();
+    void save();
+
+    [[nodiscard]] std::optional<qsizetype> selectedRow() const;
+    void showRow(qsizetype row);
+    void showWaitPanel();
+    void tell(QMessageBox::Icon icon, const QString &text);
+
+    Application &m_app;
+    ClockListModel m_clocks;
+
+    QComboBox *m_cities = nullptr;
+    QListWidget *m_list = nullptr;
+    QPushButton *m_add = nullptr;
+    QPushButton *m_remove = nullptr;
+    QToolButton *m_up = nullptr;
+    QToolButton *m_down = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_close = nullptr;
+    QLabel *m_waitPanel = nullptr;
+};
