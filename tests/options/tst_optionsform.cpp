@@ -44,26 +44,6 @@ SettingsState factoryState()
     return state;
 }
 
-// A fill in words, so that a table row can say what the preview shows.
-QString describe(const StripFill &fill)
-{
-    return std::visit(
-        [](const auto &kind) -> QString {
-            using Kind = std::decay_t<decltype(kind)>;
-            if constexpr (std::is_same_v<Kind, StripFill::Solid>)
-                return u"solid "_s + kind.colour.name();
-            else if constexpr (std::is_same_v<Kind, StripFill::OneColorGradient>)
-                return u"one "_s + kind.start.name() + u' ' + QString::number(kind.directionCode);
-            else if constexpr (std::is_same_v<Kind, StripFill::TwoColorGradient>)
-                return u"two "_s + kind.top.name() + u' ' + kind.bottom.name();
-            else if constexpr (std::is_same_v<Kind, StripFill::Picture>)
-                return u"picture"_s;
-            else
-                return u"nothing"_s;
-        },
-        fill.kind);
-}
-
 } // namespace
 
 class TestOptionsForm final : public QObject {
@@ -144,27 +124,6 @@ private Q_SLOTS:
         QCOMPARE(form.background ? int(*form.background) : NoKind, kind);
     }
 
-    void eachControlShowsItsOwnKey()
-    {
-        const OptionsForm form = OptionsForm::fromSettings(factoryState(), Cities, 0);
-        QCOMPARE(form.localCity, u"Cairo!+02:00!EGY.bmp"_s);
-        QVERIFY(form.hideSysTrayIcon);
-        QVERIFY(!form.alwaysOnTop);
-        QVERIFY(form.displayClock && form.displayTime && form.displayDate);
-        QVERIFY(!form.displayOpsDate);
-        QCOMPARE(form.timeFormat, 2);
-        QCOMPARE(form.dateFormat, 1);
-        QCOMPARE(form.opsDateFormat, 3);
-        QCOMPARE(form.opsDateDiff, 4);
-        QCOMPARE(form.clockPicture, 3);
-        QCOMPARE(form.solid, QColor(70, 110, 160));
-        QCOMPARE(form.oneColor, QColor(120, 160, 210));
-        QCOMPARE(form.twoColors1, QColor(150, 190, 230));
-        QCOMPARE(form.twoColors2, QColor(34, 64, 120));
-        QVERIFY(form.reverseDir);
-        QCOMPARE(form.background, BackgroundKind::TwoColorGradient);
-    }
-
     void saveWritesBackWhatWasShown()
     {
         // Opening and saving without a change writes the values the file held.
@@ -173,60 +132,6 @@ private Q_SLOTS:
             OptionsForm::fromSettings(state, Cities, 0).toSave(state.displayOptions);
         QCOMPARE(save.localCity, state.localCity);
         QCOMPARE(save.options, state.displayOptions);
-    }
-
-    void saveValues_data()
-    {
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("pure blue") << QColor(0, 0, 255) << u"16711680"_s;
-        QTest::newRow("pure red") << QColor(255, 0, 0) << u"255"_s;
-        QTest::newRow("white") << QColor(Qt::white) << u"16777215"_s;
-        QTest::newRow("black") << QColor(Qt::black) << u"0"_s;
-        QTest::newRow("mixed") << QColor(1, 2, 3) << u"197121"_s;
-    }
-    void saveValues()
-    {
-        QFETCH(QColor, colour);
-        QFETCH(QString, text);
-        OptionsForm form;
-        form.solid = form.oneColor = form.twoColors1 = form.twoColors2 = colour;
-        const DisplayOptions saved = form.toSave(DisplayOptions{}).options;
-        QCOMPARE((QStringList{saved.solid, saved.oneColor, saved.twoColors1, saved.twoColors2}),
-                 QStringList(4, text));
-    }
-
-    void unchosenValuesStayAsStored()
-    {
-        // Lists without a selection, no background button and no city: a Save keeps what the
-        // state holds (the writer then leaves an unknown BackGround and Local unwritten).
-        DisplayOptions current;
-        current.timeFormat = 7;
-        current.dateFormat = -2;
-        current.opsDateFormat = 9;
-        current.opsDateDiff = 12;
-        current.clockPicture = 5;
-        current.backGround = u"xyz"_s;
-        current.bgPicture = u"/p/new.bmp"_s;
-        OptionsForm form;
-        form.reverseDir = true;
-
-        const OptionsSave save = form.toSave(current);
-        QVERIFY(!save.localCity);
-        QCOMPARE(save.options.timeFormat, 7);
-        QCOMPARE(save.options.dateFormat, -2);
-        QCOMPARE(save.options.opsDateFormat, 9);
-        QCOMPARE(save.options.opsDateDiff, 12);
-        QCOMPARE(save.options.clockPicture, 5);
-        QCOMPARE(save.options.backGround, u"xyz"_s);
-        QCOMPARE(save.options.bgPicture, u"/p/new.bmp"_s);
-        QCOMPARE(save.options.oneColorDir, 1);
-
-        form.background = BackgroundKind::None;
-        form.timeFormat = 1;
-        QCOMPARE(form.toSave(current).options.backGround, u"non"_s);
-        QCOMPARE(form.toSave(current).options.timeFormat, 1);
     }
 
     void localCity_data()
@@ -254,39 +159,6 @@ private Q_SLOTS:
         QFETCH(QString, chosen);
         QCOMPARE(chooseLocalCity(Cities, stored, offsetMinutes).value_or(QString()), chosen);
         QVERIFY(!chooseLocalCity({}, u"00"_s, offsetMinutes));
-    }
-
-    void previewFill_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("reverseDir");
-        QTest::addColumn<QString>("fill");
-
-        QTest::newRow("no kind") << NoKind << false << u"solid #cfcfcf"_s;
-        QTest::newRow("none") << int(BackgroundKind::None) << false << u"solid #cfcfcf"_s;
-        QTest::newRow("picture lies over grey")
-            << int(BackgroundKind::Picture) << false << u"solid #cfcfcf"_s;
-        QTest::newRow("solid") << int(BackgroundKind::Solid) << false << u"solid #010203"_s;
-        QTest::newRow("one colour, top down")
-            << int(BackgroundKind::OneColorGradient) << false << u"one #040506 1"_s;
-        QTest::newRow("one colour, bottom up")
-            << int(BackgroundKind::OneColorGradient) << true << u"one #040506 2"_s;
-        QTest::newRow("two colours")
-            << int(BackgroundKind::TwoColorGradient) << true << u"two #070809 #0a0b0c"_s;
-    }
-    void previewFill()
-    {
-        QFETCH(int, kind);
-        QFETCH(bool, reverseDir);
-        OptionsForm form;
-        if (kind != NoKind)
-            form.background = BackgroundKind(kind);
-        form.reverseDir = reverseDir;
-        form.solid = QColor(1, 2, 3);
-        form.oneColor = QColor(4, 5, 6);
-        form.twoColors1 = QColor(7, 8, 9);
-        form.twoColors2 = QColor(10, 11, 12);
-        QTEST(describe(form.previewFill()), "fill");
     }
 };
 
