@@ -8,3 +8,8 @@ list(APPEND KERANI_MODEL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/flagfolder.cpp ${CMAKE_CURRENT_LIST_DIR}/flagfolder.h
     ${CMAKE_CURRENT_LIST_DIR}/scratchreplace.cpp ${CMAKE_CURRENT_LIST_DIR}/scratchreplace.h
 )
+list(APPEND KERANI_MODEL_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/cityeditorchecks.cpp ${CMAKE_CURRENT_LIST_DIR}/cityeditorchecks.h
+    ${CMAKE_CURRENT_LIST_DIR}/cityeditorlayout.cpp ${CMAKE_CURRENT_LIST_DIR}/cityeditorlayout.h
+    ${CMAKE_CURRENT_LIST_DIR}/cityeditorlist.cpp ${CMAKE_CURRENT_LIST_DIR}/cityeditorlist.h
+)
