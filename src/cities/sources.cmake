@@ -13,3 +13,6 @@ list(APPEND KERANI_MODEL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/cityeditorlayout.cpp ${CMAKE_CURRENT_LIST_DIR}/cityeditorlayout.h
     ${CMAKE_CURRENT_LIST_DIR}/cityeditorlist.cpp ${CMAKE_CURRENT_LIST_DIR}/cityeditorlist.h
 )
+list(APPEND KERANI_WIDGET_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/cityeditor.cpp ${CMAKE_CURRENT_LIST_DIR}/cityeditor.h
+)

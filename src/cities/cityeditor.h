@@ -1,0 +1,96 @@
+#pragma once
+
+#include "cities/cityeditorchecks.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QMessageBox>
+#include <QPixmap>
+
+#include <functional>
+#include <optional>
+
+class Application;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+/// The city editor ("Add Country/City"): adds a city to the city list file, changes a city's zone
+/// or flag, deletes a city, and brings a new flag bitmap of the flags folder into use. Every Save
+/// and Delete rewrites the file at once and keeps the list in step with it; the settings file and
+/// the clock window are never touched.
+class CityEditor final : public QDialog {
+    Q_OBJECT
+
+public:
+    /// Asks the user for a bitmap; returns its path, or an empty text when the user cancelled.
+    using FileChooser = std::function<QString(QWidget *parent, const QString &title,
+                                              const QString &folder, const QString &filter)>;
+
+    explicit CityEditor(Application &app, QWidget *parent = nullptr);
+
+    /// Replaces the file-open dialog of "From File" (tests answer without a modal dialog).
+    void setFileChooser(FileChooser chooser);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class Focus { Name, Stay };
+
+    void createFieldControls();
+    void createFlagControls();
+    void createButtons();
+    void createCityList();
+    void createWaitPanel();
+    void placeControls();
+    void setTabOrders();
+
+    void listCountries();
+    void listFlags();
+    void addFlag(const QString &code, const QString &text, const QPixmap &picture);
+    void addCity(const QString &line);
+    void updateCity(QTreeWidgetItem *item, const QString &line);
+    void selectCity(QTreeWidgetItem *item);
+    void sortCities();
+
+    void showChosenFlag();
+    void newCity();
+    void pickCity(Focus focus);
+    void pickFlag();
+    void save();
+    void deleteCity();
+    void flagFromFile();
+
+    void showWaitPanel();
+    void showFlagPicture(const QPixmap &picture);
+    void focusName();
+    [[nodiscard]] CityEditorChecks::Fields fields() const;
+    [[nodiscard]] QTreeWidgetItem *selectedCity() const;
+    [[nodiscard]] QStringList cityLines() const;
+    QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString &text,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+    Application &m_app;
+    FileChooser m_chooseFile;
+    QHash<QString, QPixmap> m_flagPictures; // the flag list's pictures by upper-case code
+    QPixmap m_flagPicture;                  // the picture of the chosen flag
+    bool m_busy = false;                    // a Save, Delete or From File is running
+    bool m_listing = false;                 // the program, not the user, moves the list's selection
+
+    QLineEdit *m_name = nullptr;
+    QLineEdit *m_zone = nullptr;
+    QLabel *m_flagImage = nullptr;
+    QComboBox *m_flags = nullptr;
+    QLabel *m_flagCode = nullptr;
+    QPushButton *m_fromFile = nullptr;
+    QPushButton *m_new = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_close = nullptr;
+    QTreeWidget *m_cities = nullptr;
+    QLabel *m_waitPanel = nullptr;
+};
