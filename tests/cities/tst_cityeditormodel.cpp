@@ -76,17 +76,6 @@ private Q_SLOTS:
         QCOMPARE(CityEditorChecks::savedEntry({name, u"+02:00"_s, u"EGY"_s}).toLine(), line);
     }
 
-    void messages()
-    {
-        QCOMPARE(CityEditorChecks::deleteQuestion(u"Cairo"),
-                 u"Do you want to delete this country?\r\n\r\n[ Cairo ]"_s);
-        QCOMPARE(CityEditorChecks::inUseMessage(),
-                 u"You can not delete this country\r\nbecause it is in-use."_s);
-        QCOMPARE(
-            CityEditorChecks::wrongFlagFileMessage(),
-            u"The file name must be 3 letters length\r\nand be placed in [flags] directory."_s);
-    }
-
     void isInUse_data()
     {
         QTest::addColumn<QString>("name");
