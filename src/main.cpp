@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/dialogs.h"
 #include "app/messagepresenter.h"
 #include "app/startup.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
 
     MessageBoxPresenter messages;
     Application app(folder, Clock::system(), messages);
+    registerDialogs(app);
     app.loadSettings();
     return QApplication::exec();
 }

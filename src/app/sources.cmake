@@ -13,6 +13,7 @@ list(APPEND KERANI_WIDGET_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/aboutbox.cpp ${CMAKE_CURRENT_LIST_DIR}/aboutbox.h
     ${CMAKE_CURRENT_LIST_DIR}/application.cpp ${CMAKE_CURRENT_LIST_DIR}/application.h
     ${CMAKE_CURRENT_LIST_DIR}/appicon.cpp ${CMAKE_CURRENT_LIST_DIR}/appicon.h
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/dialogs.h
     ${CMAKE_CURRENT_LIST_DIR}/messagepresenter.cpp ${CMAKE_CURRENT_LIST_DIR}/messagepresenter.h
 )
 list(APPEND KERANI_MODEL_SOURCES
