@@ -1,5 +1,7 @@
 #include "clockwindow/celllabel.h"
 
+#include "clockwindow/textpieces.h"
+
 #include <QPainter>
 
 namespace {
@@ -35,9 +37,13 @@ void CellLabel::paintEvent(QPaintEvent *)
     if (m_text.isEmpty())
         return;
     const QRect textArea = rect().adjusted(TextInset, 1, -TextInset, -1);
+    painter.setClipRect(frame.adjusted(1, 1, 0, 0));
+    if (m_pieces && !m_wordWrap && layoutDirection() == Qt::LeftToRight) {
+        m_pieces->draw(painter, textArea, m_alignment, m_text, m_background);
+        return;
+    }
     int flags = int(m_alignment | Qt::AlignVCenter);
     if (m_wordWrap)
         flags |= Qt::TextWordWrap;
-    painter.setClipRect(frame.adjusted(1, 1, 0, 0));
     painter.drawText(textArea, flags, m_text);
 }

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+class TextPieces;
+
 /// One text cell of the clock grid: an opaque background in its row colour, a one-pixel border
 /// that coincides with its neighbours', and a single text. Repaints only when its text changes,
 /// which keeps a once-a-second tick cheap.
@@ -16,6 +18,8 @@ public:
     [[nodiscard]] QString text() const { return m_text; }
     void setText(const QString &text);
     void setWordWrap(bool wrap) { m_wordWrap = wrap; }
+    /// Shaped pieces shared by the labels of one window, for drawing single-line texts quickly.
+    void setTextPieces(TextPieces *pieces) { m_pieces = pieces; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -25,4 +29,5 @@ private:
     QColor m_background;
     Qt::Alignment m_alignment;
     bool m_wordWrap = false;
+    TextPieces *m_pieces = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "clockwindow/hands.h"
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"
+#include "clockwindow/textpieces.h"
 #include "zonetime/zoneclockset.h"
 
 #include <QFileInfo>
@@ -70,6 +71,7 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     setAutoFillBackground(true);
 
     m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale());
+    m_textPieces = std::make_unique<TextPieces>(font(), palette().color(QPalette::WindowText));
     buildColumns(m_settings, folder);
     buildStrip(m_settings, folder);
     setFixedSize(m_layout.windowSize.expandedTo(QSize(1, 1)));
@@ -132,6 +134,7 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
             label->setGeometry(rect);
             label->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
             label->setWordWrap(twoLines);
+            label->setTextPieces(m_textPieces.get());
             watch(label);
             return label;
         };

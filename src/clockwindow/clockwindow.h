@@ -17,6 +17,7 @@ class CellLabel;
 class FaceWidget;
 class FlagBox;
 class StripWidget;
+class TextPieces;
 class ZoneClockSet;
 
 /// The one borderless window with a column per clock: face, city name with flag, time, date and
@@ -76,6 +77,7 @@ private:
     ClockLayout m_layout;
     QString m_backGround;
     std::unique_ptr<ZoneClockSet> m_zoneClocks;
+    std::unique_ptr<TextPieces> m_textPieces;
     SettingsState m_settings;
     QList<Column> m_columns;
     QTimer m_timer;

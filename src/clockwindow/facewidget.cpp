@@ -3,6 +3,7 @@
 #include "clockwindow/hands.h"
 
 #include <QPainter>
+#include <QRegion>
 
 using namespace Qt::StringLiterals;
 
@@ -26,9 +27,26 @@ void FaceWidget::setHands(QPoint second, QPoint minute, QPoint hour)
     const std::array<QPoint, 3> hands{second, minute, hour};
     if (m_hasHands && hands == m_hands)
         return;
+    // Repaint only around the hands that moved: most seconds that is the second hand alone,
+    // a small part of the face.
+    QRegion dirty;
+    for (std::size_t i = 0; i < hands.size(); ++i) {
+        if (!m_hasHands || hands[i] != m_hands[i])
+            dirty += handBounds(m_hands[i]).united(handBounds(hands[i]));
+    }
     m_hands = hands;
     m_hasHands = true;
-    update();
+    update(dirty);
+}
+
+QRect FaceWidget::handBounds(QPoint outerEnd)
+{
+    // Wide enough for the widest pen on either side of the line.
+    constexpr int Margin = OtherHandsWidth;
+    const QPoint topLeft(qMin(outerEnd.x(), HandCentre.x()), qMin(outerEnd.y(), HandCentre.y()));
+    const QPoint bottomRight(qMax(outerEnd.x(), HandCentre.x()),
+                             qMax(outerEnd.y(), HandCentre.y()));
+    return QRect(topLeft, bottomRight).adjusted(-Margin, -Margin, Margin, Margin);
 }
 
 void FaceWidget::paintEvent(QPaintEvent *)

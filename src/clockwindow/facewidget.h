@@ -24,6 +24,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    [[nodiscard]] static QRect handBounds(QPoint outerEnd);
+
     QImage m_face;
     QColor m_handColour;
     std::array<QPoint, 3> m_hands{};

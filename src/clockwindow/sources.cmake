@@ -12,4 +12,5 @@ list(APPEND KERANI_WIDGET_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/facewidget.cpp ${CMAKE_CURRENT_LIST_DIR}/facewidget.h
     ${CMAKE_CURRENT_LIST_DIR}/flagbox.cpp ${CMAKE_CURRENT_LIST_DIR}/flagbox.h
     ${CMAKE_CURRENT_LIST_DIR}/stripwidget.cpp ${CMAKE_CURRENT_LIST_DIR}/stripwidget.h
+    ${CMAKE_CURRENT_LIST_DIR}/textpieces.cpp ${CMAKE_CURRENT_LIST_DIR}/textpieces.h
 )
