@@ -18,4 +18,5 @@ list(APPEND KERANI_WIDGET_SOURCES
 )
 list(APPEND KERANI_MODEL_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/displayoptions.h ${CMAKE_CURRENT_LIST_DIR}/settingsstate.h
+    ${CMAKE_CURRENT_LIST_DIR}/nativepath.h
 )

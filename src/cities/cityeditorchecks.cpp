@@ -1,5 +1,6 @@
 #include "cities/cityeditorchecks.h"
 
+#include "app/nativepath.h"
 #include "zonetime/zoneoffset.h"
 
 #include <QCoreApplication>
@@ -16,16 +17,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("CityEditor", text);
-}
-
-std::filesystem::path toNativePath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    const QByteArray encoded = QFile::encodeName(path);
-    return std::filesystem::path(std::string(encoded.constData(), size_t(encoded.size())));
-#endif
 }
 
 // Whether two paths name the same folder on the disk. The file system decides, not the spelling:

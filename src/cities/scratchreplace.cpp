@@ -1,5 +1,7 @@
 #include "cities/scratchreplace.h"
 
+#include "app/nativepath.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -17,16 +19,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("ScratchReplace", text);
-}
-
-std::filesystem::path toNativePath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    const QByteArray encoded = QFile::encodeName(path);
-    return std::filesystem::path(std::string(encoded.constData(), size_t(encoded.size())));
-#endif
 }
 
 // Without this the rename can reach the disk before the data does, and a power cut leaves an
