@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
-    xvfb xauth trayer xdotool imagemagick x11-apps x11-utils
+    xvfb xauth trayer openbox xdotool imagemagick x11-apps x11-utils
     fonts-dejavu-core
 )
 
