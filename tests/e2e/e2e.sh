@@ -421,9 +421,6 @@ at_top_centre() {
     geometry "$clock_win" && ((gw == $1 && gy == 0 && gx == (SCREEN_W - $1) / 2))
 }
 
-# Options dialog: opened fresh, the focus is on its first control ("Hide SysTray Icon"), and Tab
-# goes down the left column, the local city, the clock picture and the background kinds, then
-# the choosers of the chosen kind, Save and Close.
 open_from_menu_by_tray() { # <item>
     find_tray_icon "$kerani_pid" || return 1
     geometry "$tray_icon" || return 1
@@ -444,6 +441,15 @@ press_tab() { # press_tab <count> [shift]
     local i key=Tab
     [[ ${2:-} == shift ]] && key=shift+Tab
     for ((i = 0; i < $1; i++)); do xdotool key "$key"; done
+}
+# Options dialog by keyboard. Opened fresh, the focus is on its first control, "Hide SysTray Icon";
+# Tab goes down the left column ("Time Format" is the fourth stop), then on through the local
+# city and the clock picture to the background kinds, the choosers that the chosen kind enables,
+# Save and Close, and round to the first control. The background kinds are reached backwards from
+# the first control, so that other controls added in between do not matter.
+choosers_of_kind=(0 1 1 2 2) # None, Picture, Solid Color, Gradient/One Color, Gradient/Two Colors
+to_background_kinds() { # to_background_kinds <kind chosen now>: from the first control
+    press_tab $((2 + ${choosers_of_kind[$1]} + 1)) shift # Close, Save, the choosers, a kind
 }
 # choose_background <kind 0..4>: the focus is on any background button. Up to the first kind,
 # then down to the wanted one, then Space chooses it.
@@ -737,9 +743,11 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
     activate "$options"
     press_tab 4 # -> Time Format
     xdotool key Home Down # "24Hour"
-    press_tab 8 # -> the background kinds
+    press_tab 4 shift # back to the first control
+    to_background_kinds 4 # Kerani.bak's background is the two-colour gradient
     choose_background 2 # "Solid Color"
-    check "options: Save shows \"Options are saved !\", answered with Enter" save_options 2
+    check "options: Save shows \"Options are saved !\", answered with Enter" \
+        save_options $((${choosers_of_kind[2]} + 1))
     expect_clock_window "options (24Hour, solid): the rebuilt window" "$columns"
     check "options: Kerani.ini holds TimeFormat=1 and BackGround=sld" \
         eval '[[ $(ini_value "$work/app/Kerani.ini" TimeFormat) == 1 && $(ini_value "$work/app/Kerani.ini" BackGround) == sld ]]'
@@ -794,9 +802,11 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
     xdotool key space
     press_tab 4
     xdotool key End # "Long 24Hour"
-    press_tab 8
+    press_tab 4 shift
+    to_background_kinds 2
     choose_background 4 # "Gradient/Two Colors"
-    check "options: the second Save shows the message box again" save_options 3
+    check "options: the second Save shows the message box again" \
+        save_options $((${choosers_of_kind[4]} + 1))
     expect_clock_window "options (hidden tray icon, Long 24Hour, gradient): the rebuilt window" "$columns"
     check "options: the tray icon is gone" wait_for 5000 no_tray_icon "$kerani_pid"
     check "options: Kerani.ini holds Hide_SysTray_Icon=1, TimeFormat=3, BackGround=grt2" \
