@@ -65,6 +65,17 @@ QStringView unquoted(QStringView value)
     return value;
 }
 
+// The text that stores a value so that it reads back as it is. Reading drops blanks and tabs
+// around a value and one pair of matching outer quotes, so a value with either is put in quotes,
+// which every reader of the format (the platform's own included) removes again.
+QString storedForm(const QString &value)
+{
+    const bool needsQuotes =
+        !value.isEmpty() && (isBlankOrTab(value.front()) || isBlankOrTab(value.back()) ||
+                             unquoted(value).size() != value.size());
+    return needsQuotes ? u'"' % value % u'"' : value;
+}
+
 QString cutToReadLength(QStringView value)
 {
     if (value.size() <= ProfileDocument::MaxValueLength)
@@ -191,22 +202,34 @@ bool ProfileDocument::setValue(QStringView section, QStringView key, const QStri
         return false;
 
     const qsizetype index = findSectionIndex(section);
+    if (index >= 0) {
+        Section &found = m_sections[size_t(index)];
+        if (const qsizetype keyIndex = findKey(found, foldedKey); keyIndex >= 0) {
+            Line &line = found.lines[size_t(keyIndex)];
+            const QStringView stored =
+                QStringView(line.text).sliced(line.valueStart, line.valueEnd - line.valueStart);
+            if (unquoted(stored) == value)
+                return true; // already reads as the new value: leave the bytes alone
+            const QString text = storedForm(value);
+            QString lineText = line.text;
+            lineText.replace(line.valueStart, line.valueEnd - line.valueStart, text);
+            if (headerName(lineText)) // "[key=x]": the line would become a section header
+                return false;
+            line.text = std::move(lineText);
+            line.valueEnd = line.valueStart + text.size();
+            return true;
+        }
+    }
+
+    // A key that starts with "[" and a value that holds a "]" would make a section header.
+    const QString keyLine = trimmed(key) % u'=' % storedForm(value);
+    if (headerName(keyLine))
+        return false;
     if (index < 0) {
         appendSection(trimmed(section), trimmed(key), value);
         return true;
     }
-
     Section &found = m_sections[size_t(index)];
-    if (const qsizetype keyIndex = findKey(found, foldedKey); keyIndex >= 0) {
-        Line &line = found.lines[size_t(keyIndex)];
-        const QStringView stored =
-            QStringView(line.text).sliced(line.valueStart, line.valueEnd - line.valueStart);
-        if (unquoted(stored) == value)
-            return true; // already reads as the new value: leave the bytes alone
-        line.text.replace(line.valueStart, line.valueEnd - line.valueStart, value);
-        line.valueEnd = line.valueStart + value.size();
-        return true;
-    }
 
     // After the section's last non-blank line; only blank lines follow it, and they are never
     // keys, so no key line moves.
@@ -215,14 +238,17 @@ bool ProfileDocument::setValue(QStringView section, QStringView key, const QStri
         --last;
     if (found.lines[last].ending.isEmpty())
         found.lines[last].ending = kLineEnd; // it was the file's last line
-    found.lines.insert(found.lines.begin() + qsizetype(last) + 1,
-                       parseLine(trimmed(key) % u'=' % value, kLineEnd));
+    found.lines.insert(found.lines.begin() + qsizetype(last) + 1, parseLine(keyLine, kLineEnd));
     return true;
 }
 
 bool ProfileDocument::removeSection(QStringView section)
 {
-    const auto found = m_sectionsByName.find(folded(section));
+    // An empty name finds nothing, as in every look-up: "[]" in a file is never this section.
+    const QString name = folded(section);
+    if (name.isEmpty())
+        return false;
+    const auto found = m_sectionsByName.find(name);
     if (found == m_sectionsByName.end() || found->isEmpty())
         return false;
     Section &removed = m_sections[size_t(found->takeFirst())];
@@ -253,7 +279,7 @@ void ProfileDocument::appendSection(QStringView section, QStringView key, const 
         m_sections.emplace_back(); // a default-constructed document has no leading part yet
     Section added;
     added.lines.push_back(Line(u'[' % section % u']', kLineEnd));
-    added.lines.push_back(parseLine(key % u'=' % value, kLineEnd));
+    added.lines.push_back(parseLine(key % u'=' % storedForm(value), kLineEnd));
     m_sectionsByName[folded(section)].append(qsizetype(m_sections.size()));
     m_sections.push_back(std::move(added));
 }

@@ -43,9 +43,12 @@ public:
     [[nodiscard]] bool hasSection(QStringView section) const;
 
     /// Sets the key to the value, adding the key or the section when missing. A value that reads
-    /// as the new one already is left as it stands. Returns false and changes nothing when the
+    /// as the new one already is left as it stands; one with blanks or tabs at either end or with
+    /// matching outer quotes is stored in quotes, so that it reads back as given (up to
+    /// MaxValueLength characters). Returns false and changes nothing when the
     /// write would not read back as the same key: an empty name, a line break in a name or the
-    /// value, or "=" in the key name.
+    /// value, "=" in the key name, or a key line that would read as a section header (a key
+    /// starting with "[" and a "]" after it).
     [[nodiscard]] bool setValue(QStringView section, QStringView key, const QString &value);
 
     /// Removes the first section of the name with every line up to the next section header.

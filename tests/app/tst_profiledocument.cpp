@@ -189,6 +189,14 @@ void TestProfileDocument::writing_data()
     QTest::newRow("last section removed, new one appended")
         << u"[A]\nX=1\n[B]\nY=2"_s << QStringList{u"remove|B"_s, u"set|C|K|v"_s}
         << u"[A]\nX=1\n[C]\r\nK=v\r\n"_s;
+    QTest::newRow("value with blanks around it stored in quotes")
+        << u"[S]\r\nK=old\r\n"_s << QStringList{u"set|S|K| padded\t"_s, u"set|S|N| new "_s}
+        << u"[S]\r\nK=\" padded\t\"\r\nN=\" new \"\r\n"_s;
+    QTest::newRow("value in outer quotes stored in quotes")
+        << u""_s << QStringList{u"set|S|K|'quoted'"_s, u"set|S|E|\"\""_s}
+        << u"[S]\r\nK=\"'quoted'\"\r\nE=\"\"\"\"\r\n"_s;
+    QTest::newRow("empty section name removes nothing")
+        << u"[]\nK=1\n"_s << QStringList{u"remove|"_s, u"remove| "_s} << u"[]\nK=1\n"_s;
     QTest::newRow("everything removed")
         << u"[A]\nX=1\n[B]\nY=2"_s << QStringList{u"remove|A"_s, u"remove|B"_s} << u""_s;
 }
@@ -232,6 +240,11 @@ void TestProfileDocument::refusedWritesChangeNothing_data()
     QTest::newRow("equals in the key") << u"S"_s << u"K=L"_s << u"v"_s;
     QTest::newRow("empty key") << u"S"_s << u" "_s << u"v"_s;
     QTest::newRow("empty section") << u""_s << u"K"_s << u"v"_s;
+    QTest::newRow("key line that would read as a header") << u"S"_s << u"[Q"_s << u"x]"_s;
+    QTest::newRow("new key line that reads as a header") << u"S"_s << u" [K"_s << u"x]"_s;
+    QTest::newRow("new key that reads as a header") << u"S"_s << u"[K]"_s << u"v"_s;
+    QTest::newRow("key line in a new section that reads as a header")
+        << u"T"_s << u"[K"_s << u"]"_s;
 }
 
 void TestProfileDocument::refusedWritesChangeNothing()
@@ -240,7 +253,8 @@ void TestProfileDocument::refusedWritesChangeNothing()
     QFETCH(QString, key);
     QFETCH(QString, value);
 
-    const QString text = u"[S]\r\nK=old\r\n"_s;
+    // "[Q" is a key: without a "]" its line is no header, until a value brings one.
+    const QString text = u"[S]\r\nK=old\r\n[Q=old\r\n"_s;
     ProfileDocument document = ProfileDocument::fromText(text);
     QVERIFY(!document.setValue(section, key, value));
     QCOMPARE(document.toText(), text);
