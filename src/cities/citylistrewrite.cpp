@@ -19,8 +19,10 @@ bool hasName(QStringView line, const QString &lowerName)
 {
     if (line.size() < CityEntry::TailLength)
         return false;
+    // No length test first: lower-casing can change a text's length ("İ" becomes "i" and a
+    // combining dot), so names of different lengths can still be the same name.
     const QStringView name = line.first(line.size() - CityEntry::TailLength);
-    return name.size() == lowerName.size() && name.toString().toLower() == lowerName;
+    return name.toString().toLower() == lowerName;
 }
 
 QStringView textBeforeFirstSeparator(QStringView line)

@@ -88,6 +88,10 @@ void TestCityListRewrite::save_data()
     QTest::newRow("empty lines dropped around the others")
         << QStringList{u""_s, u"Amsterdam"_s, u""_s, u"Cairo"_s, u""_s} << u"Bern"_s
         << QStringList{u"Amsterdam"_s, u"*"_s, u"Cairo"_s} << Placement::Inserted << QStringList{};
+    QTest::newRow("a name that lower-cases to a longer text is still the same name")
+        << QStringList{u"Zagreb"_s, u"\u0130stanbul"_s} << u"\u0130STANBUL"_s
+        << QStringList{u"Zagreb"_s, u"*"_s} << Placement::Replaced
+        << QStringList{u"\u0130stanbul"_s};
     QTest::newRow("a name with '!' is compared whole")
         << QStringList{u"Yahoo"_s, u"Yahoo!land"_s} << u"yahoo!LAND"_s
         << QStringList{u"Yahoo"_s, u"*"_s} << Placement::Replaced << QStringList{u"Yahoo!land"_s};
