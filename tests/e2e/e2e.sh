@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2016,SC2034 # check conditions are often eval strings, expanded when checked
 # End-to-end test: the real program, as a user meets it.
 #
 # Starts its own X server (Xvfb), a small window manager (openbox: the clock window is dragged by
@@ -19,9 +20,10 @@ readonly COLUMN=78 # width of one clock column in pixels
 
 passed=0
 failed=0
+started_ms=$(($(date +%s%N) / 1000000))
 work=""
 declare -a started_pids=() # every process this script started, in start order
-display_pid="" kerani_pid=""
+kerani_pid=""
 
 say() { printf '%s\n' "$*"; }
 pass() {
@@ -97,6 +99,7 @@ cleanup() {
     elif [[ -n $work && -d $work && -z ${KERANI_E2E_KEEP:-} ]]; then
         rm -rf "$work"
     fi
+    say "Took $((($(now_ms) - started_ms) / 1000)) s"
     say "$passed passed, $failed failed"
     if ((failed > 0)); then exit 1; fi
     exit "$status"
@@ -113,7 +116,7 @@ fi
 app_source=$(cd "$app_source" && pwd)
 
 missing=()
-for tool in Xvfb openbox trayer xdotool xwininfo xprop xdpyinfo xlogo import convert compare; do
+for tool in Xvfb openbox trayer xdotool xwininfo xprop xdpyinfo xlogo import convert compare identify; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
 if ((${#missing[@]} > 0)); then
@@ -156,7 +159,6 @@ start_x_server() {
         local end=$(($(now_ms) + 10000))
         while alive "$pid" && (($(now_ms) < end)); do
             if display_ready ":$n"; then
-                display_pid=$pid
                 export DISPLAY=":$n"
                 return 0
             fi
@@ -328,7 +330,10 @@ pixel() {
 }
 # colour_near "r g b" "r g b" <tolerance>
 colour_near() {
-    local a=($1) b=($2) i d
+    local -a a b
+    local i d
+    read -ra a <<<"$1"
+    read -ra b <<<"$2"
     for i in 0 1 2; do
         d=$((a[i] - b[i]))
         ((d < 0)) && d=$((-d))
@@ -389,7 +394,8 @@ open_menu_item() {
     local rows
     mapfile -t rows < <(text_rows "$work/shots/menu-items.png")
     ((${#rows[@]} == 5)) || return 1
-    local row=(${rows[$2 - 1]})
+    local -a row
+    read -ra row <<<"${rows[$2 - 1]}"
     xdotool mousemove $((mx + mw / 3)) $((my + (row[0] + row[1]) / 2))
     sleep 0.2
     xdotool click 1
@@ -482,12 +488,14 @@ check "start-up: the clock window's title is \"Kerani\"" \
 check "start-up: the clock window's class names the program" \
     eval 'xprop -id "$clock_win" WM_CLASS | grep -qi "\"kerani\""'
 undecorated() { # Motif hints: the decorations field is valid and asks for none
-    local hints
-    hints=($(xprop -id "$1" _MOTIF_WM_HINTS 2>/dev/null | sed 's/.*= //' | tr -d ','))
+    local -a hints
+    read -ra hints < <(xprop -id "$1" _MOTIF_WM_HINTS 2>/dev/null | sed 's/.*= //' | tr -d ',')
     ((${#hints[@]} >= 3 && (hints[0] & 2) && hints[2] == 0))
 }
 check "start-up: the clock window asks for no border or title bar" undecorated "$clock_win"
-expected_height=$(((1440 + 3 * 240) / 15)) # face row and city, time, date, opposite-date rows
+# Kerani.bak shows every row: the face row with the city names (1440 twips), then the time, the
+# date and the opposite date (240 twips each), 15 twips to the pixel.
+expected_height=$(((1440 + 3 * 240) / 15))
 check "start-up: window height $wh is $expected_height (face, city, time, date, opposite date)" \
     test "$wh" -eq "$expected_height"
 
@@ -747,7 +755,7 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
     to_background_kinds 4 # Kerani.bak's background is the two-colour gradient
     choose_background 2 # "Solid Color"
     check "options: Save shows \"Options are saved !\", answered with Enter" \
-        save_options $((${choosers_of_kind[2]} + 1))
+        save_options $((choosers_of_kind[2] + 1))
     expect_clock_window "options (24Hour, solid): the rebuilt window" "$columns"
     check "options: Kerani.ini holds TimeFormat=1 and BackGround=sld" \
         eval '[[ $(ini_value "$work/app/Kerani.ini" TimeFormat) == 1 && $(ini_value "$work/app/Kerani.ini" BackGround) == sld ]]'
@@ -757,8 +765,8 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
     strip_ok=1
     for ((c = 0; c < columns; c++)); do
         for spot in "2 1" "74 1" "2 76" "74 76"; do
-            set -- $spot
-            got=$(pixel "$shot_file" $((wx + c * COLUMN + $1)) $((wy + $2)))
+            read -r sx sy <<<"$spot"
+            got=$(pixel "$shot_file" $((wx + c * COLUMN + sx)) $((wy + sy)))
             colour_near "$got" "$solid" 2 || strip_ok=0
         done
     done
@@ -806,7 +814,7 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
     to_background_kinds 2
     choose_background 4 # "Gradient/Two Colors"
     check "options: the second Save shows the message box again" \
-        save_options $((${choosers_of_kind[4]} + 1))
+        save_options $((choosers_of_kind[4] + 1))
     expect_clock_window "options (hidden tray icon, Long 24Hour, gradient): the rebuilt window" "$columns"
     check "options: the tray icon is gone" wait_for 5000 no_tray_icon "$kerani_pid"
     check "options: Kerani.ini holds Hide_SysTray_Icon=1, TimeFormat=3, BackGround=grt2" \
@@ -822,7 +830,7 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
         time_label_crop "$shot_file" 0 "$work/shots/long-b.png"
         ! same_image "$work/shots/long-a.png" "$work/shots/long-b.png"
     }
-    check "options: with \"Long 24Hour\" the time label ticks every second" seconds_tick
+    check "options: with \"Long 24Hour\" the time label ticks every second" wait_for 4000 seconds_tick
     time_label_crop "$shot_file" "$testville_column" "$work/shots/long-testville.png"
     check "options: the time label looks different from the \"24Hour\" one" \
         eval '! same_image "$work/shots/long-testville.png" "$work/shots/time-testville.png"'
@@ -845,7 +853,11 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
         eval '((gradient_ok)) && colour_near "$top_got" "$top" 8 && colour_near "$bottom_got" "$bottom" 8'
     mid_got=$(pixel "$shot_file" $((wx + 2)) $((wy + 8)))
     between() { # each channel of $2 lies between those of $1 and $3
-        local a=($1) m=($2) b=($3) i lo hi
+        local -a a m b
+        local i lo hi
+        read -ra a <<<"$1"
+        read -ra m <<<"$2"
+        read -ra b <<<"$3"
         for i in 0 1 2; do
             lo=$((a[i] < b[i] ? a[i] : b[i])) hi=$((a[i] > b[i] ? a[i] : b[i]))
             ((m[i] >= lo && m[i] <= hi)) || return 1
