@@ -81,15 +81,18 @@ std::optional<HijriDate> HijriDate::fromDate(QDate date)
         return std::nullopt;
 
     HijriDate result;
-    const qint64 cycles = days / DaysPerCycle;
-    if (cycles > (std::numeric_limits<int>::max() - YearsPerCycle) / YearsPerCycle)
-        return std::nullopt; // beyond the years an int can number
+    const qint64 cycles = days / DaysPerCycle; // below 2^50: the product below cannot overflow
     days %= DaysPerCycle;
     int yearInCycle = YearsPerCycle;
     while (YearStarts[yearInCycle - 1] > days)
         --yearInCycle;
     days -= YearStarts[yearInCycle - 1];
-    result.year = int(cycles * YearsPerCycle + yearInCycle);
+    // Exactly the years an int can number, the last of them included, so that every valid date
+    // toDate() gives converts back.
+    const qint64 year = cycles * YearsPerCycle + yearInCycle;
+    if (year > std::numeric_limits<int>::max())
+        return std::nullopt;
+    result.year = int(year);
 
     // Day of the year is now below 355: the month is the last one that starts on or before it.
     result.month = 12;

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 namespace {
 
 const QList<int> LeapYearsOfCycle{2, 5, 7, 10, 13, 15, 18, 21, 24, 26, 29};
@@ -17,6 +19,7 @@ private Q_SLOTS:
     void leapYears_data();
     void leapYears();
     void everyDayFollowsTheDayBefore();
+    void lastYearAnIntCanNumber();
     void invalidFields_data();
     void invalidFields();
     void beforeTheEpoch();
@@ -80,6 +83,19 @@ void TestHijriDate::leapYears()
     QCOMPARE(HijriDate::isLeapYear(year), leap);
     QCOMPARE(HijriDate::monthLength(year, 12), leap ? 30 : 29);
     QCOMPARE(HijriDate::yearLength(year), leap ? 355 : 354);
+}
+
+void TestHijriDate::lastYearAnIntCanNumber()
+{
+    // Year 2147483647 is year 7 of its cycle, a leap year: its last day is 12/30. Every valid
+    // date converts both ways up to that day, and the day after has no Hijri date.
+    const HijriDate last{std::numeric_limits<int>::max(), 12, 30};
+    const QDate lastDay = QDate::fromJulianDay(760'998'570'147);
+    QCOMPARE(last.toDate(), std::optional(lastDay));
+    QCOMPARE(HijriDate::fromDate(lastDay), std::optional(last));
+    QCOMPARE(HijriDate::fromDate(lastDay.addDays(-200)),
+             std::optional(HijriDate{std::numeric_limits<int>::max(), 6, 7}));
+    QCOMPARE(HijriDate::fromDate(lastDay.addDays(1)), std::nullopt);
 }
 
 void TestHijriDate::everyDayFollowsTheDayBefore()
