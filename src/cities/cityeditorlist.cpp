@@ -1,5 +1,7 @@
 #include "cities/cityeditorlist.h"
 
+#include "cities/cityentry.h"
+
 #include <QSet>
 
 namespace {
@@ -18,7 +20,8 @@ Entry Entry::fromLine(QStringView line)
 {
     Entry entry;
     entry.text = textOf(line);
-    entry.data = line.last(qMin<qsizetype>(14, line.size())).toString().toUpper();
+    // One character to one, so the zone and the code stay where the line has them.
+    entry.data = CityEntry::upperCasedInPlace(line.last(qMin<qsizetype>(14, line.size())));
     entry.zone = entry.data.first(qMin<qsizetype>(6, entry.data.size()));
     entry.code = entry.data.mid(7, 3);
     return entry;

@@ -14,7 +14,27 @@ std::optional<CityEntry> CityEntry::fromLine(QStringView line)
 
 QString CityEntry::flagCode() const
 {
-    return flagFile.first(qMin<qsizetype>(3, flagFile.size())).toUpper();
+    return upperCasedInPlace(QStringView(flagFile).first(qMin<qsizetype>(3, flagFile.size())));
+}
+
+QString CityEntry::upperCasedInPlace(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            const char32_t character = QChar::surrogateToUcs4(c, text[i + 1]);
+            const char32_t upper = QChar::toUpper(character);
+            // Kept when its capital would take another number of code units.
+            result +=
+                QStringView(QChar::fromUcs4(QChar::requiresSurrogates(upper) ? upper : character));
+            ++i;
+        } else {
+            result += c.toUpper();
+        }
+    }
+    return result;
 }
 
 bool CityEntry::hasPlainFlagFile() const

@@ -25,6 +25,11 @@ struct CityEntry {
     /// case) that is safe to use as a file name in the flags folder.
     [[nodiscard]] bool hasPlainFlagFile() const;
 
+    /// The text upper-cased one character to one, so every character keeps its position: "ß"
+    /// and "ﬀ" stay as they are where a full upper-casing would write "SS" and "FF" and move the
+    /// fields that follow. A pair of surrogates is one character.
+    [[nodiscard]] static QString upperCasedInPlace(QStringView text);
+
     /// The line again: name + "!" + zone + "!" + flagFile.
     [[nodiscard]] QString toLine() const;
 

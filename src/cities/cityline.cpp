@@ -23,7 +23,7 @@ QString CityLine::editorText() const
 
 QString CityLine::editorData() const
 {
-    return text.last(qMin<qsizetype>(14, text.size())).toUpper();
+    return CityEntry::upperCasedInPlace(QStringView(text).last(qMin<qsizetype>(14, text.size())));
 }
 
 QString CityLine::zoneAndFlagFile() const

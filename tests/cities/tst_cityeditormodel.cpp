@@ -229,6 +229,10 @@ private Q_SLOTS:
         QCOMPARE(entry.data, u"+02:00!EGY.BMP"_s);
         QCOMPARE(entry.zone, u"+02:00"_s);
         QCOMPARE(entry.code, u"EGY"_s);
+        // One character to one: "ß" would become "SS" and push the code off its place.
+        const auto doubled = CityEditorList::Entry::fromLine(u"Aachen!+0\u00DF:00!deu.bmp");
+        QCOMPARE(doubled.zone, u"+0\u00DF:00"_s);
+        QCOMPARE(doubled.code, u"DEU"_s);
     }
 
     void layout()

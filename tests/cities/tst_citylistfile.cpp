@@ -178,6 +178,10 @@ void TestCityListFile::dialogTexts_data()
         << u"Yahoo"_s << u"-03:30!YAH.BMP"_s << u"-03:30yah.bmp"_s << u"YAH"_s;
     QTest::newRow("empty name") << u"!+00:00!GBR.bmp"_s << u""_s << u" [+00:00]"_s << u""_s
                                 << u"+00:00!GBR.BMP"_s << u"+00:00GBR.bmp"_s << u"GBR"_s;
+    QTest::newRow("letters that a full upper-casing would double stay in place")
+        << u"Aachen!+0\u00DF:00!\uFB00ab.bmp"_s << u"Aachen"_s << u"Aachen [+0\u00DF:00]"_s
+        << u"Aachen"_s << u"+0\u00DF:00!\uFB00AB.BMP"_s << u"+0\u00DF:00\uFB00ab.bmp"_s
+        << u"\uFB00AB"_s;
     QTest::newRow("no '!' at all")
         << u"Cairo +02:00 EGY.bmp"_s << u"Cairo"_s << u"Cairo [+02:00]"_s
         << u"Cairo +02:00 EGY.bmp"_s << u"+02:00 EGY.BMP"_s << u"+02:00EGY.bmp"_s << u"EGY"_s;
