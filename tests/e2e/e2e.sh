@@ -213,6 +213,7 @@ geometry() {
 
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null; }
+above() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
 window_pid() { xprop -id "$1" _NET_WM_PID 2>/dev/null | awk '{print $3}'; }
 
 # The viewable windows of a process whose title matches a pattern (an extended regex).
@@ -876,7 +877,6 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
     expect_clock_window "options (always on top): the rebuilt window" "$columns"
     check "options: Kerani.ini holds Always_On_Top=1" \
         eval '[[ $(ini_value "$work/app/Kerani.ini" Always_On_Top) == 1 ]]'
-    above() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
     sleep 1.5
     check "on top: while the options dialog is open the clock window is not kept above others" \
         eval '! above "$clock_win"'
@@ -919,18 +919,8 @@ above_all_but_docks() { # no window but docks (the tray) is stacked over the win
     done
     ((seen))
 }
-find_clock_window "$kerani_pid"
-geometry "$clock_win"
-wx=$gx wy=$gy ww=$gw wh=$gh
-mouse_away
-shot cover-before
-crop "$shot_file" "$ww" 15 "$wx" $((wy + 79)) "$work/shots/cover-before.png"
-# Another program's window over the clocks' city row and below them, activated: the clocks stay
-# over it, while its part below the clocks shows.
-xlogo -geometry "300x200+$((wx + 40))+$((wy + 60))" >"$work/logs/xlogo.log" 2>&1 &
-xlogo_pid=$!
-started_pids+=("$xlogo_pid")
-xlogo_win=""
+# other_window_stays_below <what>: another program's window laid over the clocks' city row and
+# reaching below them, then activated: the clocks stay over it, while its part below them shows.
 find_xlogo() {
     local id
     for id in $(xdotool search --class '^xlogo$' 2>/dev/null); do
@@ -941,7 +931,22 @@ find_xlogo() {
     done
     return 1
 }
-if wait_for 10000 find_xlogo; then
+other_window_stays_below() {
+    find_clock_window "$kerani_pid" || { fail "$1: the clock window shows"; return; }
+    geometry "$clock_win"
+    wx=$gx wy=$gy ww=$gw wh=$gh
+    mouse_away
+    shot cover-before
+    crop "$shot_file" "$ww" 15 "$wx" $((wy + 79)) "$work/shots/cover-before.png"
+    xlogo -geometry "300x200+$((wx + 40))+$((wy + 60))" >>"$work/logs/xlogo.log" 2>&1 &
+    xlogo_pid=$!
+    started_pids+=("$xlogo_pid")
+    xlogo_win=""
+    if ! wait_for 10000 find_xlogo; then
+        fail "$1: another program's window (xlogo) shows"
+        stop_process "$xlogo_pid"
+        return
+    fi
     activate "$xlogo_win"
     sleep 1.2
     geometry "$xlogo_win"
@@ -950,16 +955,15 @@ if wait_for 10000 find_xlogo; then
     crop "$shot_file" "$ww" 15 "$wx" $((wy + 79)) "$work/shots/cover-after.png"
     crop "$shot_file" 100 20 $((gx + gw / 2 - 50)) $((gy + gh - 30)) "$work/shots/cover-below.png"
     below=$(convert "$work/shots/cover-below.png" -colorspace gray -format '%[fx:round(100*mean)]' info:)
-    check "on top: the other program's window shows below the clocks (brightness $below% where the screen is black)" \
+    check "$1: the other program's window shows below the clocks (brightness $below% where the screen is black)" \
         eval '((overlaps && gy + gh > wy + wh + 30 && below > 20))'
-    check "on top: ... and does not cover the clocks' city row" \
+    check "$1: ... and does not cover the clocks' city row" \
         same_image "$work/shots/cover-before.png" "$work/shots/cover-after.png"
-    check "on top: the clock window is above the other program's window in the stacking order" \
+    check "$1: the clock window is above the other program's window in the stacking order" \
         eval '(( $(stack_position "$clock_win") > $(stack_position "$xlogo_win") ))'
     stop_process "$xlogo_pid"
-else
-    fail "on top: another program's window (xlogo) shows"
-fi
+}
+other_window_stays_below "on top"
 
 # A dialog opened while the clocks are on top is above them, and the clocks never cover it.
 if open_from_menu_by_window 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options'; then
@@ -1005,17 +1009,32 @@ else
     fail "on top: \"Options...\" from the clock window's menu opens the dialog"
 fi
 
-# ---- the end: Exit from the clock window's menu --------------------------------------------
-mouse_away
-if open_from_menu_by_window 5; then
+# ---- the end: Exit from the clock window's menu, and a start with "always on top" saved -------
+exit_by_window_menu() { # exit_by_window_menu <what>
+    mouse_away
+    if ! open_from_menu_by_window 5; then
+        fail "$1: a right click on the clock window opens the menu with Exit"
+        return
+    fi
     if wait_for 10000 eval '! alive "$kerani_pid"'; then
         wait "$kerani_pid"
         exit_status=$?
-        check "exit: \"Exit\" from the clock window's menu ends the program with status 0 (status $exit_status)" \
+        check "$1: \"Exit\" from the clock window's menu ends the program with status 0 (status $exit_status)" \
             test "$exit_status" -eq 0
     else
-        fail "exit: \"Exit\" from the clock window's menu ends the program"
+        fail "$1: \"Exit\" from the clock window's menu ends the program"
     fi
-else
-    fail "exit: a right click on the clock window opens the menu with Exit"
+}
+exit_by_window_menu "exit"
+
+start_kerani
+if expect_clock_window "start with always on top saved" "$columns"; then
+    started_at=$(now_ms)
+    if wait_for 3000 above "$clock_win"; then
+        pass "start with always on top saved: the clock window is above others ($(($(now_ms) - started_at)) ms after it showed)"
+    else
+        fail "start with always on top saved: the clock window is above others"
+    fi
+    other_window_stays_below "start with always on top saved"
+    exit_by_window_menu "start with always on top saved"
 fi
