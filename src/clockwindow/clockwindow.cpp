@@ -303,5 +303,8 @@ void ClockWindow::updateStacking()
         window->setFlag(Qt::WindowStaysOnTopHint, wanted);
         if (wanted)
             window->raise();
+    } else {
+        // The first tick runs before the window is shown: the flag goes with it when it is.
+        setWindowFlag(Qt::WindowStaysOnTopHint, wanted);
     }
 }
