@@ -6,6 +6,12 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -26,6 +32,16 @@ QString decodeWindows1252(const QByteArray &bytes)
                                                  : QChar(char16_t(value));
     }
     return text;
+}
+
+// Data the disk could not take can still be reported at the sync, after every write succeeded.
+std::optional<QString> syncToDisk([[maybe_unused]] QFileDevice &file)
+{
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+#endif
+    return std::nullopt;
 }
 
 } // namespace
@@ -61,8 +77,15 @@ std::optional<QString> writeAtomically(const QString &path, const QByteArray &by
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile::commit() misses a write that fails while its buffer is flushed on closing (a
+    // full disk) and renames the short file over the old one. Flushed and synced here, a failure
+    // still cancels the save and the old file stays.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (const std::optional<QString> error = syncToDisk(file)) {
         file.cancelWriting();
         return error;
     }

@@ -1,0 +1,167 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+// Disks that fail on purpose, for fault tests: a tiny tmpfs that can be filled up or made
+// read-only. Root ignores file permissions, so a read-only folder cannot be made with chmod; a
+// read-only or full file system fails for everyone. The mounts live in a mount namespace of this
+// process alone and vanish with it, even when a test crashes.
+namespace FaultDisk {
+
+/// Why mounts are not possible here, or an empty text when they are.
+inline QString &mountProblem()
+{
+    static QString problem;
+    return problem;
+}
+
+inline bool writeIdMap(const char *path, const QByteArray &map)
+{
+    const int fd = ::open(path, O_WRONLY);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, map.constData(), size_t(map.size())) == map.size();
+    ::close(fd);
+    return written;
+}
+
+/// Moves this process into a mount namespace of its own, as root or, failing that, inside a user
+/// namespace of its own. Must run while the process has one thread (unshare refuses otherwise), so
+/// it is called from a static initializer, before QTest starts anything.
+inline bool enterPrivateMounts()
+{
+    if (::unshare(CLONE_NEWNS) != 0) {
+        const int rootError = errno;
+        const QByteArray uid = QByteArray::number(::getuid());
+        const QByteArray gid = QByteArray::number(::getgid());
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) {
+            mountProblem() =
+                QStringLiteral("no private mount namespace (unshare: %1; as a user: %2)")
+                    .arg(QString::fromLocal8Bit(std::strerror(rootError)),
+                         QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        writeIdMap("/proc/self/setgroups", "deny");
+        if (!writeIdMap("/proc/self/uid_map", "0 " + uid + " 1") ||
+            !writeIdMap("/proc/self/gid_map", "0 " + gid + " 1")) {
+            mountProblem() = QStringLiteral("no user id mapping in the user namespace");
+            return false;
+        }
+    }
+    // Nothing mounted here may reach the rest of the system.
+    if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+        mountProblem() = QStringLiteral("mounts cannot be made private: %1")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    return true;
+}
+
+inline bool mountsAvailable()
+{
+    static const bool available = enterPrivateMounts();
+    return available;
+}
+
+/// A tmpfs of `bytes` bytes on a new temporary folder, unmounted again when it goes.
+class TinyDisk final {
+public:
+    explicit TinyDisk(qint64 bytes)
+    {
+        if (!mountsAvailable() || !m_dir.isValid()) {
+            m_problem = mountProblem();
+            return;
+        }
+        const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
+        if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
+                    MS_NOSUID | MS_NODEV, options.constData()) != 0) {
+            m_problem = QStringLiteral("tmpfs cannot be mounted: %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        m_mounted = true;
+    }
+    ~TinyDisk()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+    }
+    TinyDisk(const TinyDisk &) = delete;
+    TinyDisk &operator=(const TinyDisk &) = delete;
+
+    [[nodiscard]] bool isMounted() const { return m_mounted; }
+    [[nodiscard]] QString problem() const { return m_problem; }
+    [[nodiscard]] QString path() const { return m_dir.path(); }
+
+    /// Writes a filler file until the disk has no room left. Returns false when the disk never
+    /// reported itself full.
+    [[nodiscard]] bool fill()
+    {
+        QFile filler(m_dir.filePath(QStringLiteral(".filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(4096, 'f');
+        for (int i = 0; i < 1 << 20 && filler.write(block) == block.size(); ++i) {
+        }
+        // The last block may have gone in part: the disk is full once not one more byte fits.
+        for (int i = 0; i <= block.size(); ++i) {
+            if (filler.write("f", 1) != 1)
+                return true;
+        }
+        return false;
+    }
+
+    /// Mounts the disk again read-only, with everything on it kept.
+    [[nodiscard]] bool makeReadOnly()
+    {
+        return ::mount(nullptr, QFile::encodeName(m_dir.path()).constData(), nullptr,
+                       MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_problem;
+};
+
+/// Every file under a folder with its bytes, and every folder (bytes empty, name ending in "/"):
+/// two snapshots are equal when nothing under the folder changed.
+inline QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    const QDir root(folder);
+    const auto visit = [&](const auto &self, const QString &path) -> void {
+        const QDir dir(path);
+        const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot);
+        for (const QFileInfo &entry : entries) {
+            const QString name = root.relativeFilePath(entry.filePath());
+            if (entry.isDir() && !entry.isSymLink()) {
+                files.insert(name + u'/', {});
+                self(self, entry.filePath());
+            } else {
+                QFile file(entry.filePath());
+                files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                  : QByteArrayLiteral("?"));
+            }
+        }
+    };
+    visit(visit, folder);
+    return files;
+}
+
+} // namespace FaultDisk

@@ -1,0 +1,331 @@
+// Faults a user meets through the windows: a disk that turns read-only or full under the three
+// dialogs' Save (the user is told, the files stay as they were, the clock window comes back from
+// the unchanged file), a clock window of a thousand clocks, and a computer clock that jumps an
+// hour forward or back while the window runs.
+
+#include "app/application.h"
+#include "cities/cityeditor.h"
+#include "clocklist/clocklisteditor.h"
+#include "clockwindow/celllabel.h"
+#include "clockwindow/clockwindow.h"
+#include "faultdisk.h"
+#include "options/optionsdialog.h"
+#include "support/recordingpresenter.h"
+#include "zonetime/hijridate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Before QTest's main: a mount namespace can only be entered while the process has one thread.
+[[maybe_unused]] const bool kMountsAvailable = FaultDisk::mountsAvailable();
+
+const QString London = u"London!+00:00!GBR.bmp"_s;
+const QString Cairo = u"Cairo!+02:00!EGY.bmp"_s;
+const QString Lima = u"Lima!-05:00!PER.bmp"_s;
+const QString Oslo = u"Oslo!+01:00!NOR.bmp"_s;
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray settingsText(const QStringList &clocks)
+{
+    QByteArray text = "[Settings]\r\nLocal=" + London.toUtf8() +
+                      "\r\nClocks=" + QByteArray::number(clocks.size()).rightJustified(2, '0') +
+                      "\r\n";
+    for (qsizetype i = 0; i < clocks.size(); ++i) {
+        text += "[Clock_" + QByteArray::number(i + 1).rightJustified(2, '0') +
+                "]\r\nCountry/City=" + clocks[i].toUtf8() + "\r\n";
+    }
+    return text + "[Options]\r\nDisplay_Time=1\r\nTimeFormat=3\r\n"
+                  "[Clocks_Style]\r\nBackGround=non\r\n";
+}
+
+QStringList labelTexts(const QWidget *window, const QString &name)
+{
+    QStringList texts;
+    if (window) {
+        for (const CellLabel *label : window->findChildren<CellLabel *>(name))
+            texts.append(label->text());
+    }
+    return texts;
+}
+
+enum class DiskFault { ReadOnly, Full };
+enum class Dialog { Options, ClockList, CityEditor };
+
+/// The running program over an application folder on a tiny disk of its own.
+class Session final {
+public:
+    Session()
+        : m_disk(256 * 1024)
+    {
+    }
+
+    [[nodiscard]] std::optional<QString> start()
+    {
+        if (!m_disk.isMounted())
+            return m_disk.problem();
+        const AppFolder folder(m_disk.path());
+        QImage flag(16, 11, QImage::Format_RGB32);
+        flag.fill(Qt::green);
+        if (!QDir(m_disk.path()).mkdir(u"flags"_s) ||
+            !flag.save(folder.flagsFolder() + u"/EGY.bmp"_s, "BMP") ||
+            !flag.save(folder.flagsFolder() + u"/UKR.bmp"_s, "BMP") ||
+            !writeBytes(folder.settingsFile(), settingsText({Cairo, Lima})) ||
+            !writeBytes(folder.cityListFile(),
+                        (Cairo + u"\r\n"_s + Lima + u"\r\n"_s + Oslo + u"\r\n"_s).toUtf8()))
+            return u"the folder cannot be prepared"_s;
+        m_app = std::make_unique<Application>(
+            folder, Clock([] { return QDateTime(QDate(2024, 7, 7), QTime(12, 0), Qt::UTC); }),
+            m_messages);
+        m_app->loadSettings();
+        return std::nullopt;
+    }
+
+    [[nodiscard]] bool fail(DiskFault fault)
+    {
+        return fault == DiskFault::ReadOnly ? m_disk.makeReadOnly() : m_disk.fill();
+    }
+
+    [[nodiscard]] QString root() const { return m_disk.path(); }
+    [[nodiscard]] Application &app() { return *m_app; }
+    [[nodiscard]] const RecordingPresenter &messages() const { return m_messages; }
+
+    [[nodiscard]] QList<RecordingPresenter::Message> criticalMessages() const
+    {
+        QList<RecordingPresenter::Message> found;
+        for (const RecordingPresenter::Message &message : m_messages.messages) {
+            if (message.icon == QMessageBox::Critical)
+                found.append(message);
+        }
+        return found;
+    }
+
+private:
+    FaultDisk::TinyDisk m_disk;
+    RecordingPresenter m_messages;
+    std::unique_ptr<Application> m_app;
+};
+
+template<typename T> T *child(QWidget *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+} // namespace
+
+class TestDialogFaults final : public QObject {
+    Q_OBJECT
+
+    QDateTime m_now;
+
+    std::unique_ptr<ClockWindow> makeWindow(const SettingsState &settings, const AppFolder &folder)
+    {
+        return std::make_unique<ClockWindow>(settings, folder, Clock([this] { return m_now; }),
+                                             [] { return false; });
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void userIsToldWhenTheDiskFails_data()
+    {
+        QTest::addColumn<DiskFault>("fault");
+        QTest::addColumn<Dialog>("dialog");
+        QTest::addColumn<QString>("message");
+
+        const QList<std::tuple<const char *, Dialog, QString>> dialogs = {
+            {"options", Dialog::Options, u"The options could not be saved: "_s},
+            {"clock list", Dialog::ClockList, u"The clock list could not be saved: "_s},
+            {"city editor", Dialog::CityEditor, u"The city list could not be saved."_s}};
+        for (const auto &[name, dialog, message] : dialogs) {
+            QTest::addRow("read-only disk, %s", name) << DiskFault::ReadOnly << dialog << message;
+            QTest::addRow("full disk, %s", name) << DiskFault::Full << dialog << message;
+        }
+    }
+    void userIsToldWhenTheDiskFails()
+    {
+        QFETCH(DiskFault, fault);
+        QFETCH(Dialog, dialog);
+        QFETCH(QString, message);
+        Session session;
+        if (const std::optional<QString> problem = session.start())
+            QSKIP(qPrintable(u"cannot make a failing disk here: "_s + *problem));
+        const QStringList columns = labelTexts(session.app().clockWindow(), u"lblCityName"_s);
+        QCOMPARE(columns, (QStringList{u"Cairo"_s, u"Lima"_s}));
+
+        // The user changes something in the dialog; then the disk fails; then the user saves.
+        std::unique_ptr<QWidget> window;
+        switch (dialog) {
+        case Dialog::Options: {
+            auto options = std::make_unique<OptionsDialog>(session.app());
+            child<QCheckBox>(options.get(), u"chkOnTop"_s)->toggle();
+            window = std::move(options);
+            break;
+        }
+        case Dialog::ClockList: {
+            auto clocks = std::make_unique<ClockListEditor>(session.app());
+            auto *cities = child<QComboBox>(clocks.get(), u"imgCombo1"_s);
+            cities->setCurrentIndex(cities->findText(u"Oslo [+01:00]"_s));
+            QTest::mouseClick(child<QPushButton>(clocks.get(), u"cmdAdd"_s), Qt::LeftButton);
+            window = std::move(clocks);
+            break;
+        }
+        case Dialog::CityEditor: {
+            auto editor = std::make_unique<CityEditor>(session.app());
+            QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtCityName"_s), u"Kyiv"_s);
+            QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtTimeZone"_s), u"+02:00"_s);
+            QTest::keyClicks(child<QComboBox>(editor.get(), u"imgCombo1"_s), u"UKR"_s);
+            QCOMPARE(child<QLabel>(editor.get(), u"lblFlagFile"_s)->text(), u"UKR"_s);
+            window = std::move(editor);
+            break;
+        }
+        }
+        window->show();
+        QVERIFY(session.fail(fault));
+        const auto before = FaultDisk::snapshot(session.root());
+
+        QTest::mouseClick(child<QPushButton>(window.get(), u"cmdSave"_s), Qt::LeftButton);
+
+        const QList<RecordingPresenter::Message> critical = session.criticalMessages();
+        QCOMPARE(critical.size(), 1);
+        QVERIFY2(critical[0].text.startsWith(message), qPrintable(critical[0].text));
+        for (const RecordingPresenter::Message &shown : session.messages().messages)
+            QVERIFY2(!shown.text.contains(u"saved"_s, Qt::CaseInsensitive) ||
+                         shown.icon == QMessageBox::Critical,
+                     qPrintable(shown.text));
+        QCOMPARE(FaultDisk::snapshot(session.root()), before);
+        // The clock window is back, built from the file as it still is.
+        QCOMPARE(labelTexts(session.app().clockWindow(), u"lblCityName"_s), columns);
+    }
+
+    void thousandClocks()
+    {
+        QTemporaryDir dir;
+        const AppFolder folder(dir.path());
+        QVERIFY(writeBytes(folder.settingsFile(), "[Settings]\r\n"));
+        SettingsState settings;
+        settings.localCity = London;
+        for (int i = 0; i < 1000; ++i)
+            settings.clockList.append(
+                u"City %1!%2!EGY.bmp"_s.arg(i).arg(i % 2 ? u"+05:30"_s : u"-03:00"_s));
+        settings.clockCount = 1000;
+        settings.displayOptions.displayClock = true;
+        settings.displayOptions.displayTime = true;
+        settings.displayOptions.displayDate = true;
+        settings.displayOptions.timeFormat = 3;
+        settings.displayOptions.dateFormat = 2;
+        settings.displayOptions.backGround = u"non"_s;
+        m_now = QDateTime(QDate(2024, 7, 7), QTime(1, 0, 0), Qt::UTC);
+
+        const auto window = makeWindow(settings, folder);
+        QCOMPARE(window->findChildren<CellLabel *>(u"lblCityName"_s).size(), 1000);
+        m_now = m_now.addSecs(1);
+        window->tick();
+        QVERIFY(window->isTicking());
+        const QStringList times = labelTexts(window.get(), u"lblTime"_s);
+        const QStringList dates = labelTexts(window.get(), u"lblDate"_s);
+        QCOMPARE(times.size(), 1000);
+        for (int i = 0; i < 1000; ++i) {
+            QCOMPARE(times[i], i % 2 ? u"06:30:01"_s : u"22:00:01"_s);
+            QCOMPARE(dates[i], i % 2 ? u"2024/07/07"_s : u"2024/07/06"_s);
+        }
+    }
+
+    void computerClockJumps_data()
+    {
+        QTest::addColumn<qint64>("jump"); // seconds
+
+        QTest::newRow("an hour forward, Cairo passes midnight") << qint64(3600);
+        QTest::newRow("an hour back") << qint64(-3600);
+        QTest::newRow("a day back") << qint64(-86400);
+        QTest::newRow("a minute back into the same hour") << qint64(-60);
+        QTest::newRow("a year forward") << qint64(366) * 86400;
+    }
+    void computerClockJumps()
+    {
+        QFETCH(qint64, jump);
+        QTemporaryDir dir;
+        const AppFolder folder(dir.path());
+        QVERIFY(writeBytes(folder.settingsFile(), "[Settings]\r\n"));
+        SettingsState settings;
+        settings.localCity = London;
+        settings.clockList = {Cairo, Lima};
+        settings.clockCount = 2;
+        DisplayOptions &options = settings.displayOptions;
+        options.displayTime = options.displayDate = options.displayOpsDate = true;
+        options.timeFormat = 3;
+        options.dateFormat = 2;
+        options.opsDateFormat = 2;
+        options.opsDateDiff = 2;
+        options.backGround = u"non"_s;
+
+        // The texts of both columns when the computer's clock (at London's offset) reads `now`.
+        const auto expected = [](const QDateTime &now) {
+            QStringList times;
+            QStringList dates;
+            QStringList opposite;
+            for (const int hours : {2, -5}) {
+                const QDateTime zone = now.addSecs(hours * 3600);
+                times.append(zone.time().toString(u"HH:mm:ss"_s));
+                dates.append(zone.date().toString(u"yyyy/MM/dd"_s));
+                const HijriDate hijri = *HijriDate::fromDate(zone.date());
+                opposite.append(u"%1/%2/%3"_s.arg(hijri.year, 4, 10, QChar(u'0'))
+                                    .arg(hijri.month, 2, 10, QChar(u'0'))
+                                    .arg(hijri.day, 2, 10, QChar(u'0')));
+            }
+            return QList<QStringList>{times, dates, opposite};
+        };
+        const auto shown = [](const QWidget *window) {
+            return QList<QStringList>{labelTexts(window, u"lblTime"_s),
+                                      labelTexts(window, u"lblDate"_s),
+                                      labelTexts(window, u"lblODate"_s)};
+        };
+
+        m_now = QDateTime(QDate(2024, 7, 6), QTime(21, 30, 10, 250), Qt::UTC);
+        const auto window = makeWindow(settings, folder);
+        QVERIFY(window->isTicking());
+        QCOMPARE(shown(window.get()), expected(m_now));
+
+        // The regular ticks run on; then the computer's clock is set, between two ticks.
+        for (int second = 0; second < 3; ++second) {
+            m_now = m_now.addMSecs(1003);
+            window->tick();
+        }
+        m_now = m_now.addSecs(jump);
+        window->tick();
+        QVERIFY(window->isTicking());
+        QCOMPARE(shown(window.get()), expected(m_now));
+        // The next ticks follow the new reading second by second; a jump back is not waited out.
+        for (int second = 0; second < 3; ++second) {
+            m_now = m_now.addMSecs(997);
+            window->tick();
+            QVERIFY(window->isTicking());
+            QCOMPARE(shown(window.get()), expected(m_now));
+        }
+        // And back again: the dates are made anew for the restored reading.
+        m_now = m_now.addSecs(-jump);
+        window->tick();
+        QVERIFY(window->isTicking());
+        QCOMPARE(shown(window.get()), expected(m_now));
+    }
+};
+
+QTEST_MAIN(TestDialogFaults)
+#include "tst_dialogfaults.moc"
