@@ -1,0 +1,68 @@
+# shellcheck shell=bash
+# Where scripts/install.sh puts things and scripts/uninstall.sh finds them; sourced by both.
+# Follows the XDG base directories, with their defaults under $HOME.
+# shellcheck disable=SC2034 # the variables set here are read by the scripts that source this
+
+icon_sizes=(16 22 24 32 48 64 128 256)
+launcher_marker='# Kerani launcher, written by scripts/install.sh: runs the installed program.'
+
+# kerani_paths <application folder>: sets the paths of one installation.
+kerani_paths() {
+    local prefix="$1"
+    case "$prefix" in
+        '') echo "the application folder must not be empty" >&2; return 2 ;;
+        /*) ;;
+        *) prefix="$PWD/$prefix" ;;
+    esac
+    while [ "${prefix%/}" != "$prefix" ] && [ "$prefix" != / ]; do prefix="${prefix%/}"; done
+    case "$prefix" in
+        *$'\n'*) echo "the application folder's name must not hold a line break" >&2; return 2 ;;
+    esac
+    app_dir="$prefix"
+    program="$app_dir/kerani"
+    manifest="$app_dir/.install-manifest"
+    bin_dir="$HOME/.local/bin"
+    launcher="$bin_dir/kerani"
+    local data_home="${XDG_DATA_HOME:-$HOME/.local/share}"
+    local config_home="${XDG_CONFIG_HOME:-$HOME/.config}"
+    desktop_entry="$data_home/applications/kerani.desktop"
+    autostart_entry="$config_home/autostart/kerani.desktop"
+    icon_root="$data_home/icons/hicolor"
+}
+
+# shell_quote <text>: the text as one single-quoted word of a POSIX shell.
+shell_quote() {
+    printf "'%s'" "${1//\'/\'\\\'\'}"
+}
+
+# desktop_exec <program path>: the path as the program of a desktop entry's Exec key: quoted when
+# it holds a reserved character, with the key's escapes for quotes, backslashes and percent signs.
+desktop_exec() {
+    local s="$1"
+    local reserved=$' \t"\'\\><~|&;$*?#()`'
+    if [[ "$s" == *["$reserved"]* ]]; then
+        s="${s//\\/\\\\}"
+        s="${s//\"/\\\"}"
+        s="${s//\`/\\\`}"
+        s="${s//\$/\\\$}"
+        s="\"$s\""
+    fi
+    s="${s//%/%%}"
+    s="${s//\\/\\\\}" # the string escape of every desktop entry value
+    printf '%s' "$s"
+}
+
+# sed_replacement <text>: the text escaped for the replacement side of sed's s|||.
+sed_replacement() {
+    local s="$1"
+    s="${s//\\/\\\\}"
+    s="${s//&/\\&}"
+    s="${s//|/\\|}"
+    printf '%s' "$s"
+}
+
+# is_kerani_launcher <file> <program>: the file is a launcher from install.sh that runs <program>.
+is_kerani_launcher() {
+    [ -f "$1" ] && grep -qxF "$launcher_marker" "$1" &&
+        grep -qxF "exec $(shell_quote "$2") \"\$@\"" "$1"
+}
