@@ -9,7 +9,7 @@ packages=(
     libbenchmark-dev
     xvfb xauth trayer openbox xdotool imagemagick x11-apps x11-utils
     fonts-dejavu-core
-    desktop-file-utils
+    desktop-file-utils weston qt6-wayland
 )
 
 missing=()
