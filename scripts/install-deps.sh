@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
+    clang-14 libclang-rt-14-dev valgrind
     xvfb xauth trayer openbox xdotool imagemagick x11-apps x11-utils
     fonts-dejavu-core
     desktop-file-utils weston qt6-wayland

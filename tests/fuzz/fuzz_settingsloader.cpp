@@ -1,0 +1,89 @@
+// The settings loader over arbitrary settings files: the state it gives is consistent, and what
+// the two Saves write from that state loads back as the same state.
+
+#include "app/profiledocument.h"
+#include "app/settingsloader.h"
+#include "app/settingswriter.h"
+#include "fuzzsupport.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint16 MaxClocksSaved = 200;
+
+QString describe(const SettingsState &state)
+{
+    const DisplayOptions &o = state.displayOptions;
+    QString text = u"local "_s % Fuzz::quoted(state.localCity) % u", clocks "_s %
+                   QString::number(state.clockCount);
+    for (const QString &clock : state.clockList)
+        text += u"\n  clock "_s % Fuzz::quoted(clock);
+    text += u"\n  options "_s % QStringList{QString::number(o.alwaysOnTop),
+                                            QString::number(o.hideSysTrayIcon),
+                                            QString::number(o.clockPicture),
+                                            o.backGround,
+                                            o.bgPicture,
+                                            o.solid,
+                                            o.oneColor,
+                                            QString::number(o.oneColorDir),
+                                            o.twoColors1,
+                                            o.twoColors2,
+                                            QString::number(o.displayClock),
+                                            QString::number(o.displayTime),
+                                            QString::number(o.displayDate),
+                                            QString::number(o.displayOpsDate),
+                                            QString::number(o.timeFormat),
+                                            QString::number(o.dateFormat),
+                                            QString::number(o.opsDateFormat),
+                                            QString::number(o.opsDateDiff)}
+                                    .join(u" | ");
+    return text;
+}
+
+void checkConsistent(const SettingsState &state)
+{
+    Fuzz::check(state.clockCount >= 0, "the clock count is not negative",
+                [&]() -> QString { return describe(state); });
+    Fuzz::check(state.clockList.size() == state.clockCount, "one clock entry per counted clock",
+                [&]() -> QString { return describe(state); });
+    const DisplayOptions &o = state.displayOptions;
+    for (const QString &text : QStringList{state.localCity, o.backGround, o.bgPicture, o.solid,
+                                           o.oneColor, o.twoColors1, o.twoColors2} +
+                                   state.clockList) {
+        Fuzz::check(text.size() <= ProfileDocument::MaxValueLength, "texts are at most 254 long",
+                    [&]() -> QString { return Fuzz::quoted(text); });
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const Fuzz::Input input(data, size);
+    const QString text = TextFile::decode(input.file);
+    ProfileDocument document = ProfileDocument::fromText(text);
+    const SettingsState loaded = loadSettings(document);
+    checkConsistent(loaded);
+    Fuzz::check(document.toText() == text, "loading changes nothing");
+
+    // A count in the thousands costs the Saves below a second per input under the sanitizers;
+    // the fault tests save a thousand clocks, so the fuzzer keeps to the inputs it can run fast.
+    if (loaded.clockCount > MaxClocksSaved)
+        return 0;
+
+    // Both Saves with exactly what was loaded: the file then loads as the same state. The options
+    // Save writes BackGround only when it is one of the five codes, and otherwise keeps the key.
+    OptionsSave options{loaded.localCity, loaded.displayOptions};
+    if (const auto error = writeOptions(document, options))
+        Fuzz::fail("the options Save refuses values it loaded", *error);
+    if (const auto error = writeClockList(document, loaded.clockCount, loaded.clockList))
+        Fuzz::fail("the clock list Save refuses values it loaded", *error);
+    const QString saved = document.toText();
+    const SettingsState reloaded = loadSettings(ProfileDocument::fromText(saved));
+    Fuzz::check(reloaded == loaded, "what the Saves write loads back the same", [&]() -> QString {
+        return u"loaded:   "_s % describe(loaded) % u"\nreloaded: "_s % describe(reloaded) %
+               u"\nsaved text: "_s % Fuzz::quoted(saved);
+    });
+    return 0;
+}
