@@ -46,3 +46,10 @@ bool ZoneOffset::isWellFormed(QStringView text)
     }
     return twoDigits(text, 1) <= MaxHours && twoDigits(text, 4) <= MaxMinutes;
 }
+
+QString ZoneOffset::toText() const
+{
+    const int size = qAbs(m_minutes);
+    const auto padded = [](int value) { return QString::number(value).rightJustified(2, u'0'); };
+    return (m_minutes < 0 ? u'-' : u'+') % padded(size / 60) % u':' % padded(size % 60);
+}

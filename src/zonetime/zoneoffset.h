@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 /// A fixed UTC offset as a city line stores it: six characters, sign, two-digit hours, ":",
@@ -31,6 +32,9 @@ public:
 
     /// Minutes east of UTC (negative west of it).
     [[nodiscard]] constexpr int minutes() const { return m_minutes; }
+
+    /// The offset as a city line writes it: "+hh:mm", "-" west of UTC ("+00:00" for UTC).
+    [[nodiscard]] QString toText() const;
 
     friend constexpr bool operator==(ZoneOffset, ZoneOffset) = default;
 

@@ -17,6 +17,8 @@ private Q_SLOTS:
     void fromText();
     void isWellFormed_data();
     void isWellFormed();
+    void toText_data();
+    void toText();
 };
 
 void TestZoneOffset::digitsValueOfText_data()
@@ -94,6 +96,28 @@ void TestZoneOffset::isWellFormed()
     QFETCH(QString, text);
     QFETCH(bool, wellFormed);
     QCOMPARE(ZoneOffset::isWellFormed(text), wellFormed);
+}
+
+void TestZoneOffset::toText_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("UTC") << 0 << u"+00:00"_s;
+    QTest::newRow("east") << 330 << u"+05:30"_s;
+    QTest::newRow("west, minutes negative too") << -210 << u"-03:30"_s;
+    QTest::newRow("half an hour west") << -30 << u"-00:30"_s;
+    QTest::newRow("widest") << 14 * 60 << u"+14:00"_s;
+    QTest::newRow("quarter hours") << 12 * 60 + 45 << u"+12:45"_s;
+}
+
+void TestZoneOffset::toText()
+{
+    QFETCH(int, minutes);
+    QFETCH(QString, text);
+    QCOMPARE(ZoneOffset(minutes).toText(), text);
+    QVERIFY(ZoneOffset::isWellFormed(text));
+    QCOMPARE(ZoneOffset::fromText(text).minutes(), minutes);
 }
 
 QTEST_GUILESS_MAIN(TestZoneOffset)
