@@ -42,7 +42,7 @@ const QDateTime Start(QDate(2024, 7, 6), QTime(23, 59, 30), Qt::OffsetFromUTC, 2
 
 void tickOfHundredClocks(benchmark::State &state)
 {
-    ZoneClockSet set(hundredClocks(0), English);
+    ZoneClockSet set(hundredClocks(0), English, Start);
     QDateTime now = Start;
     for (auto _ : state) {
         benchmark::DoNotOptimize(set.tick(now));
@@ -51,9 +51,31 @@ void tickOfHundredClocks(benchmark::State &state)
 }
 BENCHMARK(tickOfHundredClocks)->Unit(benchmark::kMicrosecond);
 
+// The same window with real cities that follow summer time: every tick asks each zone for its
+// offset at that second.
+void tickOfHundredFollowedClocks(benchmark::State &state)
+{
+    const QStringList cities = {u"New York!-05:00!USA.bmp"_s, u"London!+00:00!GBR.bmp"_s,
+                                u"Sydney!+10:00!AUS.bmp"_s,   u"Santiago!-04:00!CHL.bmp"_s,
+                                u"Tehran!+03:30!IRN.bmp"_s,   u"Cairo!+02:00!EGY.bmp"_s,
+                                u"Tokyo!+09:00!JPN.bmp"_s,    u"Auckland!+12:00!NZL.bmp"_s,
+                                u"Denver!-07:00!USA.bmp"_s,   u"Berlin!+01:00!DEU.bmp"_s};
+    SettingsState settings = hundredClocks(0);
+    for (int i = 0; i < ClockCount; ++i)
+        settings.clockList[i] = cities[i % cities.size()];
+    settings.displayOptions.followDst = true;
+    ZoneClockSet set(settings, English, Start);
+    QDateTime now = Start;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(set.tick(now));
+        now = now.addSecs(1);
+    }
+}
+BENCHMARK(tickOfHundredFollowedClocks)->Unit(benchmark::kMicrosecond);
+
 void datesOfHundredClocks(benchmark::State &state)
 {
-    const ZoneClockSet set(hundredClocks(qint16(state.range(0))), English);
+    const ZoneClockSet set(hundredClocks(qint16(state.range(0))), English, Start);
     for (auto _ : state)
         benchmark::DoNotOptimize(set.dates(Start));
 }

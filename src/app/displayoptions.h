@@ -24,6 +24,9 @@ struct DisplayOptions {
     qint16 dateFormat = 0;    // 0 "dd/MM/yyyy", 1 "MM/dd/yyyy", 2 "yyyy/MM/dd", 3 "Long Date"
     qint16 opsDateFormat = 0; // as dateFormat, for the opposite (Hijri) date
     qint16 opsDateDiff = 0;   // 0..4: shift of the opposite date by -2..+2 days
+    // Options/Follow_DST, exact-one flag: clocks follow the zones of the system's time-zone
+    // database, summer time included. Off (and absent in older files): fixed offsets only.
+    bool followDst = false;
 
     friend bool operator==(const DisplayOptions &, const DisplayOptions &) = default;
 };

@@ -70,9 +70,10 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     setPalette(colours);
     setAutoFillBackground(true);
 
-    m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale());
+    const QDateTime builtAt = m_clock.now();
+    m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale(), builtAt);
     m_textPieces = std::make_unique<TextPieces>(font(), palette().color(QPalette::WindowText));
-    buildColumns(m_settings, folder);
+    buildColumns(m_settings, folder, builtAt);
     buildStrip(m_settings, folder);
     setFixedSize(m_layout.windowSize.expandedTo(QSize(1, 1)));
 
@@ -90,7 +91,8 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
 
 ClockWindow::~ClockWindow() = default;
 
-void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &folder)
+void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &folder,
+                               const QDateTime &now)
 {
     // Entries too short to be city lines get no column.
     QList<CityEntry> entries;
@@ -123,7 +125,7 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
         column.city = new CellLabel(u"lblCityName"_s, CityRowColour, Qt::AlignLeft, this);
         column.city->setGeometry(place.cityLabel);
         column.city->setText(entry.name);
-        column.city->setToolTip(entry.name % u" ("_s % entry.zone % u')');
+        column.city->setToolTip(m_zoneClocks->cityToolTip(column.entry, now).value_or(QString()));
         watch(column.city);
 
         const auto addRow = [&](const QString &name, QColor colour, const QRect &rect, bool visible,
@@ -280,6 +282,10 @@ void ClockWindow::updateDates(const QDateTime &now)
     m_datesMinute = minuteOf(now);
     const QList<ColumnDates> dates = m_zoneClocks->dates(now);
     for (const Column &column : m_columns) {
+        // A followed zone's tooltip tells its offset now, which changes with summer time.
+        const std::optional<QString> tip = m_zoneClocks->cityToolTip(column.entry, now);
+        if (tip && *tip != column.city->toolTip())
+            column.city->setToolTip(*tip);
         if (column.date)
             column.date->setText(dates[column.entry].date);
         if (column.oppositeDate)

@@ -64,7 +64,7 @@ private:
     struct Column;
 
     void buildStrip(const SettingsState &settings, const AppFolder &folder);
-    void buildColumns(const SettingsState &settings, const AppFolder &folder);
+    void buildColumns(const SettingsState &settings, const AppFolder &folder, const QDateTime &now);
     void startTicking();
     void scheduleNextTick(const QDateTime &now);
     void updateTimes(const QDateTime &now);

@@ -6,5 +6,5 @@
 QList<ColumnDates> checkDate(const SettingsState &state, const QDateTime &now,
                              const QLocale &locale)
 {
-    return ZoneClockSet(state, locale).dates(now);
+    return ZoneClockSet(state, locale, now).dates(now);
 }

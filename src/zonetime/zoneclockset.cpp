@@ -1,27 +1,40 @@
 #include "zonetime/zoneclockset.h"
 
 #include "app/settingsstate.h"
-#include "cities/cityentry.h"
+#include "zonetime/zonelookup.h"
 #include "zonetime/zonetime.h"
 
-ZoneClockSet::ZoneClockSet(const SettingsState &state, const QLocale &locale)
+using namespace Qt::StringLiterals;
+
+ZoneClockSet::ZoneClockSet(const SettingsState &state, const QLocale &locale, const QDateTime &now)
     : m_localOffset(localCityOffset(state.localCity))
+    , m_followDst(state.displayOptions.followDst)
     , m_displayClock(state.displayOptions.displayClock)
     , m_displayTime(state.displayOptions.displayTime)
     , m_timeText(state.displayOptions.timeFormat, locale)
     , m_dateTexts(state.displayOptions, locale)
 {
-    m_offsets.reserve(state.clockList.size());
+    // The zones are found once per build; a tick only asks a found zone for its offset.
+    std::optional<ZoneLookup> lookup;
+    if (m_followDst)
+        lookup.emplace(now);
+    m_columns.reserve(state.clockList.size());
     for (const QString &line : state.clockList) {
-        const std::optional<CityEntry> entry = CityEntry::fromLine(line);
-        m_offsets.append(entry ? std::optional(ZoneOffset::fromText(entry->zone)) : std::nullopt);
+        std::optional<CityEntry> entry = CityEntry::fromLine(line);
+        if (!entry) {
+            m_columns.append(std::nullopt);
+            continue;
+        }
+        const ZoneOffset offset = ZoneOffset::fromText(entry->zone);
+        std::optional<QTimeZone> followed = lookup ? lookup->find(*entry) : std::nullopt;
+        m_columns.append(Column{std::move(*entry), offset, std::move(followed)});
     }
-    m_hands.resize(m_offsets.size());
+    m_hands.resize(m_columns.size());
 }
 
 bool ZoneClockSet::isCityLine(qsizetype index) const
 {
-    return index >= 0 && index < m_offsets.size() && m_offsets[index].has_value();
+    return index >= 0 && index < m_columns.size() && m_columns[index].has_value();
 }
 
 int ZoneClockSet::localOffsetMinutes(const QDateTime &now) const
@@ -29,27 +42,38 @@ int ZoneClockSet::localOffsetMinutes(const QDateTime &now) const
     return m_localOffset ? m_localOffset->minutes() : now.offsetFromUtc() / 60;
 }
 
+QDateTime ZoneClockSet::utcOf(const QDateTime &now) const
+{
+    if (m_followDst)
+        return now.toUTC();
+    return wallClock(now).addSecs(-qint64(localOffsetMinutes(now)) * 60);
+}
+
+QDateTime ZoneClockSet::zoneTimeAt(const Column &column, const QDateTime &utc)
+{
+    const qint64 offsetSeconds =
+        column.followed ? column.followed->offsetFromUtc(utc) : column.offset.minutes() * 60;
+    return utc.addSecs(offsetSeconds);
+}
+
 std::optional<QDateTime> ZoneClockSet::zoneTime(qsizetype index, const QDateTime &now) const
 {
     if (!isCityLine(index) || !now.isValid())
         return std::nullopt;
-    return wallClock(now).addSecs(qint64(zoneShiftMinutes(*m_offsets[index], m_localOffset, now)) *
-                                  60);
+    return zoneTimeAt(*m_columns[index], utcOf(now));
 }
 
 QList<ColumnTick> ZoneClockSet::tick(const QDateTime &now)
 {
-    QList<ColumnTick> ticks(m_offsets.size());
+    QList<ColumnTick> ticks(m_columns.size());
     if (!now.isValid())
         return ticks;
-    // The computer's reading and the local offset are the same for every column of one tick.
-    const QDateTime wall = wallClock(now);
-    const int localMinutes = localOffsetMinutes(now);
-    for (qsizetype i = 0; i < m_offsets.size(); ++i) {
+    // The UTC instant is the same for every column of one tick.
+    const QDateTime utc = utcOf(now);
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
         ColumnTick &tick = ticks[i];
-        if (m_offsets[i]) {
-            const QDateTime zone =
-                wall.addSecs(qint64(m_offsets[i]->minutes() - localMinutes) * 60);
+        if (m_columns[i]) {
+            const QDateTime zone = zoneTimeAt(*m_columns[i], utc);
             const QTime time = zone.time();
             if (m_displayClock)
                 setHands(time, m_hands[i]);
@@ -64,9 +88,9 @@ QList<ColumnTick> ZoneClockSet::tick(const QDateTime &now)
 
 QList<ColumnDates> ZoneClockSet::dates(const QDateTime &now) const
 {
-    QList<ColumnDates> result(m_offsets.size());
+    QList<ColumnDates> result(m_columns.size());
     ColumnDates carried;
-    for (qsizetype i = 0; i < m_offsets.size(); ++i) {
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
         const std::optional<QDateTime> zone = zoneTime(i, now);
         if (!zone)
             continue;
@@ -78,4 +102,24 @@ QList<ColumnDates> ZoneClockSet::dates(const QDateTime &now) const
         result[i] = carried;
     }
     return result;
+}
+
+std::optional<QTimeZone> ZoneClockSet::followedZone(qsizetype index) const
+{
+    if (!isCityLine(index))
+        return std::nullopt;
+    return m_columns[index]->followed;
+}
+
+std::optional<QString> ZoneClockSet::cityToolTip(qsizetype index, const QDateTime &now) const
+{
+    if (!isCityLine(index))
+        return std::nullopt;
+    const Column &column = *m_columns[index];
+    const CityEntry &city = column.city;
+    if (!column.followed)
+        return city.name % u" ("_s % city.zone % u')';
+    const ZoneOffset current(column.followed->offsetFromUtc(now) / 60);
+    return city.name % u" ("_s % city.zone % u", now "_s % current.toText() % u' ' %
+           QString::fromLatin1(column.followed->id()) % u')';
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cities/cityentry.h"
 #include "zonetime/columndates.h"
 #include "zonetime/columntick.h"
 #include "zonetime/datetexts.h"
@@ -9,23 +10,34 @@
 #include <QDateTime>
 #include <QList>
 #include <QLocale>
+#include <QString>
+#include <QTimeZone>
 
 #include <optional>
 
 struct SettingsState;
 
 /// The clocks of one clock window, prepared once per build from the settings state: every
-/// entry's offset is read once and the text patterns are taken apart once, so that the per-second
+/// entry's zone is found once and the text patterns are taken apart once, so that the per-second
 /// tick and the per-minute date refresh are cheap.
+///
+/// By default every clock keeps the fixed offset of its city line and the computer's clock is
+/// read as showing the local city's time. With the followDst option, the current UTC time comes
+/// from the computer's own clock and zone, and each clock that ZoneLookup places in a zone of the
+/// system's time-zone database keeps that zone's time, summer time included; the others keep
+/// their fixed offsets.
 ///
 /// Results are indexed like the settings' clockList. An entry too short to be a city line is
 /// skipped: it gets no zone time, no texts and no hand movement, and it does not interrupt the
 /// carry-over of date texts between the other columns.
 class ZoneClockSet final {
 public:
-    ZoneClockSet(const SettingsState &state, const QLocale &locale);
+    /// `now` is the computer's clock at the build: with followDst, the zones are looked up by the
+    /// standard offsets in force then.
+    ZoneClockSet(const SettingsState &state, const QLocale &locale,
+                 const QDateTime &now = QDateTime::currentDateTime());
 
-    [[nodiscard]] qsizetype size() const { return m_offsets.size(); }
+    [[nodiscard]] qsizetype size() const { return m_columns.size(); }
 
     /// Whether entry `index` is a city line with an offset (false outside the list too).
     [[nodiscard]] bool isCityLine(qsizetype index) const;
@@ -42,11 +54,32 @@ public:
     /// format outside the table, leaves the row empty; a skipped entry gets empty texts.
     [[nodiscard]] QList<ColumnDates> dates(const QDateTime &now) const;
 
+    /// The zone of the system's time-zone database that entry `index` follows, or nothing when it
+    /// keeps its fixed offset (followDst off, no zone found, no city line).
+    [[nodiscard]] std::optional<QTimeZone> followedZone(qsizetype index) const;
+
+    /// The tooltip of entry `index`'s city name: "name (zone)" with the line's zone text, and for
+    /// a followed zone also its offset at `now` and its identifier, as in
+    /// "New York (-05:00, now -04:00 America/New_York)". Nothing for an entry that is no city line.
+    [[nodiscard]] std::optional<QString> cityToolTip(qsizetype index, const QDateTime &now) const;
+
 private:
+    /// One clock entry that is a city line: either a fixed offset or a followed zone.
+    struct Column {
+        CityEntry city;
+        ZoneOffset offset;
+        std::optional<QTimeZone> followed;
+    };
+
     [[nodiscard]] int localOffsetMinutes(const QDateTime &now) const;
+    /// The UTC instant of the computer's reading `now`, naive: the real one when following zones,
+    /// else the reading minus the local city's offset.
+    [[nodiscard]] QDateTime utcOf(const QDateTime &now) const;
+    [[nodiscard]] static QDateTime zoneTimeAt(const Column &column, const QDateTime &utc);
 
     std::optional<ZoneOffset> m_localOffset; // nothing: the computer's own offset
-    QList<std::optional<ZoneOffset>> m_offsets;
+    bool m_followDst = false;
+    QList<std::optional<Column>> m_columns;
     QList<HandPoints> m_hands;
     bool m_displayClock = false;
     bool m_displayTime = false;

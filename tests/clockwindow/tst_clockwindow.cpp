@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <memory>
 
@@ -168,6 +169,33 @@ private Q_SLOTS:
         window->tick();
         QCOMPARE(labelTexts(*window, u"lblDate"_s), QStringList{u"2024/07/07"_s});
         QCOMPARE(labelTexts(*window, u"lblODate"_s), QStringList{u"1446/01/01"_s});
+    }
+
+    void followDstChangesTimesDatesAndTooltips()
+    {
+        // The computer in Berlin; a second before New York leaves summer time, 02:00 there.
+        const QTimeZone berlin("Europe/Berlin");
+        m_now = QDateTime(QDate(2024, 11, 3), QTime(5, 59, 59), Qt::UTC).toTimeZone(berlin);
+        SettingsState settings = state({u"New York!-05:00!USA.bmp"_s, u"Home!+03:00!XXX.bmp"_s});
+        settings.displayOptions.followDst = true;
+        const auto window = makeWindow(settings);
+        const auto tips = [&window] {
+            QStringList texts;
+            for (const CellLabel *label : window->findChildren<CellLabel *>(u"lblCityName"_s))
+                texts.append(label->toolTip());
+            return texts;
+        };
+        QCOMPARE(labelTexts(*window, u"lblTime"_s), (QStringList{u"01:59:59"_s, u"08:59:59"_s}));
+        QCOMPARE(labelTexts(*window, u"lblDate"_s),
+                 (QStringList{u"2024/11/03"_s, u"2024/11/03"_s}));
+        QCOMPARE(tips(), (QStringList{u"New York (-05:00, now -04:00 America/New_York)"_s,
+                                      u"Home (+03:00)"_s}));
+
+        m_now = m_now.addSecs(1);
+        window->tick();
+        QCOMPARE(labelTexts(*window, u"lblTime"_s), (QStringList{u"01:00:00"_s, u"09:00:00"_s}));
+        QCOMPARE(tips(), (QStringList{u"New York (-05:00, now -05:00 America/New_York)"_s,
+                                      u"Home (+03:00)"_s}));
     }
 
     void handsAreDrawnFromTheTables()

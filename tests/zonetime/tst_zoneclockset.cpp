@@ -2,6 +2,7 @@
 #include "zonetime/checkdate.h"
 #include "zonetime/clock.h"
 #include "zonetime/zoneclockset.h"
+#include "zonetime/zonetime.h"
 
 #include <QTest>
 
@@ -47,6 +48,34 @@ QDateTime utc(QDate date, QTime time)
     return QDateTime(date, time, Qt::UTC);
 }
 
+// The computer's clock in the tests of summer time: a zone with summer time of its own, whose
+// offset is not the local city's for half of the year.
+const QTimeZone Berlin("Europe/Berlin");
+const QString BerlinLine = u"Berlin!+01:00!DEU.bmp"_s;
+
+const QString NewYork = u"New York!-05:00!USA.bmp"_s;
+const QString London = u"London!+00:00!GBR.bmp"_s;
+const QString Sydney = u"Sydney!+10:00!AUS.bmp"_s;
+const QString Santiago = u"Santiago!-04:00!CHL.bmp"_s;
+const QString Tehran = u"Tehran!+03:30!IRN.bmp"_s;
+const QString Home = u"Home!+03:00!XXX.bmp"_s;
+
+/// Every row on, Berlin as the local city, and the given clocks, following summer time or not.
+SettingsState cities(const QStringList &lines, bool followDst)
+{
+    SettingsState state = allRows({});
+    state.localCity = BerlinLine;
+    state.clockList = lines;
+    state.clockCount = qint16(lines.size());
+    state.displayOptions.followDst = followDst;
+    return state;
+}
+
+QDateTime inBerlin(const QDateTime &instant)
+{
+    return instant.toTimeZone(Berlin);
+}
+
 } // namespace
 
 class TestZoneClockSet final : public QObject {
@@ -61,6 +90,13 @@ private Q_SLOTS:
     void dates_data();
     void dates();
     void badLocalCityUsesTheComputerOffset();
+    void followDst_data();
+    void followDst();
+    void withoutFollowDstTheFixedRuleHolds();
+    void transitions_data();
+    void transitions();
+    void cityToolTips_data();
+    void cityToolTips();
 };
 
 void TestZoneClockSet::tickTexts()
@@ -197,6 +233,198 @@ void TestZoneClockSet::badLocalCityUsesTheComputerOffset()
 
     QCOMPARE(set.tick(now).front().timeText, std::optional(u"22:30:00"_s));
     QCOMPARE(set.dates(now).front().date, u"2023/12/31"_s);
+}
+
+void TestZoneClockSet::followDst_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("followDst");
+    QTest::addColumn<QDateTime>("instant");
+    QTest::addColumn<QDateTime>("reading"); // what the clock shows, naive
+
+    // 23:30 UTC, so that some zones are on the next day. Berlin's clock then reads 00:30 in
+    // January and 01:30 in July.
+    const QDateTime january = utc(QDate(2024, 1, 15), QTime(23, 30));
+    const QDateTime july = utc(QDate(2024, 7, 15), QTime(23, 30));
+    const auto at = [](int month, int day, QTime time) {
+        return utc(QDate(2024, month, day), time);
+    };
+
+    // Off: the computer's reading minus the local city's +01:00 plus the fixed offset, so that in
+    // July, with Berlin on summer time, every clock is an hour ahead.
+    QTest::newRow("off, New York, January") << NewYork << false << january << at(1, 15, {18, 30});
+    QTest::newRow("off, New York, July") << NewYork << false << july << at(7, 15, {19, 30});
+    QTest::newRow("off, London, January") << London << false << january << at(1, 15, {23, 30});
+    QTest::newRow("off, London, July") << London << false << july << at(7, 16, {0, 30});
+    QTest::newRow("off, Sydney, January") << Sydney << false << january << at(1, 16, {9, 30});
+    QTest::newRow("off, Sydney, July") << Sydney << false << july << at(7, 16, {10, 30});
+    QTest::newRow("off, Santiago, January") << Santiago << false << january << at(1, 15, {19, 30});
+    QTest::newRow("off, Santiago, July") << Santiago << false << july << at(7, 15, {20, 30});
+    QTest::newRow("off, Tehran, January") << Tehran << false << january << at(1, 16, {3, 0});
+    QTest::newRow("off, Tehran, July") << Tehran << false << july << at(7, 16, {4, 0});
+    QTest::newRow("off, Home, January") << Home << false << january << at(1, 16, {2, 30});
+    QTest::newRow("off, Home, July") << Home << false << july << at(7, 16, {3, 30});
+
+    // On: UTC from the computer's own clock and zone, plus the zone's offset at that instant.
+    QTest::newRow("on, New York, January") << NewYork << true << january << at(1, 15, {18, 30});
+    QTest::newRow("on, New York, July: -04:00") << NewYork << true << july << at(7, 15, {19, 30});
+    QTest::newRow("on, London, January") << London << true << january << at(1, 15, {23, 30});
+    QTest::newRow("on, London, July: +01:00") << London << true << july << at(7, 16, {0, 30});
+    QTest::newRow("on, Sydney, January: +11:00")
+        << Sydney << true << january << at(1, 16, {10, 30});
+    QTest::newRow("on, Sydney, July") << Sydney << true << july << at(7, 16, {9, 30});
+    QTest::newRow("on, Santiago, January: -03:00")
+        << Santiago << true << january << at(1, 15, {20, 30});
+    QTest::newRow("on, Santiago, July") << Santiago << true << july << at(7, 15, {19, 30});
+    QTest::newRow("on, Tehran, January") << Tehran << true << january << at(1, 16, {3, 0});
+    QTest::newRow("on, Tehran, July: no summer time")
+        << Tehran << true << july << at(7, 16, {3, 0});
+    QTest::newRow("on, Home keeps +03:00, January")
+        << Home << true << january << at(1, 16, {2, 30});
+    QTest::newRow("on, Home keeps +03:00, July") << Home << true << july << at(7, 16, {2, 30});
+}
+
+void TestZoneClockSet::followDst()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, followDst);
+    QFETCH(QDateTime, instant);
+    QFETCH(QDateTime, reading);
+
+    const QDateTime now = inBerlin(instant);
+    ZoneClockSet set(cities({line}, followDst), English, now);
+
+    // Time text, hands and date all come from the one reading.
+    const ColumnTick tick = set.tick(now).front();
+    QCOMPARE(tick.zoneTime, std::optional(reading));
+    QCOMPARE(tick.timeText, std::optional(reading.time().toString(u"HH:mm:ss"_s)));
+    HandPoints hands;
+    setHands(reading.time(), hands);
+    QCOMPARE(tick.hands, hands);
+    QCOMPARE(set.zoneTime(0, now), std::optional(reading));
+    QCOMPARE(set.dates(now).front().date, reading.date().toString(u"yyyy/MM/dd"_s));
+}
+
+void TestZoneClockSet::withoutFollowDstTheFixedRuleHolds()
+{
+    // Off, every reading is the fixed rule's, second for second, over a year in which the
+    // computer's own zone changes to and from summer time.
+    const QStringList lines = {NewYork, London, Sydney, Santiago, Tehran, Home};
+    for (const QByteArray &computerZone : {"Europe/Berlin"_ba, "America/New_York"_ba}) {
+        const QTimeZone computer(computerZone);
+        ZoneClockSet set(cities(lines, false), English,
+                         QDateTime(QDate(2024, 1, 1), QTime(0, 0), computer));
+        for (QDateTime now(QDate(2024, 1, 1), QTime(0, 0, 1), computer); now.date().year() == 2024;
+             now = now.addSecs(7 * 3600 + 13 * 60 + 7)) {
+            const QList<ColumnTick> ticks = set.tick(now);
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const QDateTime fixed =
+                    getZoneTime(CityEntry::fromLine(lines[i])->zone, BerlinLine, now);
+                QCOMPARE(ticks[i].zoneTime, std::optional(fixed));
+                QCOMPARE(set.zoneTime(i, now), std::optional(fixed));
+            }
+        }
+    }
+}
+
+void TestZoneClockSet::transitions_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QDateTime>("change"); // the UTC instant of the change
+    QTest::addColumn<QDateTime>("before"); // the reading a second earlier
+    QTest::addColumn<QDateTime>("after");  // the reading at the change
+    QTest::addColumn<QString>("offsetBefore");
+    QTest::addColumn<QString>("offsetAfter");
+
+    const auto at = [](int month, int day, QTime time) {
+        return utc(QDate(2024, month, day), time);
+    };
+    QTest::newRow("New York, spring") << NewYork << at(3, 10, {7, 0}) << at(3, 10, {1, 59, 59})
+                                      << at(3, 10, {3, 0}) << u"-05:00"_s << u"-04:00"_s;
+    QTest::newRow("New York, autumn") << NewYork << at(11, 3, {6, 0}) << at(11, 3, {1, 59, 59})
+                                      << at(11, 3, {1, 0}) << u"-04:00"_s << u"-05:00"_s;
+    QTest::newRow("London, spring") << London << at(3, 31, {1, 0}) << at(3, 31, {0, 59, 59})
+                                    << at(3, 31, {2, 0}) << u"+00:00"_s << u"+01:00"_s;
+    QTest::newRow("Sydney, autumn") << Sydney << at(4, 6, {16, 0}) << at(4, 7, {2, 59, 59})
+                                    << at(4, 7, {2, 0}) << u"+11:00"_s << u"+10:00"_s;
+    QTest::newRow("Santiago, autumn") << Santiago << at(4, 7, {3, 0}) << at(4, 6, {23, 59, 59})
+                                      << at(4, 6, {23, 0}) << u"-03:00"_s << u"-04:00"_s;
+    QTest::newRow("Santiago, spring: the date moves on")
+        << Santiago << at(9, 8, {4, 0}) << at(9, 7, {23, 59, 59}) << at(9, 8, {1, 0}) << u"-04:00"_s
+        << u"-03:00"_s;
+}
+
+void TestZoneClockSet::transitions()
+{
+    QFETCH(QString, line);
+    QFETCH(QDateTime, change);
+    QFETCH(QDateTime, before);
+    QFETCH(QDateTime, after);
+    QFETCH(QString, offsetBefore);
+    QFETCH(QString, offsetAfter);
+
+    QDateTime instant = change.addSecs(-1);
+    const Clock clock([&instant] { return inBerlin(instant); });
+    // Built long before the change: the zone is chosen once, its offset read at every tick.
+    ZoneClockSet set(cities({line}, true), English, inBerlin(utc(QDate(2024, 1, 2), QTime(9, 0))));
+    const std::optional<CityEntry> city = CityEntry::fromLine(line);
+    const QString tipStart = city->name + u" ("_s + city->zone + u", now "_s;
+
+    QCOMPARE(set.tick(clock.now()).front().zoneTime, std::optional(before));
+    QVERIFY(set.cityToolTip(0, clock.now())->startsWith(tipStart + offsetBefore + u' '));
+    instant = change;
+    const ColumnTick tick = set.tick(clock.now()).front();
+    QCOMPARE(tick.zoneTime, std::optional(after));
+    QCOMPARE(tick.timeText, std::optional(after.time().toString(u"HH:mm:ss"_s)));
+    QCOMPARE(set.dates(clock.now()).front().date, after.date().toString(u"yyyy/MM/dd"_s));
+    QVERIFY(set.cityToolTip(0, clock.now())->startsWith(tipStart + offsetAfter + u' '));
+}
+
+void TestZoneClockSet::cityToolTips_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("followDst");
+    QTest::addColumn<QDateTime>("instant");
+    QTest::addColumn<std::optional<QString>>("tip");
+    QTest::addColumn<QByteArray>("zone");
+
+    const QDateTime january = utc(QDate(2024, 1, 15), QTime(12, 0));
+    const QDateTime july = utc(QDate(2024, 7, 15), QTime(12, 0));
+    QTest::newRow("off: name and offset")
+        << NewYork << false << july << std::optional(u"New York (-05:00)"_s) << QByteArray();
+    QTest::newRow("New York in January")
+        << NewYork << true << january
+        << std::optional(u"New York (-05:00, now -05:00 America/New_York)"_s)
+        << "America/New_York"_ba;
+    QTest::newRow("New York in July")
+        << NewYork << true << july
+        << std::optional(u"New York (-05:00, now -04:00 America/New_York)"_s)
+        << "America/New_York"_ba;
+    QTest::newRow("Sydney in January")
+        << Sydney << true << january
+        << std::optional(u"Sydney (+10:00, now +11:00 Australia/Sydney)"_s)
+        << "Australia/Sydney"_ba;
+    QTest::newRow("Tehran in July")
+        << Tehran << true << july << std::optional(u"Tehran (+03:30, now +03:30 Asia/Tehran)"_s)
+        << "Asia/Tehran"_ba;
+    QTest::newRow("a city of no zone")
+        << Home << true << july << std::optional(u"Home (+03:00)"_s) << QByteArray();
+    QTest::newRow("no city line") << u"00"_s << true << july << std::optional<QString>()
+                                  << QByteArray();
+}
+
+void TestZoneClockSet::cityToolTips()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, followDst);
+    QFETCH(QDateTime, instant);
+    QFETCH(QByteArray, zone);
+
+    const QDateTime now = inBerlin(instant);
+    const ZoneClockSet set(cities({line}, followDst), English, now);
+    QTEST(set.cityToolTip(0, now), "tip");
+    const std::optional<QTimeZone> followed = set.followedZone(0);
+    QCOMPARE(followed ? followed->id() : QByteArray(), zone);
 }
 
 QTEST_GUILESS_MAIN(TestZoneClockSet)
