@@ -63,6 +63,7 @@ SettingsState loadSettings(const ProfileDocument &document)
     options.displayTime = read.exactOneFlag(Key::options, Key::displayTime);
     options.displayDate = read.exactOneFlag(Key::options, Key::displayDate);
     options.displayOpsDate = read.exactOneFlag(Key::options, Key::displayOpsDate);
+    options.followDst = read.exactOneFlag(Key::options, Key::followDst);
 
     options.timeFormat = read.wholeNumber(Key::options, Key::timeFormat);
     options.dateFormat = read.wholeNumber(Key::options, Key::dateFormat);

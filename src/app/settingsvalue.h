@@ -66,6 +66,7 @@ inline constexpr QStringView dateFormat = u"DateFormat";
 inline constexpr QStringView displayOpsDate = u"Display_OpsDate";
 inline constexpr QStringView opsDateFormat = u"OpsDateFormat";
 inline constexpr QStringView opsDateDiff = u"OpsDateDiff";
+inline constexpr QStringView followDst = u"Follow_DST";
 
 inline constexpr QStringView clocksStyle = u"Clocks_Style";
 inline constexpr QStringView clockPicture = u"Clock_Picture";

@@ -75,6 +75,7 @@ std::optional<QString> writeOptions(ProfileDocument &document, const OptionsSave
     writes.write(Key::options, Key::displayOpsDate, flagToText(options.displayOpsDate));
     writes.write(Key::options, Key::opsDateFormat, numberToText(options.opsDateFormat));
     writes.write(Key::options, Key::opsDateDiff, numberToText(options.opsDateDiff));
+    writes.write(Key::options, Key::followDst, flagToText(options.followDst));
 
     writes.write(Key::clocksStyle, Key::clockPicture, numberToText(options.clockPicture));
     writes.write(Key::clocksStyle, Key::bgPicture, options.bgPicture);

@@ -136,6 +136,8 @@ QWidget *OptionsDialog::createOptionsFrame()
     m_opsDDiff = createList(u"cboOpsDDiff"_s, u"Opposite Date Differences"_s,
                             {u"-2"_s, u"-1"_s, u"0"_s, u"+1"_s, u"+2"_s}, frame);
     addList(u"Opposite Date Diffrences"_s, m_opsDDiff);
+    m_followDst = createCheckBox(u"chkFollowDST"_s, u"Follow Daylight Saving Time"_s, frame);
+    layout->addWidget(m_followDst);
     layout->addStretch();
     return frame;
 }
@@ -340,6 +342,7 @@ void OptionsDialog::showForm(const OptionsForm &form)
     m_opsDateDis->setChecked(form.displayOpsDate);
     m_opsDFormat->setCurrentIndex(form.opsDateFormat);
     m_opsDDiff->setCurrentIndex(form.opsDateDiff);
+    m_followDst->setChecked(form.followDst);
     m_style->setCurrentIndex(form.clockPicture);
     m_solid->setColour(form.solid);
     m_oneColor->setColour(form.oneColor);
@@ -365,6 +368,7 @@ OptionsForm OptionsDialog::form() const
     form.displayOpsDate = m_opsDateDis->isChecked();
     form.opsDateFormat = m_opsDFormat->currentIndex();
     form.opsDateDiff = m_opsDDiff->currentIndex();
+    form.followDst = m_followDst->isChecked();
     form.clockPicture = m_style->currentIndex();
     form.solid = m_solid->colour();
     form.oneColor = m_oneColor->colour();

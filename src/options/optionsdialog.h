@@ -71,6 +71,7 @@ private:
     QCheckBox *m_opsDateDis = nullptr;
     QComboBox *m_opsDFormat = nullptr;
     QComboBox *m_opsDDiff = nullptr;
+    QCheckBox *m_followDst = nullptr;
     QComboBox *m_localCity = nullptr;
     QComboBox *m_style = nullptr;
     QButtonGroup *m_kinds = nullptr;

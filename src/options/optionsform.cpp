@@ -50,6 +50,7 @@ OptionsForm OptionsForm::fromSettings(const SettingsState &settings, const QList
     form.displayOpsDate = options.displayOpsDate;
     form.opsDateFormat = listPosition(options.opsDateFormat, DateFormatCount);
     form.opsDateDiff = listPosition(options.opsDateDiff, OpsDateDiffCount);
+    form.followDst = options.followDst;
     form.clockPicture = listPosition(options.clockPicture, ClockPictureCount);
     form.solid = colourOf(options.solid);
     form.oneColor = colourOf(options.oneColor);
@@ -75,6 +76,7 @@ OptionsSave OptionsForm::toSave(const DisplayOptions &current) const
     options.displayOpsDate = displayOpsDate;
     options.opsDateFormat = storedPosition(opsDateFormat, current.opsDateFormat);
     options.opsDateDiff = storedPosition(opsDateDiff, current.opsDateDiff);
+    options.followDst = followDst;
     options.clockPicture = storedPosition(clockPicture, current.clockPicture);
     options.bgPicture = current.bgPicture;
     options.solid = colourText(solid);

@@ -39,6 +39,7 @@ struct OptionsForm {
     bool displayOpsDate = false;
     int opsDateFormat = NoSelection;
     int opsDateDiff = NoSelection;
+    bool followDst = false;
     int clockPicture = NoSelection;
     QColor solid = Qt::white; // the swatches start white
     QColor oneColor = Qt::white;

@@ -100,8 +100,21 @@ void TestSettingsLoader::fromText_data()
         state.displayOptions.hideSysTrayIcon = true;
         QTest::newRow("01 is false as an exact-one flag, true as a numeric flag")
             << u"[Options]\nDisplay_Clock=01\nDisplay_Time=\" 1\"\nDisplay_Date='1 '\n"
-               u"Display_OpsDate=2\nAlways_On_Top=01\nHide_SysTray_Icon=  3x\n"_s
+               u"Display_OpsDate=2\nAlways_On_Top=01\nHide_SysTray_Icon=  3x\nFollow_DST=01\n"_s
             << state;
+    }
+    {
+        SettingsState state;
+        state.displayOptions.followDst = true;
+        QTest::newRow("Follow_DST 1") << u"[Options]\nfollow_dst = 1\n"_s << state;
+        QTest::newRow("Follow_DST 0") << u"[Options]\nFollow_DST=0\n"_s << defaults();
+        SettingsState older;
+        older.displayOptions.displayClock = true;
+        older.displayOptions.opsDateDiff = 2;
+        QTest::newRow("an older file without Follow_DST reads as off")
+            << u"[Options]\r\nDisplay_Clock=1\r\nOpsDateDiff=2\r\n"_s << older;
+        QTest::newRow("Follow_DST in another section is not read")
+            << u"[Settings]\nFollow_DST=1\n[Clocks_Style]\nFollow_DST=1\n"_s << defaults();
     }
     {
         SettingsState state;
@@ -149,7 +162,7 @@ void TestSettingsLoader::everyKey()
                          u"[Options]\r\nHide_SysTray_Icon=1\r\nAlways_On_Top=1\r\n"
                          u"Display_Clock=1\r\nDisplay_Time=1\r\nTimeFormat=3\r\n"
                          u"Display_Date=1\r\nDateFormat=2\r\nDisplay_OpsDate=1\r\n"
-                         u"OpsDateFormat=1\r\nOpsDateDiff=4\r\n"
+                         u"OpsDateFormat=1\r\nOpsDateDiff=4\r\nFollow_DST=1\r\n"
                          u"[Clocks_Style]\r\nClock_Picture=4\r\nBGPicture=/pics/sea.bmp\r\n"
                          u"Solid=255\r\nOneColor=65280\r\nOneColorDir=1\r\nTwoColors1=16711680\r\n"
                          u"TwoColors2=-1\r\nBackGround=grt2\r\n"_s;
@@ -165,6 +178,7 @@ void TestSettingsLoader::everyKey()
     o.dateFormat = 2;
     o.opsDateFormat = 1;
     o.opsDateDiff = 4;
+    o.followDst = true;
     o.clockPicture = 4;
     o.bgPicture = u"/pics/sea.bmp"_s;
     o.solid = u"255"_s;

@@ -28,6 +28,7 @@ OptionsSave sampleSave()
     o.displayOpsDate = true;
     o.opsDateFormat = 1;
     o.opsDateDiff = 3;
+    o.followDst = true;
     o.clockPicture = 2;
     o.bgPicture = u"/home/u/sea.bmp"_s;
     o.solid = u"16711680"_s;
@@ -42,7 +43,7 @@ OptionsSave sampleSave()
 const QString kOptionsKeys =
     u"[Options]\r\nHide_SysTray_Icon=1\r\nAlways_On_Top=0\r\nDisplay_Clock=1\r\n"
     u"Display_Time=1\r\nTimeFormat=3\r\nDisplay_Date=0\r\nDateFormat=2\r\nDisplay_OpsDate=1\r\n"
-    u"OpsDateFormat=1\r\nOpsDateDiff=3\r\n"_s;
+    u"OpsDateFormat=1\r\nOpsDateDiff=3\r\nFollow_DST=1\r\n"_s;
 const QString kStyleKeysWithoutBackGround =
     u"[Clocks_Style]\r\nClock_Picture=2\r\nBGPicture=/home/u/sea.bmp\r\nSolid=16711680\r\n"
     u"OneColor=255\r\nOneColorDir=1\r\nTwoColors1=0\r\nTwoColors2=-1\r\n"_s;
@@ -140,7 +141,7 @@ void TestSettingsWriter::optionsInPlace()
                         "TwoColors1=0\r\nTwoColors2=-1\r\n\n[OPTIONS]\nOpsDateDiff=3\n"
                         "Always_On_Top=0\nHide_SysTray_Icon=1\r\nDisplay_Clock=1\r\n"
                         "Display_Time=1\r\nTimeFormat=3\r\nDisplay_Date=0\r\nDateFormat=2\r\n"
-                        "Display_OpsDate=1\r\nOpsDateFormat=1\r\n"));
+                        "Display_OpsDate=1\r\nOpsDateFormat=1\r\nFollow_DST=1\r\n"));
 }
 
 void TestSettingsWriter::optionsWithoutSettingsFileWriteNothing()

@@ -23,7 +23,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Settings = QList<std::pair<QString, QString>>; // key, value: overrides of the test file
+// key, value: overrides of the test file; a null value leaves the key out.
+using Settings = QList<std::pair<QString, QString>>;
 
 const QColor Key(255, 0, 255);
 const QColor Grey(207, 207, 207);
@@ -46,6 +47,7 @@ QString settingsText(const Settings &overrides = {})
         {u"Options"_s, u"Display_OpsDate"_s, u"0"_s},
         {u"Options"_s, u"OpsDateFormat"_s, u"0"_s},
         {u"Options"_s, u"OpsDateDiff"_s, u"2"_s},
+        {u"Options"_s, u"Follow_DST"_s, u"0"_s},
         {u"Clocks_Style"_s, u"Clock_Picture"_s, u"0"_s},
         {u"Clocks_Style"_s, u"BGPicture"_s, QString()},
         {u"Clocks_Style"_s, u"Solid"_s, u"255"_s},
@@ -63,11 +65,15 @@ QString settingsText(const Settings &overrides = {})
             text += u'[' + section + u"]\r\n"_s;
         }
         QString shown = value;
+        bool left = false;
         for (const auto &[name, override] : overrides) {
-            if (name == key)
+            if (name == key) {
                 shown = override;
+                left = override.isNull();
+            }
         }
-        text += key + u'=' + shown + u"\r\n"_s;
+        if (!left)
+            text += key + u'=' + shown + u"\r\n"_s;
     }
     return text;
 }
@@ -204,6 +210,7 @@ private Q_SLOTS:
             {u"chkTimeDis"_s, u"Display Time"_s},
             {u"chkDateDis"_s, u"Display Date"_s},
             {u"chkOpsDateDis"_s, u"Display Opposite Date"_s},
+            {u"chkFollowDST"_s, u"Follow Daylight Saving Time"_s},
             {u"Option1_0"_s, u"None"_s},
             {u"Option1_1"_s, u"Picture"_s},
             {u"Option1_2"_s, u"Solid Color"_s},
@@ -304,6 +311,7 @@ private Q_SLOTS:
                   {u"Display_OpsDate"_s, u"1"_s},
                   {u"OpsDateFormat"_s, u"3"_s},
                   {u"OpsDateDiff"_s, u"4"_s},
+                  {u"Follow_DST"_s, u"1"_s},
                   {u"Clock_Picture"_s, u"2"_s},
                   {u"Solid"_s, u"16711680"_s},
                   {u"OneColorDir"_s, u"1"_s},
@@ -321,8 +329,9 @@ private Q_SLOTS:
             if (box->isChecked())
                 ticked.append(box->objectName());
         }
-        QCOMPARE(ticked, (QStringList{u"chkHideSysTray"_s, u"chkOnTop"_s, u"chkClockDis"_s,
-                                      u"chkDateDis"_s, u"chkOpsDateDis"_s, u"chkReverseDir"_s}));
+        QCOMPARE(ticked,
+                 (QStringList{u"chkHideSysTray"_s, u"chkOnTop"_s, u"chkClockDis"_s, u"chkDateDis"_s,
+                              u"chkOpsDateDis"_s, u"chkFollowDST"_s, u"chkReverseDir"_s}));
         QCOMPARE(find<QComboBox>(u"cboTimeFormat"_s)->currentText(), u"24Hour"_s);
         QCOMPARE(find<QComboBox>(u"cboDateFormat"_s)->currentText(), u"yyyy/MM/dd"_s);
         QCOMPARE(find<QComboBox>(u"cboOpsDFormat"_s)->currentText(), u"Long Date"_s);
@@ -414,6 +423,31 @@ private Q_SLOTS:
         QCOMPARE(loaded.size(), 2);
         QCOMPARE(m_messages->texts().size(), 2);
         QCOMPARE(readText(folder().settingsFile()), expected);
+    }
+
+    void followDstRoundTrip()
+    {
+        // A file of an older version has no Follow_DST: the box shows clear.
+        startApp({{u"Follow_DST"_s, QString()}});
+        openDialog();
+        auto *box = find<QCheckBox>(u"chkFollowDST"_s);
+        QVERIFY(box);
+        QCOMPARE(box->parentWidget()->objectName(), u"fraOptions"_s);
+        QVERIFY(!box->isChecked());
+
+        // Ticked and saved: written in its place, loaded, and shown by the next dialog.
+        box->click();
+        find<QPushButton>(u"cmdSave"_s)->click();
+        QCOMPARE(readText(folder().settingsFile()), settingsText({{u"Follow_DST"_s, u"1"_s}}));
+        QVERIFY(m_app->settings().displayOptions.followDst);
+        openDialog();
+        box = find<QCheckBox>(u"chkFollowDST"_s);
+        QVERIFY(box->isChecked());
+
+        box->click();
+        find<QPushButton>(u"cmdSave"_s)->click();
+        QCOMPARE(readText(folder().settingsFile()), settingsText());
+        QVERIFY(!m_app->settings().displayOptions.followDst);
     }
 
     void unknownBackGroundStaysUnchanged()
@@ -712,12 +746,12 @@ private Q_SLOTS:
         QCOMPARE(chain, (QStringList{u"chkHideSysTray"_s, u"chkOnTop"_s,      u"chkClockDis"_s,
                                      u"chkTimeDis"_s,     u"cboTimeFormat"_s, u"chkDateDis"_s,
                                      u"cboDateFormat"_s,  u"chkOpsDateDis"_s, u"cboOpsDFormat"_s,
-                                     u"cboOpsDDiff"_s,    u"imgCombo1"_s,     u"styCombo1"_s,
-                                     u"Option1_0"_s,      u"Option1_1"_s,     u"cmdClkBGPicSel"_s,
-                                     u"Option1_2"_s,      u"cmdSolidClr"_s,   u"Option1_3"_s,
-                                     u"cmdOGColor"_s,     u"chkReverseDir"_s, u"Option1_4"_s,
-                                     u"cmdTG1Color"_s,    u"cmdTG2Color"_s,   u"cmdSave"_s,
-                                     u"cmdClose"_s}));
+                                     u"cboOpsDDiff"_s,    u"chkFollowDST"_s,  u"imgCombo1"_s,
+                                     u"styCombo1"_s,      u"Option1_0"_s,     u"Option1_1"_s,
+                                     u"cmdClkBGPicSel"_s, u"Option1_2"_s,     u"cmdSolidClr"_s,
+                                     u"Option1_3"_s,      u"cmdOGColor"_s,    u"chkReverseDir"_s,
+                                     u"Option1_4"_s,      u"cmdTG1Color"_s,   u"cmdTG2Color"_s,
+                                     u"cmdSave"_s,        u"cmdClose"_s}));
         for (const QString &name :
              {u"cmdSolidClr"_s, u"cmdClkBGPicSel"_s, u"imgCombo1"_s, u"cboOpsDFormat"_s})
             QVERIFY(!find<QWidget>(name)->accessibleName().isEmpty());

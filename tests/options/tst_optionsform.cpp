@@ -33,6 +33,7 @@ SettingsState factoryState()
     o.dateFormat = 1;
     o.opsDateFormat = 3;
     o.opsDateDiff = 4;
+    o.followDst = true;
     o.clockPicture = 3;
     o.bgPicture = u"/pictures/sea.bmp"_s;
     o.solid = u"10513990"_s;
@@ -131,6 +132,31 @@ private Q_SLOTS:
         const OptionsSave save =
             OptionsForm::fromSettings(state, Cities, 0).toSave(state.displayOptions);
         QCOMPARE(save.localCity, state.localCity);
+        QCOMPARE(save.options, state.displayOptions);
+    }
+
+    void followDst_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("off, ticked") << false << true;
+        QTest::newRow("on, cleared") << true << false;
+        QTest::newRow("on, kept") << true << true;
+    }
+    void followDst()
+    {
+        QFETCH(bool, stored);
+        QFETCH(bool, ticked);
+        SettingsState state = factoryState();
+        state.displayOptions.followDst = stored;
+
+        OptionsForm form = OptionsForm::fromSettings(state, Cities, 0);
+        QCOMPARE(form.followDst, stored);
+        form.followDst = ticked;
+        OptionsSave save = form.toSave(state.displayOptions);
+        QCOMPARE(save.options.followDst, ticked);
+        // Nothing else moves with it.
+        save.options.followDst = stored;
         QCOMPARE(save.options, state.displayOptions);
     }
 
