@@ -364,7 +364,8 @@ void TestShippedData::helpFile()
          {u"New Clock..."_s, u"Add Country/City..."_s, u"Options..."_s, u"Contents"_s,
           u"About..."_s, u"Exit"_s, u"Kerani.ini"_s, u"Cities.txt"_s, u"Cities.bak"_s,
           u"Kerani.bak"_s, u"flags"_s, u"clocks"_s, u"backgrounds"_s, u"3.0"_s,
-          u"Gradient/Two Colors"_s, u"Opposite Date Diffrences"_s, u"From File"_s})
+          u"Gradient/Two Colors"_s, u"Opposite Date Diffrences"_s, u"From File"_s,
+          u"Follow Daylight Saving Time"_s, u"Follow_DST"_s})
         QVERIFY2(help.contains(text), qPrintable(text));
     // Self-contained: it opens from the application folder without a network or other files.
     for (const QString &external : {u"<script"_s, u"<link"_s, u"src=\""_s, u"url("_s})
