@@ -325,6 +325,32 @@ private Q_SLOTS:
         QVERIFY(window->isTicking());
         QCOMPARE(shown(window.get()), expected(m_now));
     }
+
+    void timerStaysArmedAfterAJumpBack()
+    {
+        // The one place a real timer runs: the window's timer is what is checked. After the
+        // computer's clock went back a day, the next tick must still come within a second, not
+        // when the old reading would have been reached again.
+        QTemporaryDir dir;
+        const AppFolder folder(dir.path());
+        QVERIFY(writeBytes(folder.settingsFile(), "[Settings]\r\n"));
+        SettingsState settings;
+        settings.localCity = London;
+        settings.clockList = {Cairo};
+        settings.clockCount = 1;
+        settings.displayOptions.displayTime = true;
+        settings.displayOptions.timeFormat = 3;
+        settings.displayOptions.backGround = u"non"_s;
+        m_now = QDateTime(QDate(2024, 7, 6), QTime(21, 30, 10, 900), Qt::UTC);
+        const auto window = makeWindow(settings, folder);
+        m_now = m_now.addDays(-1);
+        window->tick();
+        QCOMPARE(labelTexts(window.get(), u"lblTime"_s), QStringList{u"23:30:10"_s});
+        m_now = m_now.addSecs(1);
+        QTRY_COMPARE_WITH_TIMEOUT(labelTexts(window.get(), u"lblTime"_s),
+                                  QStringList{u"23:30:11"_s}, 3000);
+        QVERIFY(window->isTicking());
+    }
 };
 
 QTEST_MAIN(TestDialogFaults)
