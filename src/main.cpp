@@ -13,6 +13,8 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication qtApp(argc, argv);
+    // Lets desktops (and Wayland compositors) match the window to its launcher entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kerani"));
     // The program lives in its tray icon and clock window; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
