@@ -63,7 +63,8 @@ inline bool enterPrivateMounts()
         }
     }
     // Nothing mounted here may reach the rest of the system.
-    if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+    // The type is ignored here; it is named all the same, for tools that check every argument.
+    if (::mount("none", "/", "none", MS_REC | MS_PRIVATE, nullptr) != 0) {
         mountProblem() = QStringLiteral("mounts cannot be made private: %1")
                              .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
@@ -128,7 +129,7 @@ public:
     /// Mounts the disk again read-only, with everything on it kept.
     [[nodiscard]] bool makeReadOnly()
     {
-        return ::mount(nullptr, QFile::encodeName(m_dir.path()).constData(), nullptr,
+        return ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
                        MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
     }
 

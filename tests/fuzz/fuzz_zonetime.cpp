@@ -57,8 +57,9 @@ QDateTime takeReading(FuzzedDataProvider &choices)
         choices.ConsumeIntegralInRange<int>(0, 24 * 3600 * 1000 - 1));
     if (choices.ConsumeBool())
         return QDateTime(date, time, Qt::UTC);
-    // Whole minutes: the computer's own offset is taken in minutes, as every zone's offset has
-    // been since the 1970s; historical offsets with seconds would show up to 59 s off.
+    // Whole minutes, as the offsets of all zones in use today are. The computer's own offset is
+    // taken in whole minutes, so a historical one with seconds (local mean time) shows the zone
+    // times up to 59 s off; no clock running now meets it.
     const int minutes = choices.ConsumeIntegralInRange(-MaxOffsetMinutes, MaxOffsetMinutes);
     return QDateTime(date, time, Qt::OffsetFromUTC, minutes * 60);
 }
