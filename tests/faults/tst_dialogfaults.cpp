@@ -74,10 +74,19 @@ public:
     {
     }
 
+    /// Why no tiny disk can be mounted on this machine, if so.
+    [[nodiscard]] std::optional<QString> unavailable() const
+    {
+        if (m_disk.isMounted())
+            return std::nullopt;
+        return u"cannot mount a tiny disk here: "_s + m_disk.problem();
+    }
+
+    /// Fills the folder and starts the program over it; returns what went wrong, if anything did.
     [[nodiscard]] std::optional<QString> start()
     {
-        if (!m_disk.isMounted())
-            return m_disk.problem();
+        if (const std::optional<QString> reason = unavailable())
+            return reason;
         const AppFolder folder(m_disk.path());
         QImage flag(16, 11, QImage::Format_RGB32);
         flag.fill(Qt::green);
@@ -165,8 +174,10 @@ private Q_SLOTS:
         QFETCH(Dialog, dialog);
         QFETCH(QString, message);
         Session session;
+        if (const std::optional<QString> reason = session.unavailable())
+            QSKIP(qPrintable(*reason));
         if (const std::optional<QString> problem = session.start())
-            QSKIP(qPrintable(u"cannot make a failing disk here: "_s + *problem));
+            QFAIL(qPrintable(*problem));
         const QStringList columns = labelTexts(session.app().clockWindow(), u"lblCityName"_s);
         QCOMPARE(columns, (QStringList{u"Cairo"_s, u"Lima"_s}));
 
