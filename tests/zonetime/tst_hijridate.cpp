@@ -23,7 +23,6 @@ private Q_SLOTS:
     void invalidFields_data();
     void invalidFields();
     void beforeTheEpoch();
-    void epochIsAThursday();
 };
 
 void TestHijriDate::knownDays_data()
@@ -34,17 +33,9 @@ void TestHijriDate::knownDays_data()
     QTest::addColumn<int>("day");
 
     QTest::newRow("epoch, Julian 15 July 622") << QDate(622, 7, 18) << 1 << 1 << 1;
-    QTest::newRow("2001-01-01") << QDate(2001, 1, 1) << 1421 << 10 << 6;
     QTest::newRow("2012-01-01") << QDate(2012, 1, 1) << 1433 << 2 << 7;
-    QTest::newRow("2016-07-28") << QDate(2016, 7, 28) << 1437 << 10 << 23;
     QTest::newRow("2024-07-07 new year") << QDate(2024, 7, 7) << 1446 << 1 << 1;
-    QTest::newRow("2024-07-06 day 30 of leap year 1445") << QDate(2024, 7, 6) << 1445 << 12 << 30;
-    // 1445 is a leap year of 355 days, so it began 355 days before 1446.
-    QTest::newRow("2023-07-18 new year 1445") << QDate(2023, 7, 18) << 1445 << 1 << 1;
-    QTest::newRow("2023-07-17 day 29 ends common year 1444")
-        << QDate(2023, 7, 17) << 1444 << 12 << 29;
     QTest::newRow("2005-02-09 day 30 of a leap year") << QDate(2005, 2, 9) << 1425 << 12 << 30;
-    QTest::newRow("2005-02-10 after it") << QDate(2005, 2, 10) << 1426 << 1 << 1;
 }
 
 void TestHijriDate::knownDays()
@@ -69,9 +60,6 @@ void TestHijriDate::leapYears_data()
     QTest::newRow("15 tells the variant apart") << 15 << true;
     QTest::newRow("16 of the other variant") << 16 << false;
     QTest::newRow("30") << 30 << false;
-    QTest::newRow("1425, year 15 of its cycle") << 1425 << true;
-    QTest::newRow("1444, year 4") << 1444 << false;
-    QTest::newRow("1445, year 5") << 1445 << true;
     QTest::newRow("0 is no year") << 0 << false;
 }
 
@@ -165,13 +153,6 @@ void TestHijriDate::beforeTheEpoch()
 {
     QCOMPARE(HijriDate::fromDate(QDate(622, 7, 17)), std::nullopt);
     QCOMPARE(HijriDate::fromDate(QDate()), std::nullopt);
-}
-
-void TestHijriDate::epochIsAThursday()
-{
-    const std::optional<QDate> epoch = HijriDate{1, 1, 1}.toDate();
-    QVERIFY(epoch);
-    QCOMPARE(epoch->dayOfWeek(), int(Qt::Thursday));
 }
 
 QTEST_GUILESS_MAIN(TestHijriDate)

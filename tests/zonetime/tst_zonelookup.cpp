@@ -33,10 +33,6 @@ void TestZoneLookup::flagTerritory_data()
     QTest::addColumn<std::optional<QLocale::Territory>>("territory");
 
     QTest::newRow("USA") << u"USA"_s << std::optional(QLocale::UnitedStates);
-    QTest::newRow("GBR") << u"GBR"_s << std::optional(QLocale::UnitedKingdom);
-    QTest::newRow("IRN") << u"IRN"_s << std::optional(QLocale::Iran);
-    QTest::newRow("CHL") << u"CHL"_s << std::optional(QLocale::Chile);
-    QTest::newRow("AUS") << u"AUS"_s << std::optional(QLocale::Australia);
     QTest::newRow("alpha-2 differs from alpha-3")
         << u"ALA"_s << std::optional(QLocale::AlandIslands);
     QTest::newRow("any case") << u"eGy"_s << std::optional(QLocale::Egypt);
@@ -77,7 +73,6 @@ void TestZoneLookup::zoneCityNames_data()
     QTest::newRow("two parts") << "America/New_York"_ba << u"New York"_s;
     QTest::newRow("three parts") << "America/Argentina/Buenos_Aires"_ba << u"Buenos Aires"_s;
     QTest::newRow("one part") << "UTC"_ba << u"UTC"_s;
-    QTest::newRow("no underscore") << "Asia/Tehran"_ba << u"Tehran"_s;
 }
 
 void TestZoneLookup::zoneCityNames()
@@ -92,14 +87,9 @@ void TestZoneLookup::find_data()
     QTest::addColumn<QDateTime>("at");
     QTest::addColumn<QByteArray>("zone"); // empty: none found
 
-    QTest::newRow("New York in January")
-        << u"New York!-05:00!USA.bmp"_s << January << "America/New_York"_ba;
     QTest::newRow("New York in July: the standard offset counts")
         << u"New York!-05:00!USA.bmp"_s << July << "America/New_York"_ba;
     QTest::newRow("London") << u"London!+00:00!GBR.bmp"_s << July << "Europe/London"_ba;
-    QTest::newRow("Sydney") << u"Sydney!+10:00!AUS.bmp"_s << January << "Australia/Sydney"_ba;
-    QTest::newRow("Santiago in January")
-        << u"Santiago!-04:00!CHL.bmp"_s << January << "America/Santiago"_ba;
     QTest::newRow("Santiago in July")
         << u"Santiago!-04:00!CHL.bmp"_s << July << "America/Santiago"_ba;
     QTest::newRow("Tehran") << u"Tehran!+03:30!IRN.bmp"_s << July << "Asia/Tehran"_ba;

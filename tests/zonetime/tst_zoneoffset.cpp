@@ -28,7 +28,6 @@ void TestZoneOffset::digitsValueOfText_data()
 
     QTest::newRow("two digits") << u"05"_s << 5;
     QTest::newRow("leading blank") << u" 5"_s << 5;
-    QTest::newRow("trailing blank") << u"5 "_s << 5;
     QTest::newRow("blank inside") << u"1 2"_s << 12;
     QTest::newRow("digit then letter") << u"5a"_s << 5;
     QTest::newRow("letter then digit") << u"a5"_s << 0;
@@ -59,7 +58,6 @@ void TestZoneOffset::fromText_data()
     QTest::newRow("blanks in fields") << u"+ 2: 5"_s << 125;
     QTest::newRow("short text") << u"+5:00"_s << 300;
     QTest::newRow("sign only") << u"-"_s << 0;
-    QTest::newRow("empty") << QString() << 0;
     QTest::newRow("characters after 6 ignored") << u"-01:0099"_s << -60;
 }
 
@@ -76,8 +74,6 @@ void TestZoneOffset::isWellFormed_data()
     QTest::addColumn<bool>("wellFormed");
 
     QTest::newRow("+02:00") << u"+02:00"_s << true;
-    QTest::newRow("-03:30") << u"-03:30"_s << true;
-    QTest::newRow("+13:00 exists") << u"+13:00"_s << true;
     QTest::newRow("+14:00 widest") << u"+14:00"_s << true;
     QTest::newRow("+15:00 beyond") << u"+15:00"_s << false;
     QTest::newRow("minutes 59") << u"+05:59"_s << true;
@@ -107,8 +103,6 @@ void TestZoneOffset::toText_data()
     QTest::newRow("east") << 330 << u"+05:30"_s;
     QTest::newRow("west, minutes negative too") << -210 << u"-03:30"_s;
     QTest::newRow("half an hour west") << -30 << u"-00:30"_s;
-    QTest::newRow("widest") << 14 * 60 << u"+14:00"_s;
-    QTest::newRow("quarter hours") << 12 * 60 + 45 << u"+12:45"_s;
 }
 
 void TestZoneOffset::toText()

@@ -29,7 +29,6 @@ private Q_SLOTS:
     void zoneTime();
     void summerTimeOfTheComputerNeverMovesTheArithmetic();
     void clockIsAskedForNow();
-    void invalidNowGivesInvalidTime();
 };
 
 void TestZoneTime::zoneTime_data()
@@ -59,12 +58,6 @@ void TestZoneTime::zoneTime_data()
     QTest::newRow("forward into a leap day")
         << cityLine(u"London"_s, u"+00:00"_s) << u"+14:00"_s
         << computerTime(QDate(2024, 2, 28), QTime(12, 0), 0) << QDate(2024, 2, 29) << QTime(2, 0);
-    QTest::newRow("forward across the year")
-        << cityLine(u"London"_s, u"+00:00"_s) << u"+01:00"_s
-        << computerTime(QDate(2024, 12, 31), QTime(23, 30), 0) << QDate(2025, 1, 1) << QTime(0, 30);
-    QTest::newRow("back across a month")
-        << cityLine(u"Tokyo"_s, u"+09:00"_s) << u"-10:00"_s
-        << computerTime(QDate(2023, 3, 1), QTime(5, 0), 9) << QDate(2023, 2, 28) << QTime(10, 0);
     QTest::newRow("name holding the separator")
         << cityLine(u"A!+09:00!B"_s, u"-01:00"_s) << u"+00:00"_s
         << computerTime(QDate(2024, 6, 1), QTime(12, 0), 0) << QDate(2024, 6, 1) << QTime(13, 0);
@@ -121,11 +114,8 @@ void TestZoneTime::clockIsAskedForNow()
     QCOMPARE(getZoneTime(u"+01:00", local, clock).time(), QTime(13, 0));
     reading = reading.addSecs(61);
     QCOMPARE(getZoneTime(u"+01:00", local, clock).time(), QTime(13, 1, 1));
-}
-
-void TestZoneTime::invalidNowGivesInvalidTime()
-{
-    QVERIFY(!getZoneTime(u"+01:00", u"00", QDateTime()).isValid());
+    reading = QDateTime();
+    QVERIFY(!getZoneTime(u"+01:00", local, clock).isValid());
 }
 
 QTEST_GUILESS_MAIN(TestZoneTime)
