@@ -12,13 +12,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray settingsText(bool hideTrayIcon)
+QByteArray settingsText(bool hideTrayIcon, bool onTop = false)
 {
     return "[Settings]\r\nLocal=Cairo!+02:00!EGY.bmp\r\nClocks=02\r\n"
            "[Clock_01]\r\nCountry/City=Cairo!+02:00!EGY.bmp\r\n"
            "[Clock_02]\r\nCountry/City=Lima!-05:00!PER.bmp\r\n"
            "[Options]\r\nDisplay_Clock=1\r\nDisplay_Time=1\r\nHide_SysTray_Icon=" +
-           QByteArray(hideTrayIcon ? "1" : "0") + "\r\n";
+           QByteArray(hideTrayIcon ? "1" : "0") + "\r\nAlways_On_Top=" + (onTop ? "1" : "0") +
+           "\r\n";
+}
+
+QStringList captions(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts.append(action->isSeparator() ? u"-"_s : action->text());
+    return texts;
 }
 
 } // namespace
@@ -29,28 +38,23 @@ class TestApplication final : public QObject {
     QTemporaryDir m_dir;
     RecordingPresenter m_messages;
 
-    void writeSettings(bool hideTrayIcon)
+    void writeSettings(bool hideTrayIcon, bool onTop = false)
     {
         QFile file(m_dir.filePath(u"Kerani.ini"_s));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(settingsText(hideTrayIcon));
+        file.write(settingsText(hideTrayIcon, onTop));
     }
 
 private Q_SLOTS:
     void menuItemsInOrder()
     {
         Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
-        QStringList captions;
-        for (const QAction *action : app.mainMenu()->actions())
-            captions.append(action->isSeparator() ? u"-"_s : action->text());
-        QCOMPARE(captions, (QStringList{u"New Clock..."_s, u"Add Country/City..."_s, u"-"_s,
-                                        u"Options..."_s, u"-"_s, u"Help"_s, u"-"_s, u"Exit"_s}));
+        QCOMPARE(captions(app.mainMenu()),
+                 (QStringList{u"New Clock..."_s, u"Add Country/City..."_s, u"-"_s, u"Options..."_s,
+                              u"-"_s, u"Help"_s, u"-"_s, u"Exit"_s}));
         QMenu *help = app.mainMenu()->findChild<QMenu *>(u"mnu1_5"_s);
         QVERIFY(help);
-        QStringList helpCaptions;
-        for (const QAction *action : help->actions())
-            helpCaptions.append(action->isSeparator() ? u"-"_s : action->text());
-        QCOMPARE(helpCaptions, (QStringList{u"Contents"_s, u"-"_s, u"About..."_s}));
+        QCOMPARE(captions(help), (QStringList{u"Contents"_s, u"-"_s, u"About..."_s}));
     }
 
     void reloadBuildsANewWindowAndFollowsTheTrayOption()
@@ -113,11 +117,7 @@ private Q_SLOTS:
 
     void clockWindowStaysOffTopWhileADialogIsOpen()
     {
-        writeSettings(false);
-        QFile file(m_dir.filePath(u"Kerani.ini"_s));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("Always_On_Top=1\r\n");
-        file.close();
+        writeSettings(false, true);
 
         Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
         app.setDialogFactory(Application::Dialog::ClockList,

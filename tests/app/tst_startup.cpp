@@ -1,4 +1,3 @@
-#include "app/settingsloader.h"
 #include "app/startup.h"
 #include "testfiles.h"
 
@@ -28,11 +27,9 @@ private Q_SLOTS:
     void restore_data();
     void restore();
     void folderNamedLikeTheSettingsFileIsKept();
-    void startUpLoadsRestoredSettings();
-    void secondInstanceEndsAtOnce();
+    void oneInstanceAtATime();
     void lockIsPerApplicationFolder();
     void staleLockDoesNotBlock();
-    void lockReleasedWhenTheInstanceEnds();
     void noLockFolderStillRuns();
 
 private:
@@ -62,10 +59,6 @@ void TestStartUp::restore_data()
                                   << DataFilesRestored{R::Restored, R::Restored};
     QTest::newRow("only the city list missing")
         << true << true << false << true << DataFilesRestored{R::Present, R::Restored};
-    QTest::newRow("only the settings missing")
-        << false << true << true << true << DataFilesRestored{R::Restored, R::Present};
-    QTest::newRow("both present") << true << true << true << true
-                                  << DataFilesRestored{R::Present, R::Present};
     QTest::newRow("no factory copies")
         << false << false << false << false << DataFilesRestored{R::Failed, R::Failed};
     QTest::newRow("one factory copy missing")
@@ -82,33 +75,35 @@ void TestStartUp::restore()
     QFETCH(bool, citiesBak);
     QFETCH(DataFilesRestored, expected);
 
-    if (ini)
-        QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), kUserSettings));
-    if (bak)
-        QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
-    if (cities)
-        QVERIFY(TestFiles::writeBytes(m_folder->cityListFile(), kUserCities));
-    if (citiesBak)
-        QVERIFY(TestFiles::writeBytes(m_folder->factoryCityListFile(), kFactoryCities));
+    struct DataFile {
+        QString path, factoryPath;
+        QByteArray user, factory;
+        bool present, hasFactory;
+        DataFileRestore outcome;
+    };
+    const DataFile files[] = {{m_folder->settingsFile(), m_folder->factorySettingsFile(),
+                               kUserSettings, kFactorySettings, ini, bak, expected.settings},
+                              {m_folder->cityListFile(), m_folder->factoryCityListFile(),
+                               kUserCities, kFactoryCities, cities, citiesBak, expected.cityList}};
+    for (const DataFile &file : files) {
+        if (file.present)
+            QVERIFY(TestFiles::writeBytes(file.path, file.user));
+        if (file.hasFactory)
+            QVERIFY(TestFiles::writeBytes(file.factoryPath, file.factory));
+    }
 
     QVERIFY(restoreMissingDataFiles(*m_folder) == expected);
 
-    const auto expectedBytes = [](bool present, DataFileRestore outcome, const QByteArray &user,
-                                  const QByteArray &factory) {
-        if (present)
-            return user;
-        return outcome == DataFileRestore::Restored ? factory : QByteArray();
-    };
-    QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()),
-             expectedBytes(ini, expected.settings, kUserSettings, kFactorySettings));
-    QCOMPARE(TestFiles::readBytes(m_folder->cityListFile()),
-             expectedBytes(cities, expected.cityList, kUserCities, kFactoryCities));
-    QCOMPARE(QFileInfo::exists(m_folder->settingsFile()),
-             ini || expected.settings == DataFileRestore::Restored);
-    // The factory copies are only ever read.
-    QCOMPARE(QFileInfo::exists(m_folder->factorySettingsFile()), bak);
-    if (bak)
-        QCOMPARE(TestFiles::readBytes(m_folder->factorySettingsFile()), kFactorySettings);
+    for (const DataFile &file : files) {
+        const bool restored = file.outcome == DataFileRestore::Restored;
+        QCOMPARE(QFileInfo::exists(file.path), file.present || restored);
+        QCOMPARE(TestFiles::readBytes(file.path),
+                 file.present ? file.user : (restored ? file.factory : QByteArray()));
+        // The factory copies are only ever read.
+        QCOMPARE(QFileInfo::exists(file.factoryPath), file.hasFactory);
+        QCOMPARE(TestFiles::readBytes(file.factoryPath),
+                 file.hasFactory ? file.factory : QByteArray());
+    }
 }
 
 void TestStartUp::folderNamedLikeTheSettingsFileIsKept()
@@ -122,32 +117,29 @@ void TestStartUp::folderNamedLikeTheSettingsFileIsKept()
     QCOMPARE(TestFiles::readBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s)), "mine"_ba);
 }
 
-void TestStartUp::startUpLoadsRestoredSettings()
+void TestStartUp::oneInstanceAtATime()
 {
     QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
-    SingleInstance instance(m_folder->path(), m_locks->path());
+    {
+        SingleInstance first(m_folder->path(), m_locks->path());
+        QVERIFY(startUp(*m_folder, first));
+        QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), kFactorySettings);
+        QVERIFY(QFile::remove(m_folder->settingsFile()));
 
-    QVERIFY(startUp(*m_folder, instance));
-    QCOMPARE(loadSettings(*m_folder).clockList, QStringList{u"Z\u00FCrich!+01:00!CHE.bmp"_s});
-    QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), kFactorySettings);
-}
+        SingleInstance second(m_folder->path(), m_locks->path());
+        QVERIFY(!startUp(*m_folder, second));
+        // The second start touched nothing.
+        QVERIFY(!QFileInfo::exists(m_folder->settingsFile()));
+        QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
 
-void TestStartUp::secondInstanceEndsAtOnce()
-{
-    QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
-    SingleInstance first(m_folder->path(), m_locks->path());
-    QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
-
-    SingleInstance second(m_folder->path(), m_locks->path());
-    QVERIFY(!startUp(*m_folder, second));
-    // The second start touched nothing.
-    QVERIFY(!QFileInfo::exists(m_folder->settingsFile()));
-    QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
-
-    // However old the lock file is, a running holder keeps it.
-    QVERIFY(TestFiles::backdate(first.lockFilePath()));
+        // However old the lock file is, a running holder keeps it.
+        QVERIFY(TestFiles::backdate(first.lockFilePath()));
+        QCOMPARE(SingleInstance(m_folder->path(), m_locks->path()).tryAcquire(),
+                 SingleInstance::Outcome::HeldByOther);
+    }
+    // Released when the instance ends.
     QCOMPARE(SingleInstance(m_folder->path(), m_locks->path()).tryAcquire(),
-             SingleInstance::Outcome::HeldByOther);
+             SingleInstance::Outcome::Acquired);
 }
 
 void TestStartUp::lockIsPerApplicationFolder()
@@ -184,16 +176,6 @@ void TestStartUp::staleLockDoesNotBlock()
 
     SingleInstance instance(m_folder->path(), m_locks->path());
     QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Acquired);
-}
-
-void TestStartUp::lockReleasedWhenTheInstanceEnds()
-{
-    {
-        SingleInstance first(m_folder->path(), m_locks->path());
-        QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
-    }
-    SingleInstance next(m_folder->path(), m_locks->path());
-    QCOMPARE(next.tryAcquire(), SingleInstance::Outcome::Acquired);
 }
 
 void TestStartUp::noLockFolderStillRuns()
