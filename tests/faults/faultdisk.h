@@ -1,15 +1,20 @@
 #pragma once
 
+#include "app/appfolder.h"
+#include "app/testfiles.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include <fcntl.h>
 #include <sched.h>
@@ -166,3 +171,122 @@ inline QMap<QString, QByteArray> snapshot(const QString &folder)
 }
 
 } // namespace FaultDisk
+
+/// What the fault tests put in an application folder.
+namespace FaultFiles {
+
+using namespace Qt::StringLiterals;
+
+inline const QString London = u"London!+00:00!GBR.bmp"_s;
+inline const QString Cairo = u"Cairo!+02:00!EGY.bmp"_s;
+inline const QString Lima = u"Lima!-05:00!PER.bmp"_s;
+inline const QString Oslo = u"Oslo!+01:00!NOR.bmp"_s;
+
+/// A settings file with London as the local city, the clocks, and times shown with seconds.
+inline QByteArray settingsText(const QStringList &clocks)
+{
+    const auto twoDigits = [](qsizetype n) { return QByteArray::number(n).rightJustified(2, '0'); };
+    QByteArray text = "[Settings]\r\nLocal=" + London.toUtf8() +
+                      "\r\nClocks=" + twoDigits(clocks.size()) + "\r\n";
+    for (qsizetype i = 0; i < clocks.size(); ++i)
+        text += "[Clock_" + twoDigits(i + 1) + "]\r\nCountry/City=" + clocks[i].toUtf8() + "\r\n";
+    return text +
+           "[Options]\r\nDisplay_Time=1\r\nTimeFormat=3\r\n[Clocks_Style]\r\nBackGround=non\r\n";
+}
+
+/// Kerani.ini with the clocks Cairo and Lima, and a city list of a few kilobytes (so that a
+/// rewrite needs more room than a full disk has left); or only their factory copies.
+inline bool writeDataFiles(const AppFolder &folder, bool factoryCopies = false)
+{
+    QByteArray cities = (Cairo + u"\r\n"_s + Lima + u"\r\n"_s + Oslo + u"\r\n"_s).toUtf8();
+    for (int i = 0; i < 200; ++i)
+        cities += "Town " + QByteArray::number(i) + "!+03:00!XYZ.bmp\r\n";
+    return TestFiles::writeBytes(factoryCopies ? folder.factorySettingsFile()
+                                               : folder.settingsFile(),
+                                 settingsText({Cairo, Lima})) &&
+           TestFiles::writeBytes(
+               factoryCopies ? folder.factoryCityListFile() : folder.cityListFile(), cities);
+}
+
+enum class Fault {
+    SettingsIsFolder, // Kerani.ini is a folder
+    ScratchIsFolder,  // Temp.txt is a folder
+    CityListIsFolder, // Cities.txt is a folder
+    FolderMissing,    // the application folder lies under a folder that does not exist
+    ReadOnlyDisk,     // the application folder cannot be written to
+    FullDisk,
+};
+
+/// An application folder and a fault to put on it; the disk faults on a tiny disk of its own.
+class Scene final {
+public:
+    explicit Scene(Fault fault)
+        : m_fault(fault)
+    {
+        if (fault == Fault::ReadOnlyDisk || fault == Fault::FullDisk)
+            m_disk = std::make_unique<FaultDisk::TinyDisk>(256 * 1024);
+        m_root = m_disk ? m_disk->path() : m_dir.path();
+        m_folder = fault == Fault::FolderMissing ? m_root + u"/missing/Kerani"_s : m_root;
+    }
+
+    /// Why this fault cannot be made on this machine (no tiny disk can be mounted), if so.
+    [[nodiscard]] std::optional<QString> unavailable() const
+    {
+        if (m_disk && !m_disk->isMounted())
+            return u"cannot mount a tiny disk here: "_s + m_disk->problem();
+        return std::nullopt;
+    }
+
+    /// The data files (or only their factory copies, as on a first start), then the fault.
+    [[nodiscard]] std::optional<QString> prepare(bool factoryCopies = false)
+    {
+        if (m_fault != Fault::FolderMissing && !writeDataFiles(folder(), factoryCopies))
+            return u"the folder cannot be prepared"_s;
+        return applyFault();
+    }
+
+    /// Puts the fault on the folder; returns what went wrong, if anything did.
+    [[nodiscard]] std::optional<QString> applyFault()
+    {
+        const auto folderAt = [this](const QString &name) -> std::optional<QString> {
+            QDir(m_root).remove(name);
+            if (QDir(m_root).mkpath(name + u"/inside"_s))
+                return std::nullopt;
+            return u"no folder "_s + name;
+        };
+        switch (m_fault) {
+        case Fault::SettingsIsFolder:
+            return folderAt(u"Kerani.ini"_s);
+        case Fault::ScratchIsFolder:
+            return folderAt(u"Temp.txt"_s);
+        case Fault::CityListIsFolder:
+            return folderAt(u"Cities.txt"_s);
+        case Fault::FolderMissing:
+            return std::nullopt;
+        case Fault::ReadOnlyDisk:
+            if (m_disk->makeReadOnly())
+                return std::nullopt;
+            return u"the disk cannot be made read-only"_s;
+        case Fault::FullDisk:
+            if (m_disk->fill())
+                return std::nullopt;
+            return u"the disk cannot be filled"_s;
+        }
+        return std::nullopt;
+    }
+
+    [[nodiscard]] AppFolder folder() const { return AppFolder(m_folder); }
+    [[nodiscard]] QString root() const { return m_root; }
+
+    /// Takes the filler off a full disk.
+    bool makeRoom() { return QFile::remove(m_root + u"/.filler"_s); }
+
+private:
+    Fault m_fault;
+    QTemporaryDir m_dir; // the folder for the faults that need no disk of their own
+    std::unique_ptr<FaultDisk::TinyDisk> m_disk;
+    QString m_root;
+    QString m_folder;
+};
+
+} // namespace FaultFiles

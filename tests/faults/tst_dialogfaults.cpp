@@ -23,35 +23,12 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace FaultFiles;
 
 namespace {
 
 // Before QTest's main: a mount namespace can only be entered while the process has one thread.
 [[maybe_unused]] const bool kMountsAvailable = FaultDisk::mountsAvailable();
-
-const QString London = u"London!+00:00!GBR.bmp"_s;
-const QString Cairo = u"Cairo!+02:00!EGY.bmp"_s;
-const QString Lima = u"Lima!-05:00!PER.bmp"_s;
-const QString Oslo = u"Oslo!+01:00!NOR.bmp"_s;
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray settingsText(const QStringList &clocks)
-{
-    QByteArray text = "[Settings]\r\nLocal=" + London.toUtf8() +
-                      "\r\nClocks=" + QByteArray::number(clocks.size()).rightJustified(2, '0') +
-                      "\r\n";
-    for (qsizetype i = 0; i < clocks.size(); ++i) {
-        text += "[Clock_" + QByteArray::number(i + 1).rightJustified(2, '0') +
-                "]\r\nCountry/City=" + clocks[i].toUtf8() + "\r\n";
-    }
-    return text + "[Options]\r\nDisplay_Time=1\r\nTimeFormat=3\r\n"
-                  "[Clocks_Style]\r\nBackGround=non\r\n";
-}
 
 QStringList labelTexts(const QWidget *window, const QString &name)
 {
@@ -63,39 +40,27 @@ QStringList labelTexts(const QWidget *window, const QString &name)
     return texts;
 }
 
-enum class DiskFault { ReadOnly, Full };
 enum class Dialog { Options, ClockList, CityEditor };
 
 /// The running program over an application folder on a tiny disk of its own.
 class Session final {
 public:
-    Session()
-        : m_disk(256 * 1024)
+    explicit Session(Fault fault)
+        : m_scene(fault)
     {
     }
 
-    /// Why no tiny disk can be mounted on this machine, if so.
-    [[nodiscard]] std::optional<QString> unavailable() const
-    {
-        if (m_disk.isMounted())
-            return std::nullopt;
-        return u"cannot mount a tiny disk here: "_s + m_disk.problem();
-    }
+    [[nodiscard]] std::optional<QString> unavailable() const { return m_scene.unavailable(); }
 
     /// Fills the folder and starts the program over it; returns what went wrong, if anything did.
     [[nodiscard]] std::optional<QString> start()
     {
-        if (const std::optional<QString> reason = unavailable())
-            return reason;
-        const AppFolder folder(m_disk.path());
+        const AppFolder folder = m_scene.folder();
         QImage flag(16, 11, QImage::Format_RGB32);
         flag.fill(Qt::green);
-        if (!QDir(m_disk.path()).mkdir(u"flags"_s) ||
+        if (!QDir(folder.path()).mkdir(u"flags"_s) ||
             !flag.save(folder.flagsFolder() + u"/EGY.bmp"_s, "BMP") ||
-            !flag.save(folder.flagsFolder() + u"/UKR.bmp"_s, "BMP") ||
-            !writeBytes(folder.settingsFile(), settingsText({Cairo, Lima})) ||
-            !writeBytes(folder.cityListFile(),
-                        (Cairo + u"\r\n"_s + Lima + u"\r\n"_s + Oslo + u"\r\n"_s).toUtf8()))
+            !flag.save(folder.flagsFolder() + u"/UKR.bmp"_s, "BMP") || !writeDataFiles(folder))
             return u"the folder cannot be prepared"_s;
         m_app = std::make_unique<Application>(
             folder, Clock([] { return QDateTime(QDate(2024, 7, 7), QTime(12, 0), Qt::UTC); }),
@@ -104,27 +69,12 @@ public:
         return std::nullopt;
     }
 
-    [[nodiscard]] bool fail(DiskFault fault)
-    {
-        return fault == DiskFault::ReadOnly ? m_disk.makeReadOnly() : m_disk.fill();
-    }
-
-    [[nodiscard]] QString root() const { return m_disk.path(); }
+    [[nodiscard]] Scene &scene() { return m_scene; }
     [[nodiscard]] Application &app() { return *m_app; }
     [[nodiscard]] const RecordingPresenter &messages() const { return m_messages; }
 
-    [[nodiscard]] QList<RecordingPresenter::Message> criticalMessages() const
-    {
-        QList<RecordingPresenter::Message> found;
-        for (const RecordingPresenter::Message &message : m_messages.messages) {
-            if (message.icon == QMessageBox::Critical)
-                found.append(message);
-        }
-        return found;
-    }
-
 private:
-    FaultDisk::TinyDisk m_disk;
+    Scene m_scene;
     RecordingPresenter m_messages;
     std::unique_ptr<Application> m_app;
 };
@@ -143,19 +93,37 @@ class TestDialogFaults final : public QObject {
     Q_OBJECT
 
     QDateTime m_now;
+    QTemporaryDir m_dir;
 
-    std::unique_ptr<ClockWindow> makeWindow(const SettingsState &settings, const AppFolder &folder)
+    // Times with seconds and no background, the computer's clock at London's offset.
+    static SettingsState windowSettings(const QStringList &clocks)
     {
-        return std::make_unique<ClockWindow>(settings, folder, Clock([this] { return m_now; }),
-                                             [] { return false; });
+        SettingsState settings;
+        settings.localCity = London;
+        settings.clockList = clocks;
+        settings.clockCount = qint16(clocks.size());
+        settings.displayOptions.displayTime = true;
+        settings.displayOptions.timeFormat = 3;
+        settings.displayOptions.backGround = u"non"_s;
+        return settings;
+    }
+
+    std::unique_ptr<ClockWindow> makeWindow(const SettingsState &settings)
+    {
+        return std::make_unique<ClockWindow>(settings, AppFolder(m_dir.path()),
+                                             Clock([this] { return m_now; }), [] { return false; });
     }
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(TestFiles::writeBytes(AppFolder(m_dir.path()).settingsFile(), "[Settings]\r\n"));
+    }
 
     void userIsToldWhenTheDiskFails_data()
     {
-        QTest::addColumn<DiskFault>("fault");
+        QTest::addColumn<Fault>("fault");
         QTest::addColumn<Dialog>("dialog");
         QTest::addColumn<QString>("message");
 
@@ -164,16 +132,16 @@ private Q_SLOTS:
             {"clock list", Dialog::ClockList, u"The clock list could not be saved: "_s},
             {"city editor", Dialog::CityEditor, u"The city list could not be saved."_s}};
         for (const auto &[name, dialog, message] : dialogs) {
-            QTest::addRow("read-only disk, %s", name) << DiskFault::ReadOnly << dialog << message;
-            QTest::addRow("full disk, %s", name) << DiskFault::Full << dialog << message;
+            QTest::addRow("read-only disk, %s", name) << Fault::ReadOnlyDisk << dialog << message;
+            QTest::addRow("full disk, %s", name) << Fault::FullDisk << dialog << message;
         }
     }
     void userIsToldWhenTheDiskFails()
     {
-        QFETCH(DiskFault, fault);
+        QFETCH(Fault, fault);
         QFETCH(Dialog, dialog);
         QFETCH(QString, message);
-        Session session;
+        Session session(fault);
         if (const std::optional<QString> reason = session.unavailable())
             QSKIP(qPrintable(*reason));
         if (const std::optional<QString> problem = session.start())
@@ -209,43 +177,39 @@ private Q_SLOTS:
         }
         }
         window->show();
-        QVERIFY(session.fail(fault));
-        const auto before = FaultDisk::snapshot(session.root());
+        if (const std::optional<QString> problem = session.scene().applyFault())
+            QFAIL(qPrintable(*problem));
+        const auto before = FaultDisk::snapshot(session.scene().root());
 
         QTest::mouseClick(child<QPushButton>(window.get(), u"cmdSave"_s), Qt::LeftButton);
 
-        const QList<RecordingPresenter::Message> critical = session.criticalMessages();
+        // One error, and nothing else that claims a save.
+        QStringList critical;
+        for (const RecordingPresenter::Message &shown : session.messages().messages) {
+            if (shown.icon == QMessageBox::Critical)
+                critical.append(shown.text);
+            else
+                QVERIFY2(!shown.text.contains(u"saved"_s, Qt::CaseInsensitive),
+                         qPrintable(shown.text));
+        }
         QCOMPARE(critical.size(), 1);
-        QVERIFY2(critical[0].text.startsWith(message), qPrintable(critical[0].text));
-        for (const RecordingPresenter::Message &shown : session.messages().messages)
-            QVERIFY2(!shown.text.contains(u"saved"_s, Qt::CaseInsensitive) ||
-                         shown.icon == QMessageBox::Critical,
-                     qPrintable(shown.text));
-        QCOMPARE(FaultDisk::snapshot(session.root()), before);
+        QVERIFY2(critical[0].startsWith(message), qPrintable(critical[0]));
+        QCOMPARE(FaultDisk::snapshot(session.scene().root()), before);
         // The clock window is back, built from the file as it still is.
         QCOMPARE(labelTexts(session.app().clockWindow(), u"lblCityName"_s), columns);
     }
 
     void thousandClocks()
     {
-        QTemporaryDir dir;
-        const AppFolder folder(dir.path());
-        QVERIFY(writeBytes(folder.settingsFile(), "[Settings]\r\n"));
-        SettingsState settings;
-        settings.localCity = London;
+        QStringList clocks;
         for (int i = 0; i < 1000; ++i)
-            settings.clockList.append(
-                u"City %1!%2!EGY.bmp"_s.arg(i).arg(i % 2 ? u"+05:30"_s : u"-03:00"_s));
-        settings.clockCount = 1000;
-        settings.displayOptions.displayClock = true;
-        settings.displayOptions.displayTime = true;
-        settings.displayOptions.displayDate = true;
-        settings.displayOptions.timeFormat = 3;
+            clocks.append(u"City %1!%2!EGY.bmp"_s.arg(i).arg(i % 2 ? u"+05:30"_s : u"-03:00"_s));
+        SettingsState settings = windowSettings(clocks);
+        settings.displayOptions.displayClock = settings.displayOptions.displayDate = true;
         settings.displayOptions.dateFormat = 2;
-        settings.displayOptions.backGround = u"non"_s;
         m_now = QDateTime(QDate(2024, 7, 7), QTime(1, 0, 0), Qt::UTC);
 
-        const auto window = makeWindow(settings, folder);
+        const auto window = makeWindow(settings);
         QCOMPARE(window->findChildren<CellLabel *>(u"lblCityName"_s).size(), 1000);
         m_now = m_now.addSecs(1);
         window->tick();
@@ -272,20 +236,10 @@ private Q_SLOTS:
     void computerClockJumps()
     {
         QFETCH(qint64, jump);
-        QTemporaryDir dir;
-        const AppFolder folder(dir.path());
-        QVERIFY(writeBytes(folder.settingsFile(), "[Settings]\r\n"));
-        SettingsState settings;
-        settings.localCity = London;
-        settings.clockList = {Cairo, Lima};
-        settings.clockCount = 2;
+        SettingsState settings = windowSettings({Cairo, Lima});
         DisplayOptions &options = settings.displayOptions;
-        options.displayTime = options.displayDate = options.displayOpsDate = true;
-        options.timeFormat = 3;
-        options.dateFormat = 2;
-        options.opsDateFormat = 2;
-        options.opsDateDiff = 2;
-        options.backGround = u"non"_s;
+        options.displayDate = options.displayOpsDate = true;
+        options.dateFormat = options.opsDateFormat = options.opsDateDiff = 2;
 
         // The texts of both columns when the computer's clock (at London's offset) reads `now`.
         const auto expected = [](const QDateTime &now) {
@@ -310,31 +264,20 @@ private Q_SLOTS:
         };
 
         m_now = QDateTime(QDate(2024, 7, 6), QTime(21, 30, 10, 250), Qt::UTC);
-        const auto window = makeWindow(settings, folder);
+        const auto window = makeWindow(settings);
         QVERIFY(window->isTicking());
         QCOMPARE(shown(window.get()), expected(m_now));
 
-        // The regular ticks run on; then the computer's clock is set, between two ticks.
-        for (int second = 0; second < 3; ++second) {
-            m_now = m_now.addMSecs(1003);
-            window->tick();
-        }
-        m_now = m_now.addSecs(jump);
-        window->tick();
-        QVERIFY(window->isTicking());
-        QCOMPARE(shown(window.get()), expected(m_now));
-        // The next ticks follow the new reading second by second; a jump back is not waited out.
-        for (int second = 0; second < 3; ++second) {
-            m_now = m_now.addMSecs(997);
+        // Regular ticks; the computer's clock set between two ticks; the next ticks follow the new
+        // reading second by second (a jump back is not waited out); and the clock set back again,
+        // the dates made anew for the restored reading.
+        for (const qint64 step : std::initializer_list<qint64>{1003, 1003, 1003, jump * 1000, 997,
+                                                               997, 997, -jump * 1000}) {
+            m_now = m_now.addMSecs(step);
             window->tick();
             QVERIFY(window->isTicking());
             QCOMPARE(shown(window.get()), expected(m_now));
         }
-        // And back again: the dates are made anew for the restored reading.
-        m_now = m_now.addSecs(-jump);
-        window->tick();
-        QVERIFY(window->isTicking());
-        QCOMPARE(shown(window.get()), expected(m_now));
     }
 
     void timerStaysArmedAfterAJumpBack()
@@ -342,18 +285,9 @@ private Q_SLOTS:
         // The one place a real timer runs: the window's timer is what is checked. After the
         // computer's clock went back a day, the next tick must still come within a second, not
         // when the old reading would have been reached again.
-        QTemporaryDir dir;
-        const AppFolder folder(dir.path());
-        QVERIFY(writeBytes(folder.settingsFile(), "[Settings]\r\n"));
-        SettingsState settings;
-        settings.localCity = London;
-        settings.clockList = {Cairo};
-        settings.clockCount = 1;
-        settings.displayOptions.displayTime = true;
-        settings.displayOptions.timeFormat = 3;
-        settings.displayOptions.backGround = u"non"_s;
+        const SettingsState settings = windowSettings({Cairo});
         m_now = QDateTime(QDate(2024, 7, 6), QTime(21, 30, 10, 900), Qt::UTC);
-        const auto window = makeWindow(settings, folder);
+        const auto window = makeWindow(settings);
         m_now = m_now.addDays(-1);
         window->tick();
         QCOMPARE(labelTexts(window.get(), u"lblTime"_s), QStringList{u"23:30:10"_s});

@@ -3,7 +3,6 @@
 // so and leaves every file as it was, byte for byte, with no scratch or temporary file behind.
 // Also the sizes a user can reach: a 10 MB city list and a thousand clocks.
 
-#include "app/appfolder.h"
 #include "app/profilefile.h"
 #include "app/settingsloader.h"
 #include "app/settingswriter.h"
@@ -18,169 +17,47 @@
 #include <variant>
 
 using namespace Qt::StringLiterals;
+using namespace FaultFiles;
 
 namespace {
 
 // Before QTest's main: a mount namespace can only be entered while the process has one thread.
 [[maybe_unused]] const bool kMountsAvailable = FaultDisk::mountsAvailable();
 
-const QString Cairo = u"Cairo!+02:00!EGY.bmp"_s;
-const QString Lima = u"Lima!-05:00!PER.bmp"_s;
-const QString Oslo = u"Oslo!+01:00!NOR.bmp"_s;
-
-QByteArray settingsText(const QStringList &clocks)
-{
-    QByteArray text = "[Settings]\r\nLocal=" + Cairo.toUtf8() +
-                      "\r\nClocks=" + QByteArray::number(clocks.size()).rightJustified(2, '0') +
-                      "\r\n";
-    for (qsizetype i = 0; i < clocks.size(); ++i) {
-        text += "[Clock_" + QByteArray::number(i + 1).rightJustified(2, '0') +
-                "]\r\nCountry/City=" + clocks[i].toUtf8() + "\r\n";
-    }
-    return text + "[Options]\r\nAlways_On_Top=0\r\nDisplay_Clock=1\r\nDisplay_Time=1\r\n"
-                  "[Clocks_Style]\r\nBackGround=non\r\n";
-}
-
-// A few kilobytes, so that a rewrite needs more room than a full disk has left.
-QByteArray cityListText()
-{
-    QByteArray text = (Cairo + u"\r\n"_s + Lima + u"\r\n"_s + Oslo + u"\r\n"_s).toUtf8();
-    for (int i = 0; i < 200; ++i)
-        text += "Town " + QByteArray::number(i) + "!+03:00!XYZ.bmp\r\n";
-    return text;
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-enum class Fault {
-    SettingsIsFolder, // Kerani.ini is a folder
-    ScratchIsFolder,  // Temp.txt is a folder
-    CityListIsFolder, // Cities.txt is a folder
-    FolderMissing,    // the application folder lies under a folder that does not exist
-    ReadOnlyDisk,
-    FullDisk,
-};
-
 enum class Operation { SaveOptions, SaveClockList, SaveCity, DeleteCity };
-
-/// An application folder with a settings file and a city list, and the fault put on it.
-class Scene final {
-public:
-    explicit Scene(Fault fault)
-        : m_fault(fault)
-    {
-        if (fault == Fault::ReadOnlyDisk || fault == Fault::FullDisk) {
-            m_disk = std::make_unique<FaultDisk::TinyDisk>(256 * 1024);
-            m_root = m_disk->path();
-        } else {
-            m_dir = std::make_unique<QTemporaryDir>();
-            m_root = m_dir->path();
-        }
-        m_folder = fault == Fault::FolderMissing ? m_root + u"/missing/Kerani"_s : m_root;
-    }
-
-    /// What the folder holds before the fault: the two data files, or only their factory copies
-    /// (as on a first start).
-    enum class Content { DataFiles, FactoryCopies };
-
-    /// Why this fault cannot be made on this machine (no tiny disk can be mounted), if so.
-    [[nodiscard]] std::optional<QString> unavailable() const
-    {
-        if (m_disk && !m_disk->isMounted())
-            return u"cannot mount a tiny disk here: "_s + m_disk->problem();
-        return std::nullopt;
-    }
-
-    /// Prepares the folder and puts the fault on it; returns what went wrong, if anything did.
-    [[nodiscard]] std::optional<QString> prepare(Content content = Content::DataFiles)
-    {
-        if (const std::optional<QString> reason = unavailable())
-            return reason;
-        if (m_fault == Fault::FolderMissing)
-            return std::nullopt;
-        const AppFolder app = folder();
-        const bool factory = content == Content::FactoryCopies;
-        if (!writeBytes(factory ? app.factorySettingsFile() : app.settingsFile(),
-                        settingsText({Cairo, Lima})) ||
-            !writeBytes(factory ? app.factoryCityListFile() : app.cityListFile(), cityListText()))
-            return u"the folder cannot be prepared"_s;
-        QDir root(m_root);
-        switch (m_fault) {
-        case Fault::SettingsIsFolder:
-            if (!root.remove(u"Kerani.ini"_s) || !root.mkpath(u"Kerani.ini/inside"_s))
-                return u"no folder Kerani.ini"_s;
-            break;
-        case Fault::ScratchIsFolder:
-            if (!root.mkpath(u"Temp.txt/inside"_s))
-                return u"no folder Temp.txt"_s;
-            break;
-        case Fault::CityListIsFolder:
-            if (!root.remove(u"Cities.txt"_s) || !root.mkpath(u"Cities.txt/inside"_s))
-                return u"no folder Cities.txt"_s;
-            break;
-        case Fault::ReadOnlyDisk:
-            if (!m_disk->makeReadOnly())
-                return u"the disk cannot be made read-only"_s;
-            break;
-        case Fault::FullDisk:
-            if (!m_disk->fill())
-                return u"the disk cannot be filled"_s;
-            break;
-        case Fault::FolderMissing:
-            break;
-        }
-        return std::nullopt;
-    }
-
-    [[nodiscard]] AppFolder folder() const { return AppFolder(m_folder); }
-    [[nodiscard]] QString root() const { return m_root; }
-
-    /// Takes the filler off a full disk.
-    bool makeRoom() { return QFile::remove(m_root + u"/.filler"_s); }
-
-private:
-    Fault m_fault;
-    std::unique_ptr<FaultDisk::TinyDisk> m_disk;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_root;
-    QString m_folder;
-};
 
 struct Outcome {
     bool failed = false;
     QString message;
 };
 
+template<typename Rewrite>
+Outcome cityOutcome(const std::variant<Rewrite, CityListFile::Failure> &r)
+{
+    const auto *failure = std::get_if<CityListFile::Failure>(&r);
+    return {failure != nullptr, failure ? failure->message : QString()};
+}
+
+Outcome settingsOutcome(const SettingsSaveResult &result)
+{
+    return {result.status == SettingsSaveResult::Status::Failed, result.error};
+}
+
 Outcome run(Operation operation, const AppFolder &folder)
 {
     switch (operation) {
     case Operation::SaveOptions: {
         OptionsSave save{Oslo, {}};
-        save.options.alwaysOnTop = true;
-        save.options.displayClock = true;
+        save.options.alwaysOnTop = save.options.displayClock = true;
         save.options.backGround = u"sld"_s;
-        const SettingsSaveResult result = saveOptions(folder, save);
-        return {result.status == SettingsSaveResult::Status::Failed, result.error};
+        return settingsOutcome(saveOptions(folder, save));
     }
-    case Operation::SaveClockList: {
-        const SettingsSaveResult result = saveClockList(folder, 2, {Oslo, Cairo, Lima});
-        return {result.status == SettingsSaveResult::Status::Failed, result.error};
-    }
-    case Operation::SaveCity: {
-        const auto result =
-            CityListFile(folder).save(CityEntry{u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s});
-        const auto *failure = std::get_if<CityListFile::Failure>(&result);
-        return {failure != nullptr, failure ? failure->message : QString()};
-    }
-    case Operation::DeleteCity: {
-        const auto result = CityListFile(folder).remove(u"Lima");
-        const auto *failure = std::get_if<CityListFile::Failure>(&result);
-        return {failure != nullptr, failure ? failure->message : QString()};
-    }
+    case Operation::SaveClockList:
+        return settingsOutcome(saveClockList(folder, 2, {Oslo, Cairo, Lima}));
+    case Operation::SaveCity:
+        return cityOutcome(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s}));
+    case Operation::DeleteCity:
+        return cityOutcome(CityListFile(folder).remove(u"Lima"));
     }
     return {};
 }
@@ -196,24 +73,21 @@ private Q_SLOTS:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<Operation>("operation");
 
-        const QList<std::pair<const char *, Operation>> settings = {
-            {"options Save", Operation::SaveOptions},
-            {"clock list Save", Operation::SaveClockList}};
-        const QList<std::pair<const char *, Operation>> cities = {
-            {"city Save", Operation::SaveCity}, {"city Delete", Operation::DeleteCity}};
-        const QList<std::pair<const char *, Operation>> all = settings + cities;
-        const auto rows = [](const char *fault, Fault value,
-                             const QList<std::pair<const char *, Operation>> &operations) {
-            for (const auto &[name, operation] : operations)
-                QTest::addRow("%s, %s", fault, name) << value << operation;
+        using Op = Operation;
+        const auto rows = [](const char *fault, Fault value, const QList<Operation> &operations) {
+            static const char *const names[] = {"options Save", "clock list Save", "city Save",
+                                                "city Delete"};
+            for (const Operation operation : operations)
+                QTest::addRow("%s, %s", fault, names[int(operation)]) << value << operation;
         };
-        rows("Kerani.ini is a folder", Fault::SettingsIsFolder, settings);
-        rows("Temp.txt is a folder", Fault::ScratchIsFolder, cities);
-        rows("Cities.txt is a folder", Fault::CityListIsFolder, cities);
+        const QList<Op> all = {Op::SaveOptions, Op::SaveClockList, Op::SaveCity, Op::DeleteCity};
+        rows("Kerani.ini is a folder", Fault::SettingsIsFolder,
+             {Op::SaveOptions, Op::SaveClockList});
+        rows("Temp.txt is a folder", Fault::ScratchIsFolder, {Op::SaveCity, Op::DeleteCity});
+        rows("Cities.txt is a folder", Fault::CityListIsFolder, {Op::SaveCity, Op::DeleteCity});
+        // The options Save writes only into an existing Kerani.ini: see missingFolder.
         rows("folder under a missing folder", Fault::FolderMissing,
-             {{"clock list Save", Operation::SaveClockList},
-              {"city Save", Operation::SaveCity},
-              {"city Delete", Operation::DeleteCity}});
+             {Op::SaveClockList, Op::SaveCity, Op::DeleteCity});
         rows("read-only disk", Fault::ReadOnlyDisk, all);
         rows("full disk", Fault::FullDisk, all);
     }
@@ -256,7 +130,7 @@ private Q_SLOTS:
         Scene scene(fault);
         if (const std::optional<QString> reason = scene.unavailable())
             QSKIP(qPrintable(*reason));
-        if (const std::optional<QString> problem = scene.prepare(Scene::Content::FactoryCopies))
+        if (const std::optional<QString> problem = scene.prepare(true))
             QFAIL(qPrintable(*problem));
         const auto before = FaultDisk::snapshot(scene.root());
         QCOMPARE(restoreMissingDataFiles(scene.folder()),
@@ -268,15 +142,12 @@ private Q_SLOTS:
     {
         Scene scene(Fault::SettingsIsFolder);
         QVERIFY(!scene.prepare());
-        QCOMPARE(ProfileFile::open(scene.folder().settingsFile()).state(),
-                 ProfileFile::State::Unreadable);
         QCOMPARE(loadSettings(scene.folder()), SettingsState{});
     }
 
-    void missingFolderReadsAsDefaultsAndCreatesNothing()
+    void missingFolder()
     {
         Scene scene(Fault::FolderMissing);
-        QVERIFY(!scene.prepare());
         QCOMPARE(loadSettings(scene.folder()), SettingsState{});
         QVERIFY(!CityListFile(scene.folder()).read());
         // The options Save writes only into an existing file: nothing to tell, nothing made.
@@ -292,12 +163,10 @@ private Q_SLOTS:
         QByteArray text;
         text.reserve(11 * 1024 * 1024);
         int count = 0;
-        while (text.size() < 10 * 1024 * 1024) {
+        for (; text.size() < 10 * 1024 * 1024; ++count)
             text +=
                 "City " + QByteArray::number(count).rightJustified(6, '0') + "!+01:00!ABC.bmp\r\n";
-            ++count;
-        }
-        QVERIFY(writeBytes(folder.cityListFile(), text));
+        QVERIFY(TestFiles::writeBytes(folder.cityListFile(), text));
 
         const std::optional<QList<CityLine>> lines = CityListFile(folder).read();
         QVERIFY(lines);
@@ -305,8 +174,7 @@ private Q_SLOTS:
         QCOMPARE(lines->back().entry.name,
                  u"City "_s + QString::number(count - 1).rightJustified(6, u'0'));
 
-        const auto saved =
-            CityListFile(folder).save(CityEntry{u"Aachen"_s, u"+01:00"_s, u"DEU.bmp"_s});
+        const auto saved = CityListFile(folder).save({u"Aachen"_s, u"+01:00"_s, u"DEU.bmp"_s});
         QVERIFY(std::holds_alternative<CityListRewrite::SaveRewrite>(saved));
         QCOMPARE(CityListFile(folder).read()->size(), count + 1);
         const auto removed = CityListFile(folder).remove(u"City 000000");
@@ -326,11 +194,9 @@ private Q_SLOTS:
         file.close();
 
         QVERIFY(!CityListFile(folder).read());
-        const auto saved =
-            CityListFile(folder).save(CityEntry{u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s});
-        QVERIFY(std::holds_alternative<CityListFile::Failure>(saved));
         QVERIFY(
-            std::holds_alternative<CityListFile::Failure>(CityListFile(folder).remove(u"Cairo")));
+            cityOutcome(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s})).failed);
+        QVERIFY(cityOutcome(CityListFile(folder).remove(u"Cairo")).failed);
         QCOMPARE(QFileInfo(folder.cityListFile()).size(), CityListFile::MaxFileSize + 1);
         QVERIFY(!QFile::exists(folder.scratchFile()));
     }
@@ -342,20 +208,15 @@ private Q_SLOTS:
         QStringList clocks;
         for (int i = 0; i < 1000; ++i)
             clocks.append(u"City %1!%2!ABC.bmp"_s.arg(i).arg(i % 2 ? u"+05:30"_s : u"-03:00"_s));
-        QVERIFY(writeBytes(folder.settingsFile(), settingsText(clocks)));
+        QVERIFY(TestFiles::writeBytes(folder.settingsFile(), settingsText(clocks)));
+        QCOMPARE(loadSettings(folder).clockList, clocks);
 
-        const SettingsState state = loadSettings(folder);
-        QCOMPARE(state.clockCount, 1000);
-        QCOMPARE(state.clockList, clocks);
-
-        QStringList reversed(clocks.crbegin(), clocks.crend());
+        const QStringList reversed(clocks.crbegin(), clocks.crend());
         QCOMPARE(saveClockList(folder, 1000, reversed).status, SettingsSaveResult::Status::Saved);
         QCOMPARE(loadSettings(folder).clockList, reversed);
-        // Fewer clocks: the count and the first sections change, the sections beyond the new
-        // count are gone with the old ones.
+        // Fewer clocks: the sections beyond the new count are gone with the old ones.
         QCOMPARE(saveClockList(folder, 1000, {Oslo}).status, SettingsSaveResult::Status::Saved);
-        const SettingsState one = loadSettings(folder);
-        QCOMPARE(one.clockList, QStringList{Oslo});
+        QCOMPARE(loadSettings(folder).clockList, QStringList{Oslo});
         QVERIFY(!ProfileFile::open(folder.settingsFile()).document().hasSection(u"Clock_1000"));
     }
 };
