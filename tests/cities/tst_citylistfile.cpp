@@ -8,7 +8,6 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using CityListRewrite::Placement;
 
 namespace {
 
@@ -35,8 +34,6 @@ QStringList texts(const QList<CityLine> &lines)
     return result;
 }
 
-const CityEntry kCairo{u"Cairo"_s, u"+02:00"_s, u"EGY.bmp"_s};
-
 } // namespace
 
 class TestCityListFile final : public QObject {
@@ -53,10 +50,8 @@ private Q_SLOTS:
     void dialogTexts_data();
     void dialogTexts();
 
-    void saveWritesCrlfUtf8();
-    void saveIntoMissingFile();
-    void saveRemovesStaleScratch();
-    void removeRewritesWhenNotFound();
+    void rewrite_data();
+    void rewrite();
 
     void failureKeepsFile_data();
     void failureKeepsFile();
@@ -136,16 +131,13 @@ void TestCityListFile::readGarbage()
 {
     QFETCH(int, lineEndEvery);
 
-    constexpr qsizetype size = 10 * 1024 * 1024;
-    QByteArray bytes(size, Qt::Uninitialized);
+    QByteArray bytes(10 * 1024 * 1024, Qt::Uninitialized);
     QRandomGenerator random(20240707);
-    for (qsizetype i = 0; i < size; ++i) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (lineEndEvery > 0 && i % lineEndEvery == lineEndEvery - 1)
             bytes[i] = '\n';
-        else if (lineEndEvery < 0)
-            bytes[i] = char('a' + random.bounded(26));
         else
-            bytes[i] = char(random.bounded(256));
+            bytes[i] = char(lineEndEvery < 0 ? 'a' + random.bounded(26) : random.bounded(256));
     }
     writeBytes(m_folder->cityListFile(), bytes);
 
@@ -201,47 +193,47 @@ void TestCityListFile::dialogTexts()
     QTEST(city->entry.flagCode(), "flagCode");
 }
 
-void TestCityListFile::saveWritesCrlfUtf8()
+void TestCityListFile::rewrite_data()
 {
-    writeBytes(m_folder->cityListFile(),
-               "Amsterdam!+01:00!NLD.bmp\nBerlin!+01:00!DEU.bmp\r\rZ\xfcrich!+01:00!CHE.bmp"_ba);
-    const auto result = CityListFile(*m_folder).save({u"Bern"_s, u"+01:00"_s, u"che.bmp"_s});
-    const auto *rewrite = std::get_if<CityListRewrite::SaveRewrite>(&result);
-    QVERIFY(rewrite);
-    QCOMPARE(rewrite->placement, Placement::Inserted);
-    QCOMPARE(readBytes(m_folder->cityListFile()),
-             "Amsterdam!+01:00!NLD.bmp\r\nBerlin!+01:00!DEU.bmp\r\nBern!+01:00!che.bmp\r\n"
-             "Z\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba);
+    QTest::addColumn<QByteArray>("old"); // null: no Cities.txt
+    QTest::addColumn<bool>("staleScratch");
+    QTest::addColumn<QString>("deleted"); // null: Bern is saved
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("save: CR LF and UTF-8 written, the old encoding read")
+        << "Amsterdam!+01:00!NLD.bmp\nBerlin!+01:00!DEU.bmp\r\rZ\xfcrich!+01:00!CHE.bmp"_ba << false
+        << QString()
+        << "Amsterdam!+01:00!NLD.bmp\r\nBerlin!+01:00!DEU.bmp\r\nBern!+01:00!che.bmp\r\n"
+           "Z\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba;
+    QTest::newRow("save into a missing file")
+        << QByteArray() << false << QString() << "Bern!+01:00!che.bmp\r\n"_ba;
+    QTest::newRow("save over the Temp.txt of an earlier failed rewrite")
+        << "Bern!+02:00!CHE.bmp\r\n"_ba << true << QString() << "Bern!+01:00!che.bmp\r\n"_ba;
+    QTest::newRow("delete of no line still rewrites without empty lines")
+        << "\r\nCairo!+02:00!EGY.bmp\n\nBern!+01:00!CHE.bmp\r"_ba << false << u"Nowhere"_s
+        << "Cairo!+02:00!EGY.bmp\r\nBern!+01:00!CHE.bmp\r\n"_ba;
+}
+
+void TestCityListFile::rewrite()
+{
+    QFETCH(QByteArray, old);
+    QFETCH(bool, staleScratch);
+    QFETCH(QString, deleted);
+
+    if (!old.isNull())
+        writeBytes(m_folder->cityListFile(), old);
+    if (staleScratch)
+        writeBytes(m_folder->scratchFile(), "stale content\r\n"_ba);
+    const CityListFile file(*m_folder);
+    if (deleted.isNull()) {
+        const auto result = file.save({u"Bern"_s, u"+01:00"_s, u"che.bmp"_s});
+        QVERIFY(std::holds_alternative<CityListRewrite::SaveRewrite>(result));
+    } else {
+        const auto result = file.remove(deleted);
+        QVERIFY(std::holds_alternative<CityListRewrite::DeleteRewrite>(result));
+    }
+    QTEST(readBytes(m_folder->cityListFile()), "expected");
     QVERIFY(!QFile::exists(m_folder->scratchFile()));
-}
-
-void TestCityListFile::saveIntoMissingFile()
-{
-    const auto result = CityListFile(*m_folder).save(kCairo);
-    QVERIFY(std::holds_alternative<CityListRewrite::SaveRewrite>(result));
-    QCOMPARE(std::get<CityListRewrite::SaveRewrite>(result).placement, Placement::Appended);
-    QCOMPARE(readBytes(m_folder->cityListFile()), "Cairo!+02:00!EGY.bmp\r\n"_ba);
-}
-
-void TestCityListFile::saveRemovesStaleScratch()
-{
-    writeBytes(m_folder->scratchFile(), "stale content of an earlier failed rewrite\r\n"_ba);
-    writeBytes(m_folder->cityListFile(), "Cairo!+01:00!EGY.bmp\r\n"_ba);
-    QVERIFY(
-        std::holds_alternative<CityListRewrite::SaveRewrite>(CityListFile(*m_folder).save(kCairo)));
-    QCOMPARE(readBytes(m_folder->cityListFile()), "Cairo!+02:00!EGY.bmp\r\n"_ba);
-    QVERIFY(!QFile::exists(m_folder->scratchFile()));
-}
-
-void TestCityListFile::removeRewritesWhenNotFound()
-{
-    writeBytes(m_folder->cityListFile(), "\r\nCairo!+02:00!EGY.bmp\n\nBern!+01:00!CHE.bmp\r"_ba);
-    const auto result = CityListFile(*m_folder).remove(u"Nowhere");
-    const auto *rewrite = std::get_if<CityListRewrite::DeleteRewrite>(&result);
-    QVERIFY(rewrite);
-    QVERIFY(!rewrite->found());
-    QCOMPARE(readBytes(m_folder->cityListFile()),
-             "Cairo!+02:00!EGY.bmp\r\nBern!+01:00!CHE.bmp\r\n"_ba);
 }
 
 void TestCityListFile::failureKeepsFile_data()
@@ -290,24 +282,20 @@ void TestCityListFile::failureKeepsFile()
     const QFileInfo before(folder.cityListFile());
     const QByteArray oldBytes = readBytes(folder.cityListFile());
 
+    const auto failureOf = [](const auto &result) -> std::optional<QString> {
+        if (const auto *failure = std::get_if<CityListFile::Failure>(&result))
+            return failure->message;
+        return std::nullopt;
+    };
     const CityListFile file(folder);
-    std::optional<QString> message;
-    if (deleting) {
-        const auto result = file.remove(u"Cairo");
-        if (const auto *failure = std::get_if<CityListFile::Failure>(&result))
-            message = failure->message;
-    } else {
-        const auto result = file.save(entry);
-        if (const auto *failure = std::get_if<CityListFile::Failure>(&result))
-            message = failure->message;
-    }
+    const std::optional<QString> message =
+        deleting ? failureOf(file.remove(u"Cairo")) : failureOf(file.save(entry));
     QVERIFY2(message.has_value(), "the failure was reported as success");
     QVERIFY(!message->isEmpty());
 
     const QFileInfo after(folder.cityListFile());
     QCOMPARE(after.exists(), before.exists());
     QCOMPARE(after.isDir(), before.isDir());
-    QCOMPARE(after.size(), before.size());
     QCOMPARE(readBytes(folder.cityListFile()), oldBytes);
     if (!QFileInfo(folder.scratchFile()).isDir())
         QVERIFY(!QFile::exists(folder.scratchFile()));

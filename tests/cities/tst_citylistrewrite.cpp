@@ -7,21 +7,24 @@ using CityListRewrite::Placement;
 
 namespace {
 
-// A city line of the name with a fixed tail; the tail plays no part in the rules.
-QString line(const QString &name, const QString &zone = u"+01:00"_s)
-{
-    return CityEntry{name, zone, u"XXX.bmp"_s}.toLine();
-}
+const CityEntry kNew{u"?"_s, u"+02:00"_s, u"EGY.bmp"_s};
 
-// "" stands for an empty line and "<none>" for a line of the tail alone (an empty name).
-QStringList lines(const QStringList &names)
+// Lines from comma-separated names with a fixed tail: "" is an empty line, "<none>" a line of
+// the tail alone (an empty name) and "*" the new entry's line, named `newName`.
+QStringList lines(const QString &names, const QString &newName = QString())
 {
     QStringList result;
-    for (const QString &name : names) {
-        if (name.isEmpty())
-            result.append(QString());
+    if (names.isEmpty())
+        return result;
+    for (const QString &name : names.split(u',')) {
+        if (name == u"*"_s)
+            result.append(CityEntry{newName, kNew.zone, kNew.flagFile}.toLine());
+        else if (!name.isEmpty())
+            result.append(
+                CityEntry{name == u"<none>"_s ? QString() : name, u"+01:00"_s, u"XXX.bmp"_s}
+                    .toLine());
         else
-            result.append(line(name == u"<none>"_s ? QString() : name));
+            result.append(QString());
     }
     return result;
 }
@@ -41,83 +44,58 @@ private Q_SLOTS:
 
 void TestCityListRewrite::save_data()
 {
-    QTest::addColumn<QStringList>("oldNames");
+    QTest::addColumn<QString>("old");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("expectedNames"); // "*" marks the new line
+    QTest::addColumn<QString>("expected"); // "*" marks the new line
     QTest::addColumn<Placement>("placement");
-    QTest::addColumn<QStringList>("replacedNames");
+    QTest::addColumn<QString>("replaced");
 
-    const QStringList amsterdamBerlinCairo{u"Amsterdam"_s, u"Berlin"_s, u"Cairo"_s};
-    QTest::newRow("inserted after its first character's group")
-        << amsterdamBerlinCairo << u"Bern"_s
-        << QStringList{u"Amsterdam"_s, u"Berlin"_s, u"*"_s, u"Cairo"_s} << Placement::Inserted
-        << QStringList{};
-    QTest::newRow("lower first character than every line goes first")
-        << QStringList{u"Berlin"_s, u"Cairo"_s} << u"Aachen"_s
-        << QStringList{u"*"_s, u"Berlin"_s, u"Cairo"_s} << Placement::Inserted << QStringList{};
-    QTest::newRow("higher first character than every line goes last")
-        << amsterdamBerlinCairo << u"Zurich"_s
-        << QStringList{u"Amsterdam"_s, u"Berlin"_s, u"Cairo"_s, u"*"_s} << Placement::Appended
-        << QStringList{};
-    QTest::newRow("character codes, not the alphabet: lower case after upper case")
-        << QStringList{u"Zagreb"_s, u"aachen"_s} << u"berlin"_s
-        << QStringList{u"Zagreb"_s, u"aachen"_s, u"*"_s} << Placement::Appended << QStringList{};
-    QTest::newRow("same name replaced in place")
-        << amsterdamBerlinCairo << u"Cairo"_s << QStringList{u"Amsterdam"_s, u"Berlin"_s, u"*"_s}
-        << Placement::Replaced << QStringList{u"Cairo"_s};
-    QTest::newRow("CAIRO in the file is replaced by Cairo")
-        << QStringList{u"Amsterdam"_s, u"CAIRO"_s, u"Denver"_s} << u"Cairo"_s
-        << QStringList{u"Amsterdam"_s, u"*"_s, u"Denver"_s} << Placement::Replaced
-        << QStringList{u"CAIRO"_s};
-    QTest::newRow("cairo saved replaces Cairo")
-        << amsterdamBerlinCairo << u"cairo"_s << QStringList{u"Amsterdam"_s, u"Berlin"_s, u"*"_s}
-        << Placement::Replaced << QStringList{u"Cairo"_s};
-    QTest::newRow("name twice in an ungrouped file ends once")
-        << QStringList{u"Cairo"_s, u"Amsterdam"_s, u"cairo"_s} << u"Cairo"_s
-        << QStringList{u"*"_s, u"Amsterdam"_s} << Placement::Replaced
-        << QStringList{u"Cairo"_s, u"cairo"_s};
-    QTest::newRow("later line of the name after an insertion is dropped")
-        << QStringList{u"Amsterdam"_s, u"Denver"_s, u"cairo"_s} << u"Cairo"_s
-        << QStringList{u"Amsterdam"_s, u"*"_s, u"Denver"_s} << Placement::Inserted
-        << QStringList{u"cairo"_s};
-    QTest::newRow("empty list") << QStringList{} << u"Cairo"_s << QStringList{u"*"_s}
-                                << Placement::Appended << QStringList{};
-    QTest::newRow("only empty lines")
-        << QStringList{u""_s, u""_s, u""_s} << u"Cairo"_s << QStringList{u"*"_s}
-        << Placement::Appended << QStringList{};
-    QTest::newRow("empty lines dropped around the others")
-        << QStringList{u""_s, u"Amsterdam"_s, u""_s, u"Cairo"_s, u""_s} << u"Bern"_s
-        << QStringList{u"Amsterdam"_s, u"*"_s, u"Cairo"_s} << Placement::Inserted << QStringList{};
-    QTest::newRow("a name that lower-cases to a longer text is still the same name")
-        << QStringList{u"Zagreb"_s, u"\u0130stanbul"_s} << u"\u0130STANBUL"_s
-        << QStringList{u"Zagreb"_s, u"*"_s} << Placement::Replaced
-        << QStringList{u"\u0130stanbul"_s};
-    QTest::newRow("a name with '!' is compared whole")
-        << QStringList{u"Yahoo"_s, u"Yahoo!land"_s} << u"yahoo!LAND"_s
-        << QStringList{u"Yahoo"_s, u"*"_s} << Placement::Replaced << QStringList{u"Yahoo!land"_s};
-    QTest::newRow("the empty name goes first and takes the line of the tail alone")
-        << QStringList{u"Amsterdam"_s, u"<none>"_s, u"Cairo"_s} << u""_s
-        << QStringList{u"*"_s, u"Amsterdam"_s, u"Cairo"_s} << Placement::Inserted
-        << QStringList{u"<none>"_s};
+    const auto row = [](const char *title, const QString &old, const QString &name,
+                        const QString &expected, Placement placement, const QString &replaced) {
+        QTest::newRow(title) << old << name << expected << placement << replaced;
+    };
+    row("inserted after its first character's group", u"Amsterdam,Berlin,Cairo"_s, u"Bern"_s,
+        u"Amsterdam,Berlin,*,Cairo"_s, Placement::Inserted, u""_s);
+    row("lower first character than every line goes first", u"Berlin,Cairo"_s, u"Aachen"_s,
+        u"*,Berlin,Cairo"_s, Placement::Inserted, u""_s);
+    row("higher first character than every line goes last", u"Amsterdam,Berlin,Cairo"_s,
+        u"Zurich"_s, u"Amsterdam,Berlin,Cairo,*"_s, Placement::Appended, u""_s);
+    row("character codes, not the alphabet: lower case after upper case", u"Zagreb,aachen"_s,
+        u"berlin"_s, u"Zagreb,aachen,*"_s, Placement::Appended, u""_s);
+    row("CAIRO in the file is replaced by Cairo", u"Amsterdam,CAIRO,Denver"_s, u"Cairo"_s,
+        u"Amsterdam,*,Denver"_s, Placement::Replaced, u"CAIRO"_s);
+    row("cairo saved replaces Cairo", u"Amsterdam,Berlin,Cairo"_s, u"cairo"_s,
+        u"Amsterdam,Berlin,*"_s, Placement::Replaced, u"Cairo"_s);
+    row("name twice in an ungrouped file ends once", u"Cairo,Amsterdam,cairo"_s, u"Cairo"_s,
+        u"*,Amsterdam"_s, Placement::Replaced, u"Cairo,cairo"_s);
+    row("later line of the name after an insertion is dropped", u"Amsterdam,Denver,cairo"_s,
+        u"Cairo"_s, u"Amsterdam,*,Denver"_s, Placement::Inserted, u"cairo"_s);
+    row("empty list", u""_s, u"Cairo"_s, u"*"_s, Placement::Appended, u""_s);
+    row("only empty lines", u",,"_s, u"Cairo"_s, u"*"_s, Placement::Appended, u""_s);
+    row("empty lines dropped around the others", u",Amsterdam,,Cairo,"_s, u"Bern"_s,
+        u"Amsterdam,*,Cairo"_s, Placement::Inserted, u""_s);
+    row("a name that lower-cases to a longer text is still the same name",
+        u"Zagreb,\u0130stanbul"_s, u"\u0130STANBUL"_s, u"Zagreb,*"_s, Placement::Replaced,
+        u"\u0130stanbul"_s);
+    row("a name with '!' is compared whole", u"Yahoo,Yahoo!land"_s, u"yahoo!LAND"_s, u"Yahoo,*"_s,
+        Placement::Replaced, u"Yahoo!land"_s);
+    row("the empty name goes first and takes the line of the tail alone",
+        u"Amsterdam,<none>,Cairo"_s, u""_s, u"*,Amsterdam,Cairo"_s, Placement::Inserted,
+        u"<none>"_s);
 }
 
 void TestCityListRewrite::save()
 {
-    QFETCH(QStringList, oldNames);
+    QFETCH(QString, old);
     QFETCH(QString, name);
-    QFETCH(QStringList, expectedNames);
-    QFETCH(Placement, placement);
-    QFETCH(QStringList, replacedNames);
+    QFETCH(QString, expected);
+    QFETCH(QString, replaced);
 
-    const CityEntry entry{name, u"+02:00"_s, u"EGY.bmp"_s};
-    QStringList expected;
-    for (const QString &expectedName : expectedNames)
-        expected.append(expectedName == u"*"_s ? entry.toLine() : line(expectedName));
-
-    const CityListRewrite::SaveRewrite result = CityListRewrite::forSave(lines(oldNames), entry);
-    QCOMPARE(result.lines, expected);
-    QCOMPARE(result.placement, placement);
-    QCOMPARE(result.replacedLines, lines(replacedNames));
+    const CityEntry entry{name, kNew.zone, kNew.flagFile};
+    const CityListRewrite::SaveRewrite result = CityListRewrite::forSave(lines(old), entry);
+    QCOMPARE(result.lines, lines(expected, name));
+    QTEST(result.placement, "placement");
+    QCOMPARE(result.replacedLines, lines(replaced));
     QCOMPARE(result.lines.count(entry.toLine()), 1);
 }
 
@@ -127,7 +105,7 @@ void TestCityListRewrite::saveKeepsShortLines()
     const QStringList old{u"Oslo"_s, u"Amsterdam!+01:00!NLD.bmp"_s};
     const CityEntry oslo{u"Oslo"_s, u"+01:00"_s, u"NOR.bmp"_s};
     const CityListRewrite::SaveRewrite result = CityListRewrite::forSave(old, oslo);
-    QCOMPARE(result.lines, (QStringList{u"Oslo"_s, u"Amsterdam!+01:00!NLD.bmp"_s, oslo.toLine()}));
+    QCOMPARE(result.lines, old + QStringList{oslo.toLine()});
     QCOMPARE(result.placement, Placement::Appended);
 }
 
@@ -141,6 +119,7 @@ void TestCityListRewrite::remove_data()
     const QString cairo = u"Cairo!+02:00!EGY.bmp"_s;
     const QString cairoAgain = u"Cairo!+03:00!EGY.bmp"_s;
     const QString bern = u"Bern!+01:00!CHE.bmp"_s;
+    const QString yahoo = u"Yahoo!land!+02:00!EGY.bmp"_s;
     QTest::newRow("two exact matches both go")
         << QStringList{cairo, bern, cairoAgain} << u"Cairo"_s << QStringList{bern}
         << QStringList{cairo, cairoAgain};
@@ -152,22 +131,19 @@ void TestCityListRewrite::remove_data()
         << QStringList{u""_s, cairo, u""_s, bern, u""_s} << u"Nowhere"_s << QStringList{cairo, bern}
         << QStringList{};
     QTest::newRow("the text before the first '!' decides")
-        << QStringList{u"Yahoo!land!+02:00!EGY.bmp"_s, bern} << u"Yahoo"_s << QStringList{bern}
-        << QStringList{u"Yahoo!land!+02:00!EGY.bmp"_s};
+        << QStringList{yahoo, bern} << u"Yahoo"_s << QStringList{bern} << QStringList{yahoo};
     QTest::newRow("whole name with '!' is not the editor's text")
-        << QStringList{u"Yahoo!land!+02:00!EGY.bmp"_s} << u"Yahoo!land"_s
-        << QStringList{u"Yahoo!land!+02:00!EGY.bmp"_s} << QStringList{};
+        << QStringList{yahoo} << u"Yahoo!land"_s << QStringList{yahoo} << QStringList{};
 }
 
 void TestCityListRewrite::remove()
 {
     QFETCH(QStringList, old);
     QFETCH(QString, text);
-    QFETCH(QStringList, expected);
     QFETCH(QStringList, removed);
 
     const CityListRewrite::DeleteRewrite result = CityListRewrite::forDelete(old, text);
-    QCOMPARE(result.lines, expected);
+    QTEST(result.lines, "expected");
     QCOMPARE(result.removedLines, removed);
     QCOMPARE(result.found(), !removed.isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "app/settingsloader.h"
 #include "cities/cityentry.h"
 #include "clockwindow/pictureregion.h"
+#include "zonetime/zoneoffset.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,8 @@ namespace {
 
 const QString DataDir = QStringLiteral(KERANI_SOURCE_DATA_DIR);
 constexpr QRgb FaceKey = qRgb(255, 0, 255);
+// The shipped flags are named by upper-case country codes.
+const QRegularExpression FlagFileName(u"^[A-Z]{3}\\.bmp$"_s);
 
 QByteArray fileBytes(const QString &name)
 {
@@ -61,20 +64,6 @@ QStringList cityLines()
                                                       : QStringList();
 }
 
-/// The offset in minutes of a well-formed ZoneOffset, else nothing.
-std::optional<int> offsetMinutes(const QString &zone)
-{
-    static const QRegularExpression form(u"^([+-])(\\d\\d):(\\d\\d)$"_s);
-    const QRegularExpressionMatch match = form.match(zone);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int hours = match.captured(2).toInt();
-    const int minutes = match.captured(3).toInt();
-    if (hours > 14 || minutes > 59)
-        return std::nullopt;
-    return (match.captured(1) == u"-"_s ? -1 : 1) * (hours * 60 + minutes);
-}
-
 /// Bits per pixel from the header of a BMP file.
 int bmpBitsPerPixel(const QByteArray &bytes)
 {
@@ -89,11 +78,11 @@ double meanLuminance(const QImage &image, QPoint centre, int radius)
     int count = 0;
     for (int y = centre.y() - radius; y <= centre.y() + radius; ++y) {
         for (int x = centre.x() - radius; x <= centre.x() + radius; ++x) {
-            if ((x - centre.x()) * (x - centre.x()) + (y - centre.y()) * (y - centre.y()) >
-                radius * radius)
-                continue;
-            sum += qGray(image.pixel(x, y));
-            ++count;
+            const QPoint offset = QPoint(x, y) - centre;
+            if (QPoint::dotProduct(offset, offset) <= radius * radius) {
+                sum += qGray(image.pixel(x, y));
+                ++count;
+            }
         }
     }
     return sum / count;
@@ -105,158 +94,100 @@ class TestShippedData : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cityListIsCrlfUtf8();
-    void everyCityLineIsWellFormed();
-    void cityNamesAreUnique();
-    void cityListIsGroupedByFirstCharacter();
-    void cityListCoversTheWorld();
-    void knownCities_data();
+    void cityList();
     void knownCities();
-    void everyFlagExistsAndFits();
+    void flags();
     void faces_data();
     void faces();
-    void backgroundsLoad();
+    void backgrounds();
     void factorySettings();
-    void factorySettingsHaveNoLocalCity();
     void helpFile();
 };
 
-void TestShippedData::cityListIsCrlfUtf8()
+void TestShippedData::cityList()
 {
-    const auto lines = crlfLines(u"Cities.bak"_s);
-    if (const QString *failure = std::get_if<QString>(&lines))
+    const auto read = crlfLines(u"Cities.bak"_s);
+    if (const QString *failure = std::get_if<QString>(&read))
         QFAIL(qPrintable(*failure));
-}
-
-void TestShippedData::everyCityLineIsWellFormed()
-{
-    static const QRegularExpression flagFile(u"^[A-Z]{3}\\.bmp$"_s);
-    const QStringList lines = cityLines();
-    QVERIFY(!lines.isEmpty());
-    for (const QString &line : lines) {
-        const std::optional<CityEntry> entry = CityEntry::fromLine(line);
-        QVERIFY2(entry.has_value(), qPrintable(line));
-        QVERIFY2(!entry->name.isEmpty() && entry->name == entry->name.trimmed(), qPrintable(line));
-        QVERIFY2(entry->name.size() <= 50, qPrintable(line));
-        QVERIFY2(!entry->name.contains(u'!'), qPrintable(line));
-        QCOMPARE(line.at(line.size() - 15), u'!');
-        QCOMPARE(line.at(line.size() - 8), u'!');
-        const std::optional<int> minutes = offsetMinutes(entry->zone);
-        QVERIFY2(minutes.has_value(), qPrintable(line));
-        QVERIFY2(*minutes >= -12 * 60 && *minutes <= 14 * 60, qPrintable(line));
-        QVERIFY2(flagFile.match(entry->flagFile).hasMatch(), qPrintable(line));
-        QVERIFY(entry->hasPlainFlagFile());
-    }
-}
-
-void TestShippedData::cityNamesAreUnique()
-{
-    QSet<QString> seen;
-    for (const QString &line : cityLines()) {
-        const QString folded = CityEntry::fromLine(line)->name.toCaseFolded();
-        QVERIFY2(!seen.contains(folded), qPrintable(u"twice: "_s + line));
-        seen.insert(folded);
-    }
-}
-
-void TestShippedData::cityListIsGroupedByFirstCharacter()
-{
-    // The city editor inserts a new city after every line whose first character has the same
-    // or a lower code; the factory list must already be in that order.
-    const QStringList lines = cityLines();
-    for (qsizetype i = 1; i < lines.size(); ++i)
-        QVERIFY2(lines[i - 1].front().unicode() <= lines[i].front().unicode(),
-                 qPrintable(lines[i - 1] + u" before "_s + lines[i]));
-}
-
-void TestShippedData::cityListCoversTheWorld()
-{
-    const QStringList lines = cityLines();
+    const QStringList lines = std::get<QStringList>(read);
     QVERIFY2(lines.size() >= 400, qPrintable(QString::number(lines.size())));
-    QSet<QString> codes;
-    for (const QString &line : lines)
-        codes.insert(CityEntry::fromLine(line)->flagCode());
-    QVERIFY2(codes.size() >= 240, qPrintable(QString::number(codes.size())));
-}
 
-void TestShippedData::knownCities_data()
-{
-    QTest::addColumn<QString>("line");
-    // Standard (winter) offsets, never summer time; names as people write them.
-    const QStringList lines = {
-        u"Cairo!+02:00!EGY.bmp"_s,
-        u"Kolkata!+05:30!IND.bmp"_s,
-        u"Kathmandu!+05:45!NPL.bmp"_s,
-        u"Buenos Aires!-03:00!ARG.bmp"_s,
-        u"Ho Chi Minh City!+07:00!VNM.bmp"_s,
-        u"Kyiv!+02:00!UKR.bmp"_s,
-        u"London!+00:00!GBR.bmp"_s,
-        u"United Kingdom!+00:00!GBR.bmp"_s,
-        u"United States!-05:00!USA.bmp"_s,
-        u"Los Angeles!-08:00!USA.bmp"_s,
-        u"Russia!+03:00!RUS.bmp"_s,
-        u"Australia!+10:00!AUS.bmp"_s,
-        u"Sydney!+10:00!AUS.bmp"_s,
-        u"Adelaide!+09:30!AUS.bmp"_s,
-        u"Canada!-05:00!CAN.bmp"_s,
-        u"Brazil!-03:00!BRA.bmp"_s,
-        u"Tehran!+03:30!IRN.bmp"_s,
-        u"Chatham Islands!+12:45!NZL.bmp"_s,
-        u"Kiritimati!+14:00!KIR.bmp"_s,
-        u"Singapore!+08:00!SGP.bmp"_s,
-        u"Kuwait City!+03:00!KWT.bmp"_s,
-        u"Dublin!+00:00!IRL.bmp"_s,
-        u"Casablanca!+01:00!MAR.bmp"_s,
-        u"Côte d'Ivoire!+00:00!CIV.bmp"_s,
-    };
-    for (const QString &line : lines)
-        QTest::newRow(qPrintable(line)) << line;
+    QSet<QString> names;
+    QSet<QString> codes;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        const QByteArray bytes = line.toUtf8();
+        const char *text = bytes.constData();
+        const std::optional<CityEntry> entry = CityEntry::fromLine(line);
+        QVERIFY2(entry.has_value(), text);
+        const QString &name = entry->name;
+        QVERIFY2(!name.isEmpty() && name == name.trimmed() && name.size() <= 50 &&
+                     !name.contains(u'!'),
+                 text);
+        QVERIFY2(line.at(line.size() - 15) == u'!' && line.at(line.size() - 8) == u'!', text);
+        // Well formed as the city editor would store it, and a zone of this world.
+        const int minutes = ZoneOffset::fromText(entry->zone).minutes();
+        QVERIFY2(ZoneOffset::isWellFormed(entry->zone) && minutes >= -12 * 60 && minutes <= 14 * 60,
+                 text);
+        QVERIFY2(FlagFileName.match(entry->flagFile).hasMatch() && entry->hasPlainFlagFile(), text);
+        QVERIFY2(!names.contains(name.toCaseFolded()), qPrintable(u"twice: "_s + line));
+        names.insert(name.toCaseFolded());
+        codes.insert(entry->flagCode());
+        // The city editor inserts a new city after every line whose first character has the
+        // same or a lower code; the factory list must already be in that order.
+        if (i > 0)
+            QVERIFY2(lines[i - 1].front().unicode() <= line.front().unicode(),
+                     qPrintable(lines[i - 1] + u" before "_s + line));
+    }
+    QVERIFY2(codes.size() >= 240, qPrintable(QString::number(codes.size())));
 }
 
 void TestShippedData::knownCities()
 {
-    QFETCH(QString, line);
-    QVERIFY(cityLines().contains(line));
+    // Standard (winter) offsets, never summer time; names as people write them.
+    const QStringList lines = cityLines();
+    const QStringList known =
+        u"Cairo!+02:00!EGY.bmp|Kolkata!+05:30!IND.bmp|Kathmandu!+05:45!NPL.bmp|"
+        u"Buenos Aires!-03:00!ARG.bmp|Ho Chi Minh City!+07:00!VNM.bmp|Kyiv!+02:00!UKR.bmp|"
+        u"London!+00:00!GBR.bmp|United Kingdom!+00:00!GBR.bmp|United States!-05:00!USA.bmp|"
+        u"Los Angeles!-08:00!USA.bmp|Russia!+03:00!RUS.bmp|Australia!+10:00!AUS.bmp|"
+        u"Sydney!+10:00!AUS.bmp|Adelaide!+09:30!AUS.bmp|Canada!-05:00!CAN.bmp|"
+        u"Brazil!-03:00!BRA.bmp|Tehran!+03:30!IRN.bmp|Chatham Islands!+12:45!NZL.bmp|"
+        u"Kiritimati!+14:00!KIR.bmp|Singapore!+08:00!SGP.bmp|Kuwait City!+03:00!KWT.bmp|"
+        u"Dublin!+00:00!IRL.bmp|Casablanca!+01:00!MAR.bmp|Côte d'Ivoire!+00:00!CIV.bmp"_s.split(
+            u'|');
+    for (const QString &line : known)
+        QVERIFY2(lines.contains(line), qPrintable(line));
 }
 
-void TestShippedData::everyFlagExistsAndFits()
+void TestShippedData::flags()
 {
-    const QDir flags(QDir(DataDir).filePath(u"flags"_s));
-    QSet<QString> codes;
+    QSet<QString> used;
     for (const QString &line : cityLines())
-        codes.insert(CityEntry::fromLine(line)->flagFile);
-    QVERIFY(!codes.isEmpty());
-    for (const QString &flagFile : std::as_const(codes)) {
-        const QString path = flags.filePath(flagFile);
-        QVERIFY2(QFile::exists(path), qPrintable(path));
-        const QImage flag(path);
-        QCOMPARE(flag.size(), QSize(16, 11));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(bmpBitsPerPixel(file.readAll()), 24);
+        used.insert(CityEntry::fromLine(line)->flagFile);
+    QVERIFY(!used.isEmpty());
+    for (const QString &flagFile : std::as_const(used)) {
+        const QByteArray bytes = fileBytes(u"flags/"_s + flagFile);
+        QVERIFY2(bmpBitsPerPixel(bytes) == 24 &&
+                     QImage::fromData(bytes, "BMP").size() == QSize(16, 11),
+                 qPrintable(flagFile));
     }
-    for (const QString &name : flags.entryList(QDir::Files))
-        QVERIFY2(QRegularExpression(u"^[A-Z]{3}\\.bmp$"_s).match(name).hasMatch(),
-                 qPrintable(name));
+    for (const QString &name : QDir(DataDir + u"/flags"_s).entryList(QDir::Files))
+        QVERIFY2(FlagFileName.match(name).hasMatch(), qPrintable(name));
 }
 
 void TestShippedData::faces_data()
 {
-    QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("dark");
     // The program draws grey hands on faces 3 and 5 and black hands on the others.
-    QTest::newRow("clk01") << u"clk01.bmp"_s << false;
-    QTest::newRow("clk02") << u"clk02.bmp"_s << false;
-    QTest::newRow("clk03") << u"clk03.bmp"_s << true;
-    QTest::newRow("clk04") << u"clk04.bmp"_s << false;
-    QTest::newRow("clk05") << u"clk05.bmp"_s << true;
+    for (int face = 1; face <= 5; ++face)
+        QTest::addRow("clk0%d.bmp", face) << (face == 3 || face == 5);
 }
 
 void TestShippedData::faces()
 {
-    QFETCH(QString, file);
     QFETCH(bool, dark);
-    const QByteArray bytes = fileBytes(u"clocks/"_s + file);
+    const QByteArray bytes = fileBytes(u"clocks/"_s + QLatin1StringView(QTest::currentDataTag()));
     QCOMPARE(bmpBitsPerPixel(bytes), 24);
     const QImage face = QImage::fromData(bytes, "BMP");
     QCOMPARE(face.size(), QSize(78, 78));
@@ -273,29 +204,25 @@ void TestShippedData::faces()
     const QList<QRect> rects = pictureRegionRects(face);
     QVERIFY(rects.size() >= 70);
     for (qsizetype i = 1; i < rects.size(); ++i) {
-        QCOMPARE(rects[i].y(), rects[i - 1].y() + 1);
-        QVERIFY(rects[i].left() <= rects[i - 1].right());
-        QVERIFY(rects[i].right() >= rects[i - 1].left());
+        const QRect above = rects[i - 1];
+        QVERIFY2(rects[i].y() == above.y() + 1 && rects[i].left() <= above.right() &&
+                     rects[i].right() >= above.left(),
+                 qPrintable(QString::number(rects[i].y())));
     }
 
     // Light grey hands need a dark dial, black hands a light one.
     const double luminance = meanLuminance(face, QPoint(38, 38), 26);
-    if (dark)
-        QVERIFY2(luminance < 90, qPrintable(QString::number(luminance)));
-    else
-        QVERIFY2(luminance > 170, qPrintable(QString::number(luminance)));
+    QVERIFY2(dark ? luminance < 90 : luminance > 170, qPrintable(QString::number(luminance)));
 }
 
-void TestShippedData::backgroundsLoad()
+void TestShippedData::backgrounds()
 {
-    const QDir backgrounds(QDir(DataDir).filePath(u"backgrounds"_s));
+    const QDir backgrounds(DataDir + u"/backgrounds"_s);
     const QStringList names = backgrounds.entryList({u"*.bmp"_s}, QDir::Files);
     QVERIFY(names.size() >= 4);
     for (const QString &name : names) {
         const QImage picture(backgrounds.filePath(name));
-        QVERIFY2(!picture.isNull(), qPrintable(name));
-        QCOMPARE(picture.height(), 78);
-        QVERIFY(picture.width() >= 78);
+        QVERIFY2(picture.height() == 78 && picture.width() >= 78, qPrintable(name));
     }
 }
 
@@ -304,14 +231,19 @@ void TestShippedData::factorySettings()
     const auto lines = crlfLines(u"Kerani.bak"_s);
     if (const QString *failure = std::get_if<QString>(&lines))
         QFAIL(qPrintable(*failure));
+    // Without a Local key a fresh install takes the computer's own offset as local.
+    const ProfileDocument document =
+        ProfileDocument::fromText(QString::fromUtf8(fileBytes(u"Kerani.bak"_s)));
+    QVERIFY(document.hasSection(u"Settings"));
+    QVERIFY(!document.value(u"Settings", u"Local").has_value());
+    for (const QString &key : {u"Solid"_s, u"OneColor"_s, u"OneColorDir"_s, u"BGPicture"_s})
+        QVERIFY2(document.value(u"Clocks_Style", key).has_value(), qPrintable(key));
 
     // What a fresh install reads: the factory copy restored as the settings file.
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    QVERIFY(QFile::copy(QDir(DataDir).filePath(u"Kerani.bak"_s),
-                        QDir(folder.path()).filePath(u"Kerani.ini"_s)));
+    QVERIFY(QFile::copy(DataDir + u"/Kerani.bak"_s, folder.filePath(u"Kerani.ini"_s)));
     const SettingsState state = loadSettings(AppFolder(folder.path()));
-
     QVERIFY(state.clockCount >= 4 && state.clockCount <= 8);
     QCOMPARE(state.clockList.size(), qsizetype(state.clockCount));
     const QStringList cities = cityLines();
@@ -323,8 +255,7 @@ void TestShippedData::factorySettings()
     const DisplayOptions &options = state.displayOptions;
     QVERIFY(options.displayClock && options.displayTime && options.displayDate &&
             options.displayOpsDate);
-    QVERIFY(!options.alwaysOnTop);
-    QVERIFY(!options.hideSysTrayIcon);
+    QVERIFY(!options.alwaysOnTop && !options.hideSysTrayIcon);
     QVERIFY(options.timeFormat >= 0 && options.timeFormat <= 3);
     QVERIFY(options.dateFormat >= 0 && options.dateFormat <= 2);
     QVERIFY(options.opsDateFormat >= 0 && options.opsDateFormat <= 2);
@@ -340,20 +271,6 @@ void TestShippedData::factorySettings()
     }
     QVERIFY(options.twoColors1 != options.twoColors2);
     QVERIFY(options.oneColorDir == 0 || options.oneColorDir == 1);
-}
-
-void TestShippedData::factorySettingsHaveNoLocalCity()
-{
-    // Without a Local key a fresh install takes the computer's own offset as local.
-    const ProfileDocument document =
-        ProfileDocument::fromText(QString::fromUtf8(fileBytes(u"Kerani.bak"_s)));
-    QVERIFY(document.hasSection(u"Settings"));
-    QVERIFY(!document.value(u"Settings", u"Local").has_value());
-    for (const auto &[section, key] :
-         {std::pair{u"Clocks_Style"_s, u"Solid"_s}, std::pair{u"Clocks_Style"_s, u"OneColor"_s},
-          std::pair{u"Clocks_Style"_s, u"OneColorDir"_s},
-          std::pair{u"Clocks_Style"_s, u"BGPicture"_s}})
-        QVERIFY2(document.value(section, key).has_value(), qPrintable(key));
 }
 
 void TestShippedData::helpFile()
