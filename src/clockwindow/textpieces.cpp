@@ -44,6 +44,16 @@ QString cacheKey(QStringView text, QColor background, qreal pixelRatio)
 
 } // namespace
 
+QRect PlacedPiece::bounds() const
+{
+    return QRectF(at, image.deviceIndependentSize()).toAlignedRect();
+}
+
+bool PlacedPiece::operator==(const PlacedPiece &other) const
+{
+    return image.cacheKey() == other.image.cacheKey() && at == other.at;
+}
+
 TextPieces::TextPieces(const QFont &font, QColor textColour)
     : m_font(font)
     , m_textColour(textColour)
@@ -76,27 +86,58 @@ const TextPieces::Piece &TextPieces::piece(QStringView text, QColor background, 
     return *m_pieces.insert(key, made);
 }
 
+PieceRun TextPieces::layOut(const QString &text, const QRect &area, Qt::Alignment alignment,
+                            QColor background, qreal pixelRatio)
+{
+    const auto parts = splitPieces(text);
+    PieceRun run;
+    run.reserve(parts.size());
+    qreal width = 0;
+    for (const QStringView part : parts) {
+        const Piece &made = piece(part, background, pixelRatio);
+        run.append({made.image, QPointF(width, 0)});
+        width += made.advance;
+    }
+
+    qreal left = area.left();
+    if (alignment & Qt::AlignHCenter)
+        left += (area.width() - width) / 2;
+    else if (alignment & Qt::AlignRight)
+        left += area.width() - width;
+    const qreal top = std::round(area.top() + (area.height() - m_height) / 2);
+    for (PlacedPiece &placed : run) {
+        // Whole device pixels keep the copied glyphs sharp.
+        placed.at = QPointF(std::round((left + placed.at.x()) * pixelRatio) / pixelRatio, top);
+    }
+    return run;
+}
+
+void TextPieces::draw(QPainter &painter, const PieceRun &run, const QRect &exposed)
+{
+    for (const PlacedPiece &placed : run) {
+        if (placed.bounds().intersects(exposed))
+            painter.drawImage(placed.at, placed.image);
+    }
+}
+
 void TextPieces::draw(QPainter &painter, const QRect &area, Qt::Alignment alignment,
                       const QString &text, QColor background)
 {
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const auto pieces = splitPieces(text);
-    qreal width = 0;
-    for (const QStringView part : pieces)
-        width += piece(part, background, ratio).advance;
+    draw(painter, layOut(text, area, alignment, background, painter.device()->devicePixelRatioF()),
+         area);
+}
 
-    qreal x = area.left();
-    if (alignment & Qt::AlignHCenter)
-        x += (area.width() - width) / 2;
-    else if (alignment & Qt::AlignRight)
-        x += area.width() - width;
-    const qreal y = std::round(area.top() + (area.height() - m_height) / 2);
-
-    for (const QStringView part : pieces) {
-        const Piece &drawn = piece(part, background, ratio);
-        // Whole device pixels keep the copied glyphs sharp.
-        const qreal left = std::round(x * ratio) / ratio;
-        painter.drawImage(QPointF(left, y), drawn.image);
-        x += drawn.advance;
-    }
+QRect TextPieces::changedArea(const PieceRun &before, const PieceRun &after)
+{
+    // Runs of the same length are compared piece by piece; otherwise everything of both changed.
+    const bool samePieceCount = before.size() == after.size();
+    const auto changedOf = [&](const PieceRun &run) {
+        QRect changed;
+        for (qsizetype i = 0; i < run.size(); ++i) {
+            if (!samePieceCount || !(before[i] == after[i]))
+                changed |= run[i].bounds();
+        }
+        return changed;
+    };
+    return changedOf(before) | changedOf(after);
 }

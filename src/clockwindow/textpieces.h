@@ -4,10 +4,24 @@
 #include <QFont>
 #include <QHash>
 #include <QImage>
+#include <QList>
+#include <QPointF>
 #include <QString>
 
 class QPainter;
 class QRect;
+
+/// One piece of a laid-out text: its picture and where it goes, in logical pixels.
+struct PlacedPiece {
+    QImage image;
+    QPointF at;
+
+    /// The logical pixels the piece covers.
+    [[nodiscard]] QRect bounds() const;
+    /// The same picture at the same place.
+    [[nodiscard]] bool operator==(const PlacedPiece &other) const;
+};
+using PieceRun = QList<PlacedPiece>;
 
 /// Draws short single-line texts from pieces rendered once and kept between paints. A time text
 /// changes every second but is made of the same few pieces (digits, ":", the AM/PM word), so each
@@ -17,10 +31,18 @@ class TextPieces final {
 public:
     TextPieces(const QFont &font, QColor textColour);
 
-    /// Draws `text` in `area` over the plain colour `background`, with the horizontal alignment
-    /// of `alignment`, centred vertically.
+    /// Where the pieces of `text` go in `area` over the plain colour `background`, with the
+    /// horizontal alignment of `alignment`, centred vertically.
+    [[nodiscard]] PieceRun layOut(const QString &text, const QRect &area, Qt::Alignment alignment,
+                                  QColor background, qreal pixelRatio);
+    /// Draws the pieces of `run` that reach into `exposed`.
+    static void draw(QPainter &painter, const PieceRun &run, const QRect &exposed);
+    /// Lays out and draws `text` in one go.
     void draw(QPainter &painter, const QRect &area, Qt::Alignment alignment, const QString &text,
               QColor background);
+    /// The area that must be repainted to turn `before` into `after`: only the pieces that
+    /// changed or moved, so a ticking time repaints the digits that changed.
+    [[nodiscard]] static QRect changedArea(const PieceRun &before, const PieceRun &after);
 
 private:
     struct Piece {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -286,6 +287,33 @@ private Q_SLOTS:
         QTest::mousePress(date, Qt::MiddleButton);
         QTest::mousePress(window.get(), Qt::LeftButton); // the bare background does nothing
         QCOMPARE(menu.size() + move.size(), 2);
+    }
+
+    void tickRepaintsLeaveWhatAFreshWindowShows()
+    {
+        // Each tick repaints only the moved hands and the changed pieces of the texts; what is on
+        // the screen afterwards must be exactly what a window built at that moment shows.
+        const auto screenOf = [](ClockWindow &window) {
+            window.show();
+            if (!QTest::qWaitForWindowExposed(&window))
+                return QImage();
+            QCoreApplication::processEvents();
+            return window.screen()->grabWindow(window.winId()).toImage();
+        };
+        const SettingsState settings =
+            state({u"Cairo!+02:00!EGY.bmp"_s, u"Delhi!+05:30!IND.bmp"_s}, 2);
+        m_now = QDateTime(QDate(2024, 7, 7), QTime(9, 58, 59), Qt::UTC);
+        const auto ticking = makeWindow(settings);
+        QVERIFY(!screenOf(*ticking).isNull());
+        // A second, a minute, an hour, and AM turning to PM.
+        for (const QTime time : {QTime(9, 59, 0), QTime(9, 59, 1), QTime(10, 0, 0),
+                                 QTime(11, 59, 59), QTime(12, 0, 0)}) {
+            m_now.setTime(time);
+            ticking->tick();
+            const QImage shown = screenOf(*ticking);
+            const auto fresh = makeWindow(settings);
+            QCOMPARE(shown, screenOf(*fresh));
+        }
     }
 
     void placement() { QCOMPARE(ClockWindow::topCentre(1024, 156), QPoint(434, 0)); }

@@ -66,6 +66,34 @@ private Q_SLOTS:
         QCOMPARE(inkColumns(onCyan, cyan), inkColumns(onGreen, green));
         QVERIFY(inkColumns(onGreen, green).first < 10);
     }
+
+    void changedAreaCoversWhatMoved()
+    {
+        TextPieces pieces(QGuiApplication::font(), Qt::black);
+        const QRect area(2, 1, 75, 15);
+        const auto layOut = [&](const QString &text) {
+            return pieces.layOut(text, area, Qt::AlignHCenter, Qt::white, 1.0);
+        };
+        const auto extent = [](const PieceRun &run) {
+            QRect all;
+            for (const PlacedPiece &placed : run)
+                all |= placed.bounds();
+            return all;
+        };
+        const PieceRun before = layOut(QStringLiteral("10:15:58"));
+        QVERIFY(TextPieces::changedArea(before, layOut(QStringLiteral("10:15:58"))).isEmpty());
+
+        // One digit: its own place and nothing of the hour.
+        const PieceRun next = layOut(QStringLiteral("10:15:59"));
+        const QRect digit = TextPieces::changedArea(before, next);
+        QVERIFY(digit.contains(next.last().bounds()));
+        QVERIFY(!digit.intersects(next.first().bounds()));
+
+        // A shorter text must wipe where the longer one was, on both sides.
+        const PieceRun shorter = layOut(QStringLiteral("9"));
+        QVERIFY(TextPieces::changedArea(before, shorter).contains(extent(before)));
+        QVERIFY(TextPieces::changedArea(shorter, before).contains(extent(before)));
+    }
 };
 
 QTEST_MAIN(TestTextPieces)
