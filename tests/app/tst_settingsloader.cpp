@@ -84,54 +84,51 @@ class TestSettingsLoader final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void fromText_data();
-    void fromText();
-    void hugeClockCount();
+    void fromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<SettingsState>("expected");
+
+        QTest::newRow("empty file") << u""_s << SettingsState{};
+        QTest::newRow("every key") << kEveryKey << everyKey();
+        QTest::newRow("rule of each key") << kRules << rules();
+        QTest::newRow("clock sections in any order")
+            << (u"[Clock_03]\nCountry/City="_s + kLima + u"\n[Clock_01]\nCountry/City="_s + kCairo +
+                u"\n[Settings]\nClocks=03\n[Clock_02]\nCountry/City="_s + kOslo + u"\n"_s)
+            << withClocks(3, {kCairo, kOslo, kLima});
+        // A clock without its section or key reads as "00"; sections beyond the count are not read.
+        QTest::newRow("count, not sections, makes the list")
+            << (u"[Settings]\nClocks=3\n[Clock_01]\nCountry/City="_s + kCairo +
+                u"\n[Clock_02]\n[Clock_04]\nCountry/City=x\n"_s)
+            << withClocks(3, {kCairo, u"00"_s, u"00"_s});
+        QTest::newRow("negative count is no clocks")
+            << u"[Settings]\nClocks=-5\n[Clock_01]\nCountry/City=x\n"_s << withClocks(0, {});
+    }
+
+    void fromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(SettingsState, expected);
+
+        const SettingsState state = loadSettings(ProfileDocument::fromText(text));
+        QCOMPARE(state.localCity, expected.localCity);
+        QCOMPARE(state.clockCount, expected.clockCount);
+        QCOMPARE(state.clockList, expected.clockList);
+        QVERIFY(state.displayOptions == expected.displayOptions);
+    }
+
+    void hugeClockCount()
+    {
+        // 40000 does not fit 16 bits: clamped to 32767 entries, all missing; must stay quick and
+        // small.
+        const SettingsState state = loadSettings(ProfileDocument::fromText(
+            u"[Settings]\nClocks=40000\n[Clock_32767]\nCountry/City=last\n"_s));
+        QCOMPARE(state.clockCount, qint16(32767));
+        QCOMPARE(state.clockList.size(), 32767);
+        QCOMPARE(state.clockList.front(), u"00"_s);
+        QCOMPARE(state.clockList.back(), u"last"_s);
+    }
 };
-
-void TestSettingsLoader::fromText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<SettingsState>("expected");
-
-    QTest::newRow("empty file") << u""_s << SettingsState{};
-    QTest::newRow("every key") << kEveryKey << everyKey();
-    QTest::newRow("rule of each key") << kRules << rules();
-    QTest::newRow("clock sections in any order")
-        << (u"[Clock_03]\nCountry/City="_s + kLima + u"\n[Clock_01]\nCountry/City="_s + kCairo +
-            u"\n[Settings]\nClocks=03\n[Clock_02]\nCountry/City="_s + kOslo + u"\n"_s)
-        << withClocks(3, {kCairo, kOslo, kLima});
-    // A clock without its section or key reads as "00"; sections beyond the count are not read.
-    QTest::newRow("count, not sections, makes the list")
-        << (u"[Settings]\nClocks=3\n[Clock_01]\nCountry/City="_s + kCairo +
-            u"\n[Clock_02]\n[Clock_04]\nCountry/City=x\n"_s)
-        << withClocks(3, {kCairo, u"00"_s, u"00"_s});
-    QTest::newRow("negative count is no clocks")
-        << u"[Settings]\nClocks=-5\n[Clock_01]\nCountry/City=x\n"_s << withClocks(0, {});
-}
-
-void TestSettingsLoader::fromText()
-{
-    QFETCH(QString, text);
-    QFETCH(SettingsState, expected);
-
-    const SettingsState state = loadSettings(ProfileDocument::fromText(text));
-    QCOMPARE(state.localCity, expected.localCity);
-    QCOMPARE(state.clockCount, expected.clockCount);
-    QCOMPARE(state.clockList, expected.clockList);
-    QVERIFY(state.displayOptions == expected.displayOptions);
-}
-
-void TestSettingsLoader::hugeClockCount()
-{
-    // 40000 does not fit 16 bits: clamped to 32767 entries, all missing; must stay quick and small.
-    const SettingsState state = loadSettings(ProfileDocument::fromText(
-        u"[Settings]\nClocks=40000\n[Clock_32767]\nCountry/City=last\n"_s));
-    QCOMPARE(state.clockCount, qint16(32767));
-    QCOMPARE(state.clockList.size(), 32767);
-    QCOMPARE(state.clockList.front(), u"00"_s);
-    QCOMPARE(state.clockList.back(), u"last"_s);
-}
 
 QTEST_GUILESS_MAIN(TestSettingsLoader)
 #include "tst_settingsloader.moc"

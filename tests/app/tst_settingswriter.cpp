@@ -49,7 +49,7 @@ QStringList clockLines(int count)
 {
     QStringList lines;
     for (int n = 1; n <= count; ++n)
-        lines.append(u"City "_s + QString::number(n) + u"!+01:00!AAA.bmp"_s);
+        lines.append(u"City "_s + QString::number(n));
     return lines;
 }
 
@@ -58,158 +58,144 @@ QStringList clockLines(int count)
 class TestSettingsWriter final : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void options_data();
-    void options();
-    void clockList_data();
-    void clockList();
-    void savesThatWriteNothing_data();
-    void savesThatWriteNothing();
-
-private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<AppFolder> m_folder;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_folder = std::make_unique<AppFolder>(m_dir->path());
+    }
+
+    void options_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<std::optional<QString>>("localCity");
+        QTest::addColumn<QString>("backGround");
+        QTest::addColumn<QByteArray>("expected");
+
+        QTest::newRow("every key, in order")
+            << kSettings << std::optional(u"Cairo!+02:00!EGY.bmp"_s) << u"grt2"_s
+            << kSettings + "Local=Cairo!+02:00!EGY.bmp\r\n" + kOptionsKeys +
+                   kStyleKeysWithoutBackGround + "BackGround=grt2\r\n";
+        QTest::newRow("no city: Local not written")
+            << kSettings << std::optional<QString>() << u"non"_s
+            << kSettings + kOptionsKeys + kStyleKeysWithoutBackGround + "BackGround=non\r\n";
+        QTest::newRow("codes are case-sensitive")
+            << kSettings << std::optional<QString>() << u"NON"_s
+            << kSettings + kOptionsKeys + kStyleKeysWithoutBackGround;
+        // The keys already there, in another order, case and spacing: only the values change, and a
+        // stored BackGround code that has no button stays as it is.
+        QTest::newRow("hand-made file changed in place")
+            << QByteArray("[clocks_style]\nbackground = grt9\nSolid=1\n\n[OPTIONS]\nOpsDateDiff=0\n"
+                          "Always_On_Top=1\n")
+            << std::optional<QString>() << u"grt9"_s
+            << QByteArray("[clocks_style]\nbackground = grt9\nSolid=16711680\nClock_Picture=2\r\n"
+                          "BGPicture=/home/u/sea.bmp\r\nOneColor=255\r\nOneColorDir=1\r\n"
+                          "TwoColors1=0\r\nTwoColors2=-1\r\n\n[OPTIONS]\nOpsDateDiff=3\n"
+                          "Always_On_Top=0\nHide_SysTray_Icon=1\r\nDisplay_Clock=1\r\n"
+                          "Display_Time=1\r\nTimeFormat=3\r\nDisplay_Date=0\r\nDateFormat=2\r\n"
+                          "Display_OpsDate=1\r\nOpsDateFormat=1\r\nFollow_DST=1\r\n");
+    }
+
+    void options()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(std::optional<QString>, localCity);
+        QFETCH(QString, backGround);
+        QFETCH(QByteArray, expected);
+
+        QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
+        const SettingsSaveResult result = saveOptions(*m_folder, sampleSave(localCity, backGround));
+        QCOMPARE(result.status, Status::Saved);
+        QVERIFY(result.error.isEmpty());
+        QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), expected);
+    }
+
+    void clockList_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("oldCount");
+        QTest::addColumn<int>("newCount");
+        QTest::addColumn<QByteArray>("expected");
+
+        QTest::newRow("two over three: old sections deleted, new ones at the end")
+            << QByteArray("[Settings]\r\nClocks=03\r\n[Clock_01]\r\nCountry/City=a\r\n[Options]\r\n"
+                          "[Clock_02]\r\nCountry/City=b\r\n[Clock_03]\r\nCountry/City=c\r\n")
+            << 3 << 2
+            << QByteArray(
+                   "[Settings]\r\nClocks=02\r\n[Options]\r\n[Clock_01]\r\nCountry/City=City 1\r\n"
+                   "[Clock_02]\r\nCountry/City=City 2\r\n");
+        QTest::newRow("missing file is created")
+            << QByteArray() << 0 << 1
+            << QByteArray("[Settings]\r\nClocks=01\r\n[Clock_01]\r\nCountry/City=City 1\r\n");
+        QTest::newRow("sections beyond the old count stay")
+            << QByteArray("[Settings]\r\nClocks=1\r\n[Clock_01]\r\nCountry/City=a\r\n[Clock_02]\r\n"
+                          "Country/City=b\r\n")
+            << 1 << 1
+            << QByteArray(
+                   "[Settings]\r\nClocks=01\r\n[Clock_02]\r\nCountry/City=b\r\n[Clock_01]\r\n"
+                   "Country/City=City 1\r\n");
+        QTest::newRow("negative old count deletes nothing")
+            << QByteArray("[Clock_01]\r\nCountry/City=a\r\n") << -5 << 1
+            << QByteArray("[Clock_01]\r\nCountry/City=City 1\r\n[Settings]\r\nClocks=01\r\n");
+    }
+
+    void clockList()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(int, oldCount);
+        QFETCH(int, newCount);
+        QFETCH(QByteArray, expected);
+
+        if (!before.isNull())
+            QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
+        QCOMPARE(saveClockList(*m_folder, oldCount, clockLines(newCount)).status, Status::Saved);
+        QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), expected);
+    }
+
+    void savesThatWriteNothing_data()
+    {
+        // Files that cannot be written are the fault tests' part; these saves are refused first.
+        QTest::addColumn<bool>("fileExists");
+        QTest::addColumn<bool>("optionsSave");
+        QTest::addColumn<Status>("expected");
+
+        QTest::newRow("options: no Kerani.ini") << false << true << Status::NoSettingsFile;
+        QTest::newRow("options: line break in a value") << true << true << Status::Failed;
+        QTest::newRow("clocks: line break in a value") << true << false << Status::Failed;
+    }
+
+    void savesThatWriteNothing()
+    {
+        QFETCH(bool, fileExists);
+        QFETCH(bool, optionsSave);
+        QFETCH(Status, expected);
+
+        const QByteArray before = "[Settings]\r\nClocks=01\r\n[Clock_01]\r\nCountry/City=a\r\n";
+        if (fileExists)
+            QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
+        OptionsSave options = sampleSave(u"Cairo!+02:00!EGY.bmp"_s, u"grt2"_s);
+        QStringList clocks = clockLines(2);
+        if (fileExists) {
+            options.options.bgPicture = u"/tmp/a\n[Settings]\nClocks=99"_s;
+            clocks[1] = u"x\r\n[Settings]"_s;
+        }
+
+        const SettingsSaveResult result =
+            optionsSave ? saveOptions(*m_folder, options) : saveClockList(*m_folder, 1, clocks);
+        QCOMPARE(result.status, expected);
+        QCOMPARE(result.error.isEmpty(), expected != Status::Failed);
+        if (fileExists)
+            QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), before);
+        else
+            QCOMPARE(QDir(m_dir->path())
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList());
+    }
 };
-
-void TestSettingsWriter::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_folder = std::make_unique<AppFolder>(m_dir->path());
-}
-
-void TestSettingsWriter::options_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<std::optional<QString>>("localCity");
-    QTest::addColumn<QString>("backGround");
-    QTest::addColumn<QByteArray>("expected");
-
-    QTest::newRow("every key, in order")
-        << kSettings << std::optional(u"Cairo!+02:00!EGY.bmp"_s) << u"grt2"_s
-        << kSettings + "Local=Cairo!+02:00!EGY.bmp\r\n" + kOptionsKeys +
-               kStyleKeysWithoutBackGround + "BackGround=grt2\r\n";
-    QTest::newRow("no city: Local not written")
-        << kSettings << std::optional<QString>() << u"non"_s
-        << kSettings + kOptionsKeys + kStyleKeysWithoutBackGround + "BackGround=non\r\n";
-    QTest::newRow("codes are case-sensitive")
-        << kSettings << std::optional<QString>() << u"NON"_s
-        << kSettings + kOptionsKeys + kStyleKeysWithoutBackGround;
-    // The keys already there, in another order, case and spacing: only the values change, and a
-    // stored BackGround code that has no button stays as it is.
-    QTest::newRow("hand-made file changed in place")
-        << QByteArray("[clocks_style]\nbackground = grt9\nSolid=1\n\n[OPTIONS]\nOpsDateDiff=0\n"
-                      "Always_On_Top=1\n")
-        << std::optional<QString>() << u"grt9"_s
-        << QByteArray("[clocks_style]\nbackground = grt9\nSolid=16711680\nClock_Picture=2\r\n"
-                      "BGPicture=/home/u/sea.bmp\r\nOneColor=255\r\nOneColorDir=1\r\n"
-                      "TwoColors1=0\r\nTwoColors2=-1\r\n\n[OPTIONS]\nOpsDateDiff=3\n"
-                      "Always_On_Top=0\nHide_SysTray_Icon=1\r\nDisplay_Clock=1\r\n"
-                      "Display_Time=1\r\nTimeFormat=3\r\nDisplay_Date=0\r\nDateFormat=2\r\n"
-                      "Display_OpsDate=1\r\nOpsDateFormat=1\r\nFollow_DST=1\r\n");
-}
-
-void TestSettingsWriter::options()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(std::optional<QString>, localCity);
-    QFETCH(QString, backGround);
-    QFETCH(QByteArray, expected);
-
-    QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
-    const SettingsSaveResult result = saveOptions(*m_folder, sampleSave(localCity, backGround));
-    QCOMPARE(result.status, Status::Saved);
-    QVERIFY(result.error.isEmpty());
-    QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), expected);
-}
-
-void TestSettingsWriter::clockList_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<int>("oldCount");
-    QTest::addColumn<int>("newCount");
-    QTest::addColumn<QByteArray>("expected");
-
-    QByteArray eight = "[Settings]\r\nLocal=L\r\nClocks=08\r\n";
-    for (int n = 1; n <= 8; ++n)
-        eight += "[Clock_0" + QByteArray::number(n) + "]\r\nCountry/City=old\r\n";
-    eight += "[Options]\r\nDisplay_Clock=1\r\n";
-    QByteArray five = "[Settings]\r\nLocal=L\r\nClocks=05\r\n[Options]\r\nDisplay_Clock=1\r\n";
-    for (int n = 1; n <= 5; ++n) {
-        five += "[Clock_0" + QByteArray::number(n) + "]\r\nCountry/City=City " +
-                QByteArray::number(n) + "!+01:00!AAA.bmp\r\n";
-    }
-    QTest::newRow("five over eight") << eight << 8 << 5 << five;
-
-    QTest::newRow("missing file is created")
-        << QByteArray() << 0 << 2
-        << QByteArray("[Settings]\r\nClocks=02\r\n[Clock_01]\r\nCountry/City=City 1!+01:00!"
-                      "AAA.bmp\r\n[Clock_02]\r\nCountry/City=City 2!+01:00!AAA.bmp\r\n");
-    QTest::newRow("sections beyond the old count stay")
-        << QByteArray("[Settings]\r\nClocks=1\r\n[Clock_01]\r\nCountry/City=a\r\n[Clock_02]\r\n"
-                      "Country/City=b\r\n")
-        << 1 << 1
-        << QByteArray("[Settings]\r\nClocks=01\r\n[Clock_02]\r\nCountry/City=b\r\n[Clock_01]\r\n"
-                      "Country/City=City 1!+01:00!AAA.bmp\r\n");
-    QTest::newRow("negative old count deletes nothing")
-        << QByteArray("[Clock_01]\r\nCountry/City=a\r\n") << -5 << 1
-        << QByteArray("[Clock_01]\r\nCountry/City=City 1!+01:00!AAA.bmp\r\n[Settings]\r\n"
-                      "Clocks=01\r\n");
-}
-
-void TestSettingsWriter::clockList()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(int, oldCount);
-    QFETCH(int, newCount);
-    QFETCH(QByteArray, expected);
-
-    if (!before.isNull())
-        QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
-    QCOMPARE(saveClockList(*m_folder, oldCount, clockLines(newCount)).status, Status::Saved);
-    QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), expected);
-}
-
-void TestSettingsWriter::savesThatWriteNothing_data()
-{
-    // Files that cannot be written are the fault tests' part; these saves are refused first.
-    QTest::addColumn<bool>("fileExists");
-    QTest::addColumn<bool>("optionsSave");
-    QTest::addColumn<Status>("expected");
-
-    QTest::newRow("options: no Kerani.ini") << false << true << Status::NoSettingsFile;
-    QTest::newRow("options: line break in a value") << true << true << Status::Failed;
-    QTest::newRow("clocks: line break in a value") << true << false << Status::Failed;
-}
-
-void TestSettingsWriter::savesThatWriteNothing()
-{
-    QFETCH(bool, fileExists);
-    QFETCH(bool, optionsSave);
-    QFETCH(Status, expected);
-
-    const QByteArray before = "[Settings]\r\nClocks=01\r\n[Clock_01]\r\nCountry/City=a\r\n";
-    if (fileExists)
-        QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
-    OptionsSave options = sampleSave(u"Cairo!+02:00!EGY.bmp"_s, u"grt2"_s);
-    QStringList clocks = clockLines(2);
-    if (fileExists) {
-        options.options.bgPicture = u"/tmp/a\n[Settings]\nClocks=99"_s;
-        clocks[1] = u"x\r\n[Settings]"_s;
-    }
-
-    const SettingsSaveResult result =
-        optionsSave ? saveOptions(*m_folder, options) : saveClockList(*m_folder, 1, clocks);
-    QCOMPARE(result.status, expected);
-    QCOMPARE(result.error.isEmpty(), expected != Status::Failed);
-    if (fileExists)
-        QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), before);
-    else
-        QCOMPARE(
-            QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList());
-}
 
 QTEST_GUILESS_MAIN(TestSettingsWriter)
 #include "tst_settingswriter.moc"

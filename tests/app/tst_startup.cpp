@@ -22,171 +22,163 @@ const QByteArray kUserCities = "Oslo!+01:00!NOR.bmp\r\n"_ba;
 class TestStartUp final : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void restore_data();
-    void restore();
-    void folderNamedLikeTheSettingsFileIsKept();
-    void oneInstanceAtATime();
-    void lockIsPerApplicationFolder();
-    void staleLockDoesNotBlock();
-    void noLockFolderStillRuns();
-
-private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_locks;
     std::unique_ptr<AppFolder> m_folder;
-};
 
-void TestStartUp::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_locks = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid() && m_locks->isValid());
-    m_folder = std::make_unique<AppFolder>(m_dir->path());
-}
-
-void TestStartUp::restore_data()
-{
-    QTest::addColumn<bool>("ini");
-    QTest::addColumn<bool>("bak");
-    QTest::addColumn<bool>("cities");
-    QTest::addColumn<bool>("citiesBak");
-    QTest::addColumn<DataFilesRestored>("expected");
-
-    using R = DataFileRestore;
-    QTest::newRow("both missing") << false << true << false << true
-                                  << DataFilesRestored{R::Restored, R::Restored};
-    QTest::newRow("only the city list missing")
-        << true << true << false << true << DataFilesRestored{R::Present, R::Restored};
-    QTest::newRow("no factory copies")
-        << false << false << false << false << DataFilesRestored{R::Failed, R::Failed};
-    QTest::newRow("one factory copy missing")
-        << false << false << false << true << DataFilesRestored{R::Failed, R::Restored};
-    QTest::newRow("present files need no factory copies")
-        << true << false << true << false << DataFilesRestored{R::Present, R::Present};
-}
-
-void TestStartUp::restore()
-{
-    QFETCH(bool, ini);
-    QFETCH(bool, bak);
-    QFETCH(bool, cities);
-    QFETCH(bool, citiesBak);
-    QFETCH(DataFilesRestored, expected);
-
-    struct DataFile {
-        QString path, factoryPath;
-        QByteArray user, factory;
-        bool present, hasFactory;
-        DataFileRestore outcome;
-    };
-    const DataFile files[] = {{m_folder->settingsFile(), m_folder->factorySettingsFile(),
-                               kUserSettings, kFactorySettings, ini, bak, expected.settings},
-                              {m_folder->cityListFile(), m_folder->factoryCityListFile(),
-                               kUserCities, kFactoryCities, cities, citiesBak, expected.cityList}};
-    for (const DataFile &file : files) {
-        if (file.present)
-            QVERIFY(TestFiles::writeBytes(file.path, file.user));
-        if (file.hasFactory)
-            QVERIFY(TestFiles::writeBytes(file.factoryPath, file.factory));
-    }
-
-    QVERIFY(restoreMissingDataFiles(*m_folder) == expected);
-
-    for (const DataFile &file : files) {
-        const bool restored = file.outcome == DataFileRestore::Restored;
-        QCOMPARE(QFileInfo::exists(file.path), file.present || restored);
-        QCOMPARE(TestFiles::readBytes(file.path),
-                 file.present ? file.user : (restored ? file.factory : QByteArray()));
-        // The factory copies are only ever read.
-        QCOMPARE(QFileInfo::exists(file.factoryPath), file.hasFactory);
-        QCOMPARE(TestFiles::readBytes(file.factoryPath),
-                 file.hasFactory ? file.factory : QByteArray());
-    }
-}
-
-void TestStartUp::folderNamedLikeTheSettingsFileIsKept()
-{
-    QVERIFY(QDir(m_dir->path()).mkdir(u"Kerani.ini"_s));
-    QVERIFY(TestFiles::writeBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s), "mine"));
-    QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
-
-    QCOMPARE(restoreMissingDataFiles(*m_folder).settings, DataFileRestore::Present);
-    QVERIFY(QFileInfo(m_folder->settingsFile()).isDir());
-    QCOMPARE(TestFiles::readBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s)), "mine"_ba);
-}
-
-void TestStartUp::oneInstanceAtATime()
-{
-    QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
+private Q_SLOTS:
+    void init()
     {
-        SingleInstance first(m_folder->path(), m_locks->path());
-        QVERIFY(startUp(*m_folder, first));
-        QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), kFactorySettings);
-        QVERIFY(QFile::remove(m_folder->settingsFile()));
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_locks = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid() && m_locks->isValid());
+        m_folder = std::make_unique<AppFolder>(m_dir->path());
+    }
 
-        SingleInstance second(m_folder->path(), m_locks->path());
-        QVERIFY(!startUp(*m_folder, second));
-        // The second start touched nothing.
-        QVERIFY(!QFileInfo::exists(m_folder->settingsFile()));
-        QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
+    void restore_data()
+    {
+        QTest::addColumn<bool>("ini");
+        QTest::addColumn<bool>("bak");
+        QTest::addColumn<bool>("cities");
+        QTest::addColumn<bool>("citiesBak");
+        QTest::addColumn<DataFilesRestored>("expected");
 
-        // However old the lock file is, a running holder keeps it.
-        QVERIFY(TestFiles::backdate(first.lockFilePath()));
+        using R = DataFileRestore;
+        QTest::newRow("both missing")
+            << false << true << false << true << DataFilesRestored{R::Restored, R::Restored};
+        QTest::newRow("only the city list missing")
+            << true << true << false << true << DataFilesRestored{R::Present, R::Restored};
+        QTest::newRow("no factory copies")
+            << false << false << false << false << DataFilesRestored{R::Failed, R::Failed};
+        QTest::newRow("one factory copy missing")
+            << false << false << false << true << DataFilesRestored{R::Failed, R::Restored};
+        QTest::newRow("present files need no factory copies")
+            << true << false << true << false << DataFilesRestored{R::Present, R::Present};
+    }
+
+    void restore()
+    {
+        QFETCH(bool, ini);
+        QFETCH(bool, bak);
+        QFETCH(bool, cities);
+        QFETCH(bool, citiesBak);
+        QFETCH(DataFilesRestored, expected);
+
+        struct DataFile {
+            QString path, factoryPath;
+            QByteArray user, factory;
+            bool present, hasFactory;
+            DataFileRestore outcome;
+        };
+        const DataFile files[] = {{m_folder->settingsFile(), m_folder->factorySettingsFile(),
+                                   kUserSettings, kFactorySettings, ini, bak, expected.settings},
+                                  {m_folder->cityListFile(), m_folder->factoryCityListFile(),
+                                   kUserCities, kFactoryCities, cities, citiesBak,
+                                   expected.cityList}};
+        for (const DataFile &file : files) {
+            if (file.present)
+                QVERIFY(TestFiles::writeBytes(file.path, file.user));
+            if (file.hasFactory)
+                QVERIFY(TestFiles::writeBytes(file.factoryPath, file.factory));
+        }
+
+        QVERIFY(restoreMissingDataFiles(*m_folder) == expected);
+
+        for (const DataFile &file : files) {
+            const bool restored = file.outcome == DataFileRestore::Restored;
+            QCOMPARE(QFileInfo::exists(file.path), file.present || restored);
+            QCOMPARE(TestFiles::readBytes(file.path),
+                     file.present ? file.user : (restored ? file.factory : QByteArray()));
+            // The factory copies are only ever read.
+            QCOMPARE(QFileInfo::exists(file.factoryPath), file.hasFactory);
+            QCOMPARE(TestFiles::readBytes(file.factoryPath),
+                     file.hasFactory ? file.factory : QByteArray());
+        }
+    }
+
+    void folderNamedLikeTheSettingsFileIsKept()
+    {
+        QVERIFY(QDir(m_dir->path()).mkdir(u"Kerani.ini"_s));
+        QVERIFY(TestFiles::writeBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s), "mine"));
+        QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
+
+        QCOMPARE(restoreMissingDataFiles(*m_folder).settings, DataFileRestore::Present);
+        QVERIFY(QFileInfo(m_folder->settingsFile()).isDir());
+        QCOMPARE(TestFiles::readBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s)), "mine"_ba);
+    }
+
+    void oneInstanceAtATime()
+    {
+        QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
+        {
+            SingleInstance first(m_folder->path(), m_locks->path());
+            QVERIFY(startUp(*m_folder, first));
+            QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), kFactorySettings);
+            QVERIFY(QFile::remove(m_folder->settingsFile()));
+
+            SingleInstance second(m_folder->path(), m_locks->path());
+            QVERIFY(!startUp(*m_folder, second));
+            // The second start touched nothing.
+            QVERIFY(!QFileInfo::exists(m_folder->settingsFile()));
+            QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
+
+            // However old the lock file is, a running holder keeps it.
+            QVERIFY(TestFiles::backdate(first.lockFilePath()));
+            QCOMPARE(SingleInstance(m_folder->path(), m_locks->path()).tryAcquire(),
+                     SingleInstance::Outcome::HeldByOther);
+        }
+        // Released when the instance ends.
         QCOMPARE(SingleInstance(m_folder->path(), m_locks->path()).tryAcquire(),
-                 SingleInstance::Outcome::HeldByOther);
+                 SingleInstance::Outcome::Acquired);
     }
-    // Released when the instance ends.
-    QCOMPARE(SingleInstance(m_folder->path(), m_locks->path()).tryAcquire(),
-             SingleInstance::Outcome::Acquired);
-}
 
-void TestStartUp::lockIsPerApplicationFolder()
-{
-    QTemporaryDir other;
-    SingleInstance first(m_folder->path(), m_locks->path());
-    SingleInstance elsewhere(other.path(), m_locks->path());
-    QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
-    QCOMPARE(elsewhere.tryAcquire(), SingleInstance::Outcome::Acquired);
-    QVERIFY(first.lockFilePath() != elsewhere.lockFilePath());
-
-    // Another spelling of the same folder is the same folder.
-    const QString detour = m_folder->path() + u"/../"_s + QFileInfo(m_folder->path()).fileName();
-    SingleInstance same(detour + u"/"_s, m_locks->path());
-    QCOMPARE(same.lockFilePath(), first.lockFilePath());
-    QCOMPARE(same.tryAcquire(), SingleInstance::Outcome::HeldByOther);
-}
-
-void TestStartUp::staleLockDoesNotBlock()
-{
-    // Make a genuine lock file, release it, and put it back as a crashed process would leave it:
-    // the same content, but naming a process that no longer runs.
-    const QString path = SingleInstance(m_folder->path(), m_locks->path()).lockFilePath();
-    QByteArray content;
+    void lockIsPerApplicationFolder()
     {
-        QLockFile lock(path);
-        QVERIFY(lock.tryLock(0));
-        content = TestFiles::readBytes(path);
+        QTemporaryDir other;
+        SingleInstance first(m_folder->path(), m_locks->path());
+        SingleInstance elsewhere(other.path(), m_locks->path());
+        QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
+        QCOMPARE(elsewhere.tryAcquire(), SingleInstance::Outcome::Acquired);
+        QVERIFY(first.lockFilePath() != elsewhere.lockFilePath());
+
+        // Another spelling of the same folder is the same folder.
+        const QString detour =
+            m_folder->path() + u"/../"_s + QFileInfo(m_folder->path()).fileName();
+        SingleInstance same(detour + u"/"_s, m_locks->path());
+        QCOMPARE(same.lockFilePath(), first.lockFilePath());
+        QCOMPARE(same.tryAcquire(), SingleInstance::Outcome::HeldByOther);
     }
-    QVERIFY(!content.isEmpty());
-    const qsizetype firstLineEnd = content.indexOf('\n');
-    content.replace(0, firstLineEnd, "2147483646"); // beyond any process id in use
-    QVERIFY(TestFiles::writeBytes(path, content));
 
-    SingleInstance instance(m_folder->path(), m_locks->path());
-    QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Acquired);
-}
+    void staleLockDoesNotBlock()
+    {
+        // Make a genuine lock file, release it, and put it back as a crashed process would leave
+        // it: the same content, but naming a process that no longer runs.
+        const QString path = SingleInstance(m_folder->path(), m_locks->path()).lockFilePath();
+        QByteArray content;
+        {
+            QLockFile lock(path);
+            QVERIFY(lock.tryLock(0));
+            content = TestFiles::readBytes(path);
+        }
+        QVERIFY(!content.isEmpty());
+        const qsizetype firstLineEnd = content.indexOf('\n');
+        content.replace(0, firstLineEnd, "2147483646"); // beyond any process id in use
+        QVERIFY(TestFiles::writeBytes(path, content));
 
-void TestStartUp::noLockFolderStillRuns()
-{
-    // The lock folder cannot be made: a file stands where it should be.
-    const QString blocked = m_locks->filePath(u"file"_s);
-    QVERIFY(TestFiles::writeBytes(blocked, "x"));
-    SingleInstance instance(m_folder->path(), blocked + u"/locks"_s);
-    QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Unavailable);
-    QVERIFY(startUp(*m_folder, instance)); // runs without a lock rather than not at all
-}
+        SingleInstance instance(m_folder->path(), m_locks->path());
+        QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Acquired);
+    }
+
+    void noLockFolderStillRuns()
+    {
+        // The lock folder cannot be made: a file stands where it should be.
+        const QString blocked = m_locks->filePath(u"file"_s);
+        QVERIFY(TestFiles::writeBytes(blocked, "x"));
+        SingleInstance instance(m_folder->path(), blocked + u"/locks"_s);
+        QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Unavailable);
+        QVERIFY(startUp(*m_folder, instance)); // runs without a lock rather than not at all
+    }
+};
 
 QTEST_GUILESS_MAIN(TestStartUp)
 #include "tst_startup.moc"

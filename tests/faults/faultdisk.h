@@ -248,30 +248,18 @@ public:
     /// Puts the fault on the folder; returns what went wrong, if anything did.
     [[nodiscard]] std::optional<QString> applyFault()
     {
-        const auto folderAt = [this](const QString &name) -> std::optional<QString> {
+        static const QMap<Fault, QString> folderFor = {{Fault::SettingsIsFolder, u"Kerani.ini"_s},
+                                                       {Fault::ScratchIsFolder, u"Temp.txt"_s},
+                                                       {Fault::CityListIsFolder, u"Cities.txt"_s}};
+        if (const QString name = folderFor.value(m_fault); !name.isEmpty()) {
             QDir(m_root).remove(name);
-            if (QDir(m_root).mkpath(name + u"/inside"_s))
-                return std::nullopt;
-            return u"no folder "_s + name;
-        };
-        switch (m_fault) {
-        case Fault::SettingsIsFolder:
-            return folderAt(u"Kerani.ini"_s);
-        case Fault::ScratchIsFolder:
-            return folderAt(u"Temp.txt"_s);
-        case Fault::CityListIsFolder:
-            return folderAt(u"Cities.txt"_s);
-        case Fault::FolderMissing:
-            return std::nullopt;
-        case Fault::ReadOnlyDisk:
-            if (m_disk->makeReadOnly())
-                return std::nullopt;
-            return u"the disk cannot be made read-only"_s;
-        case Fault::FullDisk:
-            if (m_disk->fill())
-                return std::nullopt;
-            return u"the disk cannot be filled"_s;
+            if (!QDir(m_root).mkpath(name + u"/inside"_s))
+                return u"no folder "_s + name;
         }
+        if (m_fault == Fault::ReadOnlyDisk && !m_disk->makeReadOnly())
+            return u"the disk cannot be made read-only"_s;
+        if (m_fault == Fault::FullDisk && !m_disk->fill())
+            return u"the disk cannot be filled"_s;
         return std::nullopt;
     }
 

@@ -42,49 +42,50 @@ QStringList labelTexts(const QWidget *window, const QString &name)
 
 enum class Dialog { Options, ClockList, CityEditor };
 
-/// The running program over an application folder on a tiny disk of its own.
-class Session final {
-public:
-    explicit Session(Fault fault)
-        : m_scene(fault)
-    {
-    }
-
-    [[nodiscard]] std::optional<QString> unavailable() const { return m_scene.unavailable(); }
-
-    /// Fills the folder and starts the program over it; returns what went wrong, if anything did.
-    [[nodiscard]] std::optional<QString> start()
-    {
-        const AppFolder folder = m_scene.folder();
-        QImage flag(16, 11, QImage::Format_RGB32);
-        flag.fill(Qt::green);
-        if (!QDir(folder.path()).mkdir(u"flags"_s) ||
-            !flag.save(folder.flagsFolder() + u"/EGY.bmp"_s, "BMP") ||
-            !flag.save(folder.flagsFolder() + u"/UKR.bmp"_s, "BMP") || !writeDataFiles(folder))
-            return u"the folder cannot be prepared"_s;
-        m_app = std::make_unique<Application>(
-            folder, Clock([] { return QDateTime(QDate(2024, 7, 7), QTime(12, 0), Qt::UTC); }),
-            m_messages);
-        m_app->loadSettings();
-        return std::nullopt;
-    }
-
-    [[nodiscard]] Scene &scene() { return m_scene; }
-    [[nodiscard]] Application &app() { return *m_app; }
-    [[nodiscard]] const RecordingPresenter &messages() const { return m_messages; }
-
-private:
-    Scene m_scene;
-    RecordingPresenter m_messages;
-    std::unique_ptr<Application> m_app;
-};
-
 template<typename T> T *child(QWidget *parent, const QString &name)
 {
     T *found = parent->findChild<T *>(name);
     if (!found)
         qFatal("no control %s", qPrintable(name));
     return found;
+}
+
+bool writeFlags(const AppFolder &folder)
+{
+    QImage flag(16, 11, QImage::Format_RGB32);
+    flag.fill(Qt::green);
+    return QDir(folder.path()).mkdir(u"flags"_s) &&
+           flag.save(folder.flagsFolder() + u"/EGY.bmp"_s, "BMP") &&
+           flag.save(folder.flagsFolder() + u"/UKR.bmp"_s, "BMP");
+}
+
+/// The dialog with one change made by the user, not yet saved.
+std::unique_ptr<QWidget> changedDialog(Dialog dialog, Application &app)
+{
+    switch (dialog) {
+    case Dialog::Options: {
+        auto options = std::make_unique<OptionsDialog>(app);
+        child<QCheckBox>(options.get(), u"chkOnTop"_s)->toggle();
+        return options;
+    }
+    case Dialog::ClockList: {
+        auto clocks = std::make_unique<ClockListEditor>(app);
+        auto *cities = child<QComboBox>(clocks.get(), u"imgCombo1"_s);
+        cities->setCurrentIndex(cities->findText(u"Oslo [+01:00]"_s));
+        QTest::mouseClick(child<QPushButton>(clocks.get(), u"cmdAdd"_s), Qt::LeftButton);
+        return clocks;
+    }
+    case Dialog::CityEditor: {
+        auto editor = std::make_unique<CityEditor>(app);
+        QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtCityName"_s), u"Kyiv"_s);
+        QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtTimeZone"_s), u"+02:00"_s);
+        QTest::keyClicks(child<QComboBox>(editor.get(), u"imgCombo1"_s), u"UKR"_s);
+        if (child<QLabel>(editor.get(), u"lblFlagFile"_s)->text() != u"UKR")
+            qFatal("the flag UKR was not chosen");
+        return editor;
+    }
+    }
+    return {};
 }
 
 } // namespace
@@ -141,51 +142,29 @@ private Q_SLOTS:
         QFETCH(Fault, fault);
         QFETCH(Dialog, dialog);
         QFETCH(QString, message);
-        Session session(fault);
-        if (const std::optional<QString> reason = session.unavailable())
+        Scene scene(fault);
+        if (const std::optional<QString> reason = scene.unavailable())
             QSKIP(qPrintable(*reason));
-        if (const std::optional<QString> problem = session.start())
-            QFAIL(qPrintable(*problem));
-        const QStringList columns = labelTexts(session.app().clockWindow(), u"lblCityName"_s);
+        QVERIFY(writeFlags(scene.folder()) && writeDataFiles(scene.folder()));
+        RecordingPresenter messages;
+        Application app(scene.folder(),
+                        Clock([] { return QDateTime(QDate(2024, 7, 7), QTime(12, 0), Qt::UTC); }),
+                        messages);
+        app.loadSettings();
+        const QStringList columns = labelTexts(app.clockWindow(), u"lblCityName"_s);
         QCOMPARE(columns, (QStringList{u"Cairo"_s, u"Lima"_s}));
 
         // The user changes something in the dialog; then the disk fails; then the user saves.
-        std::unique_ptr<QWidget> window;
-        switch (dialog) {
-        case Dialog::Options: {
-            auto options = std::make_unique<OptionsDialog>(session.app());
-            child<QCheckBox>(options.get(), u"chkOnTop"_s)->toggle();
-            window = std::move(options);
-            break;
-        }
-        case Dialog::ClockList: {
-            auto clocks = std::make_unique<ClockListEditor>(session.app());
-            auto *cities = child<QComboBox>(clocks.get(), u"imgCombo1"_s);
-            cities->setCurrentIndex(cities->findText(u"Oslo [+01:00]"_s));
-            QTest::mouseClick(child<QPushButton>(clocks.get(), u"cmdAdd"_s), Qt::LeftButton);
-            window = std::move(clocks);
-            break;
-        }
-        case Dialog::CityEditor: {
-            auto editor = std::make_unique<CityEditor>(session.app());
-            QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtCityName"_s), u"Kyiv"_s);
-            QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtTimeZone"_s), u"+02:00"_s);
-            QTest::keyClicks(child<QComboBox>(editor.get(), u"imgCombo1"_s), u"UKR"_s);
-            QCOMPARE(child<QLabel>(editor.get(), u"lblFlagFile"_s)->text(), u"UKR"_s);
-            window = std::move(editor);
-            break;
-        }
-        }
+        const std::unique_ptr<QWidget> window = changedDialog(dialog, app);
         window->show();
-        if (const std::optional<QString> problem = session.scene().applyFault())
+        if (const std::optional<QString> problem = scene.applyFault())
             QFAIL(qPrintable(*problem));
-        const auto before = FaultDisk::snapshot(session.scene().root());
-
+        const auto before = FaultDisk::snapshot(scene.root());
         QTest::mouseClick(child<QPushButton>(window.get(), u"cmdSave"_s), Qt::LeftButton);
 
         // One error, and nothing else that claims a save.
         QStringList critical;
-        for (const RecordingPresenter::Message &shown : session.messages().messages) {
+        for (const RecordingPresenter::Message &shown : messages.messages) {
             if (shown.icon == QMessageBox::Critical)
                 critical.append(shown.text);
             else
@@ -194,9 +173,9 @@ private Q_SLOTS:
         }
         QCOMPARE(critical.size(), 1);
         QVERIFY2(critical[0].startsWith(message), qPrintable(critical[0]));
-        QCOMPARE(FaultDisk::snapshot(session.scene().root()), before);
+        QCOMPARE(FaultDisk::snapshot(scene.root()), before);
         // The clock window is back, built from the file as it still is.
-        QCOMPARE(labelTexts(session.app().clockWindow(), u"lblCityName"_s), columns);
+        QCOMPARE(labelTexts(app.clockWindow(), u"lblCityName"_s), columns);
     }
 
     void thousandClocks()
