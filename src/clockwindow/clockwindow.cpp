@@ -40,7 +40,7 @@ QString faceFile(const AppFolder &folder, int clockPicture)
 QDateTime minuteOf(const QDateTime &now)
 {
     const QTime time = now.time();
-    return QDateTime(now.date(), QTime(time.hour(), time.minute()), now.timeSpec());
+    return now.addMSecs(-(time.second() * 1000 + time.msec()));
 }
 
 } // namespace

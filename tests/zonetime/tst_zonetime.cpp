@@ -29,6 +29,7 @@ private Q_SLOTS:
     void zoneTime();
     void summerTimeOfTheComputerNeverMovesTheArithmetic();
     void clockIsAskedForNow();
+    void systemClockReadsTheComputersWallClock();
 };
 
 void TestZoneTime::zoneTime_data()
@@ -116,6 +117,23 @@ void TestZoneTime::clockIsAskedForNow()
     QCOMPARE(getZoneTime(u"+01:00", local, clock).time(), QTime(13, 1, 1));
     reading = QDateTime();
     QVERIFY(!getZoneTime(u"+01:00", local, clock).isValid());
+}
+
+void TestZoneTime::systemClockReadsTheComputersWallClock()
+{
+    // A zone with an offset and summer time, so that a reading in the wrong zone shows. A local
+    // date-time works its offset out when asked, so everything is asked before TZ goes back.
+    qputenv("TZ", "America/New_York");
+    const QDateTime before = QDateTime::currentDateTime();
+    const int offsetBefore = before.offsetFromUtc();
+    const QDateTime wallBefore = wallClock(before);
+    const QDateTime now = Clock::system().now();
+    qunsetenv("TZ");
+
+    QVERIFY(offsetBefore <= -4 * 3600);
+    QCOMPARE(now.offsetFromUtc(), offsetBefore);
+    const qint64 elapsed = wallBefore.msecsTo(wallClock(now));
+    QVERIFY2(elapsed >= 0 && elapsed < 5000, qPrintable(QString::number(elapsed)));
 }
 
 QTEST_GUILESS_MAIN(TestZoneTime)
