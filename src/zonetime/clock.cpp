@@ -6,12 +6,14 @@ namespace {
 
 /// The computer's local time, pinned to the offset it has at this moment: the same instant and
 /// the same wall-clock reading, but later questions about it (its UTC time, its offset) are plain
-/// arithmetic instead of further time-zone look-ups, each of which asks the disk about the
-/// zone file again. The once-a-second tick asks several.
+/// arithmetic. Each time-zone look-up asks the disk whether the zone file changed, and the
+/// once-a-second tick would ask several times; this asks once.
 QDateTime systemNow()
 {
-    const QDateTime local = QDateTime::currentDateTime();
-    return local.toOffsetFromUtc(local.offsetFromUtc());
+    const QDateTime utc = QDateTime::currentDateTimeUtc();
+    const QDateTime local = utc.toLocalTime();
+    const QDateTime reading(local.date(), local.time(), Qt::UTC);
+    return utc.toOffsetFromUtc(int(utc.secsTo(reading)));
 }
 
 } // namespace
