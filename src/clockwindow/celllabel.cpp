@@ -65,7 +65,9 @@ void CellLabel::paintEvent(QPaintEvent *event)
     }
     if (m_text.isEmpty())
         return;
-    painter.setClipRect(inside, Qt::IntersectClip);
+    // Text never paints over the border; a repaint inside the border is clipped to itself already.
+    if (!inside.contains(exposed))
+        painter.setClipRect(inside, Qt::IntersectClip);
     if (drawsFromPieces()) {
         if (m_runSize != size() || m_runRatio != devicePixelRatioF())
             layOutPieces();

@@ -33,13 +33,19 @@ QVarLengthArray<QStringView, 16> splitPieces(QStringView text)
     return pieces;
 }
 
-QString cacheKey(QStringView text, QColor background, qreal pixelRatio)
+/// A piece's key: its text with the colour and the pixel ratio riding along as three extra code
+/// units, cheaper to make and to hash than any text form of them. The units are written into
+/// `buffer`, which the key only views, so that looking a piece up allocates nothing.
+QString cacheKey(QStringView text, QColor background, qreal pixelRatio,
+                 QVarLengthArray<char16_t, 16> &buffer)
 {
-    // The colour and the pixel ratio ride along as three extra code units: cheaper to make and
-    // to hash than any text form of them.
     const QRgb rgb = background.rgb();
-    return text % QChar(char16_t(rgb >> 16)) % QChar(char16_t(rgb & 0xFFFF)) %
-           QChar(char16_t(qRound(pixelRatio * 100)));
+    buffer.clear();
+    buffer.append(text.utf16(), text.size());
+    buffer.append(char16_t(rgb >> 16));
+    buffer.append(char16_t(rgb & 0xFFFF));
+    buffer.append(char16_t(qRound(pixelRatio * 100)));
+    return QString::fromRawData(reinterpret_cast<const QChar *>(buffer.constData()), buffer.size());
 }
 
 } // namespace
@@ -51,7 +57,9 @@ QRect PlacedPiece::bounds() const
 
 bool PlacedPiece::operator==(const PlacedPiece &other) const
 {
-    return image.cacheKey() == other.image.cacheKey() && at == other.at;
+    // Places are whole device pixels worked out the same way each time: exact comparison holds.
+    return at.x() == other.at.x() && at.y() == other.at.y() &&
+           image.cacheKey() == other.image.cacheKey();
 }
 
 TextPieces::TextPieces(const QFont &font, QColor textColour)
@@ -65,7 +73,8 @@ TextPieces::TextPieces(const QFont &font, QColor textColour)
 
 const TextPieces::Piece &TextPieces::piece(QStringView text, QColor background, qreal pixelRatio)
 {
-    const QString key = cacheKey(text, background, pixelRatio);
+    QVarLengthArray<char16_t, 16> keyUnits;
+    const QString key = cacheKey(text, background, pixelRatio, keyUnits);
     if (const auto found = m_pieces.constFind(key); found != m_pieces.constEnd())
         return *found;
     if (m_pieces.size() >= MaxPieces)
@@ -83,7 +92,8 @@ const TextPieces::Piece &TextPieces::piece(QStringView text, QColor background, 
     painter.setPen(m_textColour);
     painter.drawText(QPointF(0, m_ascent), text.toString());
     painter.end();
-    return *m_pieces.insert(key, made);
+    // The key only views the stack: the table keeps its own copy.
+    return *m_pieces.insert(QString(key.unicode(), key.size()), made);
 }
 
 PieceRun TextPieces::layOut(const QString &text, const QRect &area, Qt::Alignment alignment,
@@ -129,15 +139,19 @@ void TextPieces::draw(QPainter &painter, const QRect &area, Qt::Alignment alignm
 
 QRect TextPieces::changedArea(const PieceRun &before, const PieceRun &after)
 {
-    // Runs of the same length are compared piece by piece; otherwise everything of both changed.
-    const bool samePieceCount = before.size() == after.size();
-    const auto changedOf = [&](const PieceRun &run) {
-        QRect changed;
-        for (qsizetype i = 0; i < run.size(); ++i) {
-            if (!samePieceCount || !(before[i] == after[i]))
-                changed |= run[i].bounds();
-        }
-        return changed;
+    const auto extent = [](const PieceRun &run) {
+        QRect all;
+        for (const PlacedPiece &placed : run)
+            all |= placed.bounds();
+        return all;
     };
-    return changedOf(before) | changedOf(after);
+    // Runs of different lengths are all change; others are compared piece by piece.
+    if (before.size() != after.size())
+        return extent(before) | extent(after);
+    QRect changed;
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        if (!(before[i] == after[i]))
+            changed |= before[i].bounds() | after[i].bounds();
+    }
+    return changed;
 }

@@ -18,7 +18,10 @@ std::optional<QString> TimeText::text(QTime time) const
     if (m_twelveHour)
         hour = hour % 12 == 0 ? 12 : hour % 12;
 
-    QString text = m_digits.number(hour, 2) + u':' + m_digits.number(time.minute(), 2);
+    // Room for the longest text up front: this runs for every clock every second.
+    QString text;
+    text.reserve(16 + m_amText.size() + m_pmText.size());
+    text += m_digits.number(hour, 2) % u':' % m_digits.number(time.minute(), 2);
     if (m_seconds)
         text += u':' + m_digits.number(time.second(), 2);
     if (m_twelveHour) {
