@@ -6,6 +6,7 @@
 #include "clockwindow/facewidget.h"
 #include "clockwindow/flagbox.h"
 #include "clockwindow/hands.h"
+#include "clockwindow/handsprites.h"
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"
 #include "clockwindow/textpieces.h"
@@ -73,6 +74,7 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     const QDateTime builtAt = m_clock.now();
     m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale(), builtAt);
     m_textPieces = std::make_unique<TextPieces>(font(), palette().color(QPalette::WindowText));
+    m_handSprites = std::make_unique<HandSprites>();
     buildColumns(m_settings, folder, builtAt);
     buildStrip(m_settings, folder);
     setFixedSize(m_layout.windowSize.expandedTo(QSize(1, 1)));
@@ -149,7 +151,7 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
                                      options.opsDateFormat == DateFormatLong);
 
         if (m_layout.faceRowVisible) {
-            column.face = new FaceWidget(face, hands, this);
+            column.face = new FaceWidget(face, hands, *m_handSprites, this);
             column.face->setGeometry(place.face);
             if (outline)
                 column.face->setMask(*outline);

@@ -16,6 +16,7 @@
 class CellLabel;
 class FaceWidget;
 class FlagBox;
+class HandSprites;
 class StripWidget;
 class TextPieces;
 class ZoneClockSet;
@@ -78,6 +79,7 @@ private:
     QString m_backGround;
     std::unique_ptr<ZoneClockSet> m_zoneClocks;
     std::unique_ptr<TextPieces> m_textPieces;
+    std::unique_ptr<HandSprites> m_handSprites;
     SettingsState m_settings;
     QList<Column> m_columns;
     QTimer m_timer;

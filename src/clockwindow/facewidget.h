@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clockwindow/handsprites.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -13,7 +15,9 @@ class FaceWidget final : public QWidget {
     Q_OBJECT
 
 public:
-    FaceWidget(const QImage &face, QColor handColour, QWidget *parent);
+    /// `sprites` are the window's pictures of hands, shared by its faces; they must outlive
+    /// the face.
+    FaceWidget(const QImage &face, QColor handColour, HandSprites &sprites, QWidget *parent);
 
     /// Outer ends of the second, minute and hour hands, in face pixels. No hands are drawn until
     /// the first call.
@@ -24,10 +28,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    [[nodiscard]] static QRect handBounds(QPoint outerEnd);
+    /// The hands in drawing order: second, minute, hour.
+    [[nodiscard]] std::array<HandSprites::Hand, 3> hands() const;
 
     QImage m_face;
     QColor m_handColour;
-    std::array<QPoint, 3> m_hands{};
+    HandSprites &m_sprites;
+    std::array<QPoint, 3> m_outerEnds{};
     bool m_hasHands = false;
 };

@@ -1,5 +1,5 @@
 # Model files of the clock window; widget files are added with the window itself.
-foreach(_unit hands pictureregion clocklayout stripgradient stripbackground)
+foreach(_unit hands handsprites pictureregion clocklayout stripgradient stripbackground)
     if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/${_unit}.cpp)
         list(APPEND KERANI_MODEL_SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/${_unit}.cpp ${CMAKE_CURRENT_LIST_DIR}/${_unit}.h)
