@@ -11,6 +11,13 @@ StripWidget::StripWidget(const QString &objectName, StripFill fill, QWidget *par
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void StripWidget::setFill(StripFill fill)
+{
+    m_fill = std::move(fill);
+    m_rendered = QImage();
+    update();
+}
+
 void StripWidget::paintEvent(QPaintEvent *event)
 {
     const qreal ratio = devicePixelRatioF();

@@ -6,9 +6,9 @@
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
 #include "clockwindow/pictureregion.h"
+#include "clockwindow/stripwidget.h"
 #include "options/backgroundcontrols.h"
 #include "options/colourswatch.h"
-#include "options/previewbox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -265,8 +265,7 @@ QWidget *OptionsDialog::createPreview()
     const int border = frame->frameWidth();
     layout->setContentsMargins(border, border, border, border);
 
-    m_preview = new PreviewBox(frame);
-    m_preview->setObjectName(u"picClock"_s);
+    m_preview = new StripWidget(u"picClock"_s, StripFill{}, frame);
     m_preview->setAccessibleName(u"Clock style preview"_s);
     m_preview->setFixedSize(PreviewSize, PreviewSize);
     layout->addWidget(m_preview);

@@ -10,7 +10,7 @@
 
 class Application;
 class ColourSwatch;
-class PreviewBox;
+class StripWidget;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -85,7 +85,7 @@ private:
     QPushButton *m_twoColors1Select = nullptr;
     QPushButton *m_twoColors2Select = nullptr;
     QPushButton *m_pictureSelect = nullptr;
-    PreviewBox *m_preview = nullptr;
+    StripWidget *m_preview = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_face = nullptr;
 };

@@ -7,5 +7,4 @@ list(APPEND KERANI_WIDGET_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/choosers.cpp ${CMAKE_CURRENT_LIST_DIR}/choosers.h
     ${CMAKE_CURRENT_LIST_DIR}/colourswatch.cpp ${CMAKE_CURRENT_LIST_DIR}/colourswatch.h
     ${CMAKE_CURRENT_LIST_DIR}/optionsdialog.cpp ${CMAKE_CURRENT_LIST_DIR}/optionsdialog.h
-    ${CMAKE_CURRENT_LIST_DIR}/previewbox.cpp ${CMAKE_CURRENT_LIST_DIR}/previewbox.h
 )
