@@ -514,6 +514,10 @@ void CityEditor::showWaitPanel()
     m_waitPanel->setGeometry(panel);
     m_waitPanel->show();
     m_waitPanel->raise();
+    // The work that follows runs without returning to the event loop, which would paint the
+    // panel only after it is hidden again: paint it now, so it is on the screen while the work
+    // runs.
+    m_waitPanel->repaint();
 }
 
 void CityEditor::showFlagPicture(const QPixmap &picture)

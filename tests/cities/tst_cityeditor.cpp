@@ -25,6 +25,17 @@ const QStringList kListed{u"Amsterdam"_s, u"Berlin"_s, u"CAIRO"_s, u"Lima"_s};
 
 } // namespace
 
+/// Counts the paint events a widget receives.
+struct PaintCounter final : QObject {
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
 class TestCityEditor final : public QObject {
     Q_OBJECT
 
@@ -433,7 +444,10 @@ private Q_SLOTS:
         pickCity(u"Berlin"_s);
         name()->setText(u" berlin"_s);
         QVERIFY(QDir(m_dir->path()).mkpath(u"Temp.txt/x"_s)); // the scratch file cannot be made
+        PaintCounter waitPanel(control(u"SSPanel1"_s));
         click(button);
+        // Delete rewrites the file behind the "Please Wait" panel, which must reach the screen.
+        QCOMPARE(waitPanel.paints > 0, button == u"cmdDelete"_s);
         QCOMPARE(shown().size(), button == u"cmdDelete"_s ? 2 : 1); // after the question
         QVERIFY2(shown().last().startsWith(u"Critical: "_s) &&
                      shown().last().contains(u"could not be"_s),
