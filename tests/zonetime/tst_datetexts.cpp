@@ -13,12 +13,15 @@ namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 const QLocale German(QLocale::German, QLocale::Germany);
 
-DisplayOptions oppositeOptions(qint16 format, qint16 diff)
+/// Both date rows on with the given formats and shift.
+DisplayOptions withFormats(qint16 dateFormat, qint16 opsDateFormat, qint16 opsDateDiff)
 {
     DisplayOptions options;
+    options.displayDate = true;
+    options.dateFormat = dateFormat;
     options.displayOpsDate = true;
-    options.opsDateFormat = format;
-    options.opsDateDiff = diff;
+    options.opsDateFormat = opsDateFormat;
+    options.opsDateDiff = opsDateDiff;
     return options;
 }
 
@@ -32,15 +35,12 @@ private Q_SLOTS:
     void patternWritesWhatQtWrites();
     void dateSeparator_data();
     void dateSeparator();
-    void dateText_data();
-    void dateText();
-    void oppositeDate_data();
-    void oppositeDate();
+    void dateTexts_data();
+    void dateTexts();
     void replaceWeekday_data();
     void replaceWeekday();
     void timeText_data();
     void timeText();
-    void timeTextUsesTheLocaleDigits();
 };
 
 void TestDateTexts::patternWritesWhatQtWrites_data()
@@ -106,103 +106,67 @@ void TestDateTexts::dateSeparator()
     QCOMPARE(DatePattern::dateSeparator(locale), separator);
 }
 
-void TestDateTexts::dateText_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<qint16>("format");
-    QTest::addColumn<std::optional<QString>>("text");
-
-    QTest::newRow("0 day first") << English << true << qint16(0) << std::optional(u"05/03/2024"_s);
-    QTest::newRow("1 month first")
-        << English << true << qint16(1) << std::optional(u"03/05/2024"_s);
-    QTest::newRow("2 year first") << English << true << qint16(2) << std::optional(u"2024/03/05"_s);
-    QTest::newRow("3 long") << English << true << qint16(3)
-                            << std::optional(u"Tuesday, March 5, 2024"_s);
-    QTest::newRow("0 German separator")
-        << German << true << qint16(0) << std::optional(u"05.03.2024"_s);
-    QTest::newRow("3 German long")
-        << German << true << qint16(3) << std::optional(u"Dienstag, 5. März 2024"_s);
-    QTest::newRow("format 4 makes none")
-        << English << true << qint16(4) << std::optional<QString>();
-    QTest::newRow("format -1 makes none")
-        << English << true << qint16(-1) << std::optional<QString>();
-    QTest::newRow("row off makes none")
-        << English << false << qint16(0) << std::optional<QString>();
-}
-
-void TestDateTexts::dateText()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(bool, shown);
-    QFETCH(qint16, format);
-    QFETCH(std::optional<QString>, text);
-
-    DisplayOptions options;
-    options.displayDate = shown;
-    options.dateFormat = format;
-    QCOMPARE(DateTexts(options, locale).date(QDate(2024, 3, 5)), text);
-}
-
-void TestDateTexts::oppositeDate_data()
+void TestDateTexts::dateTexts_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<DisplayOptions>("options");
     QTest::addColumn<QDate>("zoneDate");
-    QTest::addColumn<std::optional<QString>>("text");
+    QTest::addColumn<std::optional<QString>>("date");
+    QTest::addColumn<std::optional<QString>>("oppositeDate");
 
-    // 2012-01-01, a Sunday, is 7 Safar 1433.
+    const auto row = [](const char *name, const QLocale &locale, const DisplayOptions &options,
+                        QDate zoneDate, const std::optional<QString> &date,
+                        const std::optional<QString> &opposite) {
+        QTest::newRow(name) << locale << options << zoneDate << date << opposite;
+    };
+    // 2024-03-05 is a Tuesday; 2012-01-01, a Sunday, is 7 Safar 1433.
+    const QDate tuesday(2024, 3, 5);
     const QDate sunday(2012, 1, 1);
-    QTest::newRow("diff 0 is two days before")
-        << English << oppositeOptions(0, 0) << sunday << std::optional(u"05/02/1433"_s);
-    QTest::newRow("diff 1 is one day before")
-        << English << oppositeOptions(0, 1) << sunday << std::optional(u"06/02/1433"_s);
-    QTest::newRow("diff 2 is the day itself")
-        << English << oppositeOptions(0, 2) << sunday << std::optional(u"07/02/1433"_s);
-    QTest::newRow("diff 4 is two days after")
-        << English << oppositeOptions(0, 4) << sunday << std::optional(u"09/02/1433"_s);
-    QTest::newRow("diff 0 month first")
-        << English << oppositeOptions(1, 0) << sunday << std::optional(u"02/05/1433"_s);
-    QTest::newRow("year first") << English << oppositeOptions(2, 2) << sunday
-                                << std::optional(u"1433/02/07"_s);
-    QTest::newRow("German separator")
-        << German << oppositeOptions(0, 2) << sunday << std::optional(u"07.02.1433"_s);
-    QTest::newRow("shift across the Hijri year")
-        << English << oppositeOptions(0, 3) << QDate(2005, 2, 9) << std::optional(u"01/01/1426"_s);
-    QTest::newRow("shift back into day 30 of a leap year")
-        << English << oppositeOptions(2, 1) << QDate(2005, 2, 10) << std::optional(u"1425/12/30"_s);
-    QTest::newRow("long, same day")
-        << English << oppositeOptions(3, 2) << sunday << std::optional(u"Sunday, Safar 7, 1433"_s);
-    QTest::newRow("long +2 keeps the zone date's weekday")
-        << English << oppositeOptions(3, 4) << sunday << std::optional(u"Sunday, Safar 9, 1433"_s);
-    QTest::newRow("long -2 keeps the zone date's weekday")
-        << English << oppositeOptions(3, 0) << sunday << std::optional(u"Sunday, Safar 5, 1433"_s);
-    QTest::newRow("German long +2")
-        << German << oppositeOptions(3, 4) << sunday << std::optional(u"Sonntag, 9. Safar 1433"_s);
-    QTest::newRow("Arabic digits and names")
-        << QLocale(QLocale::Arabic, QLocale::SaudiArabia) << oppositeOptions(3, 2)
-        << QDate(2024, 7, 7) << std::optional(u"الأحد، ١ محرم ١٤٤٦"_s);
-    QTest::newRow("diff 5 makes none")
-        << English << oppositeOptions(0, 5) << sunday << std::optional<QString>();
-    QTest::newRow("diff -1 makes none")
-        << English << oppositeOptions(0, -1) << sunday << std::optional<QString>();
-    QTest::newRow("format 4 makes none")
-        << English << oppositeOptions(4, 2) << sunday << std::optional<QString>();
-    DisplayOptions off = oppositeOptions(0, 2);
-    off.displayOpsDate = false;
-    QTest::newRow("row off makes none") << English << off << sunday << std::optional<QString>();
-    QTest::newRow("before the Hijri epoch is empty")
-        << English << oppositeOptions(0, 2) << QDate(600, 1, 1) << std::optional(QString());
+    const std::optional<QString> none;
+    row("0 day first", English, withFormats(0, 5, 5), tuesday, u"05/03/2024"_s, none);
+    row("1 month first", English, withFormats(1, 5, 5), tuesday, u"03/05/2024"_s, none);
+    row("2 year first", English, withFormats(2, 5, 5), tuesday, u"2024/03/05"_s, none);
+    row("3 long", English, withFormats(3, 5, 5), tuesday, u"Tuesday, March 5, 2024"_s, none);
+    row("3 German long", German, withFormats(3, 5, 5), tuesday, u"Dienstag, 5. März 2024"_s, none);
+    row("date format 4 makes none", English, withFormats(4, 5, 5), tuesday, none, none);
+    row("date format -1 makes none", English, withFormats(-1, 5, 5), tuesday, none, none);
+    DisplayOptions dateOff = withFormats(0, 0, 2);
+    dateOff.displayDate = false;
+    row("date row off makes none", English, dateOff, sunday, none, u"07/02/1433"_s);
+
+    row("diff 0 is two days before", English, withFormats(-1, 0, 0), sunday, none, u"05/02/1433"_s);
+    row("diff 2 is the day itself", English, withFormats(-1, 0, 2), sunday, none, u"07/02/1433"_s);
+    row("diff 4 is two days after", English, withFormats(-1, 0, 4), sunday, none, u"09/02/1433"_s);
+    row("year first", English, withFormats(-1, 2, 2), sunday, none, u"1433/02/07"_s);
+    row("German separator", German, withFormats(-1, 0, 2), sunday, none, u"07.02.1433"_s);
+    row("shift across the Hijri year", English, withFormats(-1, 0, 3), QDate(2005, 2, 9), none,
+        u"01/01/1426"_s);
+    row("shift back into day 30 of a leap year", English, withFormats(-1, 2, 1), QDate(2005, 2, 10),
+        none, u"1425/12/30"_s);
+    row("long +2 keeps the zone date's weekday", English, withFormats(-1, 3, 4), sunday, none,
+        u"Sunday, Safar 9, 1433"_s);
+    row("German long +2", German, withFormats(-1, 3, 4), sunday, none, u"Sonntag, 9. Safar 1433"_s);
+    row("Arabic digits and names", QLocale(QLocale::Arabic, QLocale::SaudiArabia),
+        withFormats(-1, 3, 2), QDate(2024, 7, 7), none, u"الأحد، ١ محرم ١٤٤٦"_s);
+    row("diff 5 makes none", English, withFormats(-1, 0, 5), sunday, none, none);
+    row("diff -1 makes none", English, withFormats(-1, 0, -1), sunday, none, none);
+    row("opposite format 4 makes none", English, withFormats(-1, 4, 2), sunday, none, none);
+    DisplayOptions oppositeOff = withFormats(-1, 0, 2);
+    oppositeOff.displayOpsDate = false;
+    row("opposite row off makes none", English, oppositeOff, sunday, none, none);
+    row("before the Hijri epoch is empty", English, withFormats(-1, 0, 2), QDate(600, 1, 1), none,
+        QString());
 }
 
-void TestDateTexts::oppositeDate()
+void TestDateTexts::dateTexts()
 {
     QFETCH(QLocale, locale);
     QFETCH(DisplayOptions, options);
     QFETCH(QDate, zoneDate);
-    QFETCH(std::optional<QString>, text);
 
-    QCOMPARE(DateTexts(options, locale).oppositeDate(zoneDate), text);
+    const DateTexts texts(options, locale);
+    QTEST(texts.date(zoneDate), "date");
+    QTEST(texts.oppositeDate(zoneDate), "oppositeDate");
 }
 
 void TestDateTexts::replaceWeekday_data()
@@ -240,39 +204,41 @@ void TestDateTexts::replaceWeekday()
 
 void TestDateTexts::timeText_data()
 {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<int>("format");
     QTest::addColumn<QTime>("time");
     QTest::addColumn<std::optional<QString>>("text");
 
     const QTime afternoon(14, 5, 9);
-    QTest::newRow("0 afternoon") << 0 << afternoon << std::optional(u"02:05 PM"_s);
-    QTest::newRow("1 afternoon") << 1 << afternoon << std::optional(u"14:05"_s);
-    QTest::newRow("2 afternoon") << 2 << afternoon << std::optional(u"02:05:09 PM"_s);
-    QTest::newRow("3 afternoon") << 3 << afternoon << std::optional(u"14:05:09"_s);
-    QTest::newRow("0 after midnight is 12 AM") << 0 << QTime(0, 5) << std::optional(u"12:05 AM"_s);
-    QTest::newRow("2 noon is 12 PM") << 2 << QTime(12, 0) << std::optional(u"12:00:00 PM"_s);
-    QTest::newRow("2 before noon") << 2 << QTime(11, 59, 59) << std::optional(u"11:59:59 AM"_s);
-    QTest::newRow("4 makes none") << 4 << afternoon << std::optional<QString>();
+    const auto row = [](const char *name, const QLocale &locale, int format, QTime time,
+                        const std::optional<QString> &text) {
+        QTest::newRow(name) << locale << format << time << text;
+    };
+    row("0 afternoon", English, 0, afternoon, u"02:05 PM"_s);
+    row("1 afternoon", English, 1, afternoon, u"14:05"_s);
+    row("2 afternoon", English, 2, afternoon, u"02:05:09 PM"_s);
+    row("3 afternoon", English, 3, afternoon, u"14:05:09"_s);
+    row("0 after midnight is 12 AM", English, 0, QTime(0, 5), u"12:05 AM"_s);
+    row("2 noon is 12 PM", English, 2, QTime(12, 0), u"12:00:00 PM"_s);
+    row("2 before noon", English, 2, QTime(11, 59, 59), u"11:59:59 AM"_s);
+    row("4 makes none", English, 4, afternoon, std::nullopt);
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    row("3 in the locale's digits", arabic, 3, afternoon,
+        arabic.toString(afternoon, u"hh:mm:ss"_s));
+    row("0 in the locale's digits and PM text", arabic, 0, afternoon,
+        arabic.toString(QTime(2, 5), u"hh:mm"_s) + u' ' + arabic.pmText());
 }
 
 void TestDateTexts::timeText()
 {
+    QFETCH(QLocale, locale);
     QFETCH(int, format);
     QFETCH(QTime, time);
     QFETCH(std::optional<QString>, text);
 
-    const TimeText timeText(format, English);
+    const TimeText timeText(format, locale);
     QCOMPARE(timeText.text(time), text);
     QCOMPARE(timeText.hasFormat(), text.has_value());
-}
-
-void TestDateTexts::timeTextUsesTheLocaleDigits()
-{
-    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
-    const QTime time(14, 5, 9);
-    QCOMPARE(TimeText(3, arabic).text(time), std::optional(arabic.toString(time, u"hh:mm:ss"_s)));
-    QCOMPARE(TimeText(0, arabic).text(time),
-             std::optional(arabic.toString(QTime(2, 5), u"hh:mm"_s) + u' ' + arabic.pmText()));
 }
 
 QTEST_GUILESS_MAIN(TestDateTexts)
