@@ -59,16 +59,14 @@ private Q_SLOTS:
         QCOMPARE(layout.strip, QRect(0, 0, columns * 78, 78));
     }
 
-    void oneClockEveryRow()
+    void columnGeometry()
     {
-        const ColumnLayout column = computeClockLayout(allRows(), 1).columns.at(0);
-        QCOMPARE(column.face, QRect(-1, 0, 78, 78));
-        QCOMPARE(column.cityLabel, QRect(-1, 78, 79, 17));
-        QCOMPARE(column.flag, QRect(57, 80, 18, 13));
-    }
+        const ColumnLayout one = computeClockLayout(allRows(), 1).columns.at(0);
+        QCOMPARE(one.face, QRect(-1, 0, 78, 78));
+        QCOMPARE(one.cityLabel, QRect(-1, 78, 79, 17));
+        QCOMPARE(one.flag, QRect(57, 80, 18, 13));
 
-    void twoClocksShareBorders()
-    {
+        // Two clocks share the border between them.
         const ClockLayout layout = computeClockLayout(allRows(), 2);
         QCOMPARE(layout.columns[0].flag.left(), 58);
         QCOMPARE(layout.columns[1].flag.left(), 135);
@@ -76,7 +74,6 @@ private Q_SLOTS:
         for (const QRect &label :
              {second.cityLabel, second.timeLabel, second.dateLabel, second.oppositeDateLabel})
             QCOMPARE(label.left(), 77);
-        // The first column's right border is the second column's left border.
         QCOMPARE(layout.columns[0].cityLabel.right(), second.cityLabel.left());
     }
 

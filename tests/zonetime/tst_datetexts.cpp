@@ -92,7 +92,6 @@ void TestDateTexts::dateSeparator_data()
 
     QTest::newRow("en_US M/d/yy") << English << u"/"_s;
     QTest::newRow("de_DE dd.MM.yy") << German << u"."_s;
-    QTest::newRow("sv_SE y-MM-dd") << QLocale(QLocale::Swedish, QLocale::Sweden) << u"-"_s;
     QTest::newRow("hu_HU y. MM. dd.") << QLocale(QLocale::Hungarian, QLocale::Hungary) << u". "_s;
     QTest::newRow("ar_EG with its direction mark")
         << QLocale(QLocale::Arabic, QLocale::Egypt) << u"\u200F/"_s;
