@@ -130,13 +130,6 @@ void TextPieces::draw(QPainter &painter, const PieceRun &run, const QRect &expos
     }
 }
 
-void TextPieces::draw(QPainter &painter, const QRect &area, Qt::Alignment alignment,
-                      const QString &text, QColor background)
-{
-    draw(painter, layOut(text, area, alignment, background, painter.device()->devicePixelRatioF()),
-         area);
-}
-
 QRect TextPieces::changedArea(const PieceRun &before, const PieceRun &after)
 {
     const auto extent = [](const PieceRun &run) {

@@ -37,9 +37,6 @@ public:
                                   QColor background, qreal pixelRatio);
     /// Draws the pieces of `run` that reach into `exposed`.
     static void draw(QPainter &painter, const PieceRun &run, const QRect &exposed);
-    /// Lays out and draws `text` in one go.
-    void draw(QPainter &painter, const QRect &area, Qt::Alignment alignment, const QString &text,
-              QColor background);
     /// The area that must be repainted to turn `before` into `after`: only the pieces that
     /// changed or moved, so a ticking time repaints the digits that changed.
     [[nodiscard]] static QRect changedArea(const PieceRun &before, const PieceRun &after);

@@ -27,7 +27,8 @@ QImage drawn(TextPieces &pieces, const QString &text, QColor background, Qt::Ali
     QImage image(79, 17, QImage::Format_RGB32);
     image.fill(background);
     QPainter painter(&image);
-    pieces.draw(painter, image.rect(), alignment, text, background);
+    TextPieces::draw(painter, pieces.layOut(text, image.rect(), alignment, background, 1.0),
+                     image.rect());
     return image;
 }
 

@@ -580,24 +580,30 @@ icons_of_program() {
 check "second start: still one tray icon" test "$(icons_of_program)" -eq 1
 
 # ---- 3. menu, dragging, Exit ---------------------------------------------------------------
-if find_tray_icon "$kerani_pid"; then
-    geometry "$tray_icon"
-    xdotool mousemove $((gx + gw / 2)) $((gy + gh / 2))
+# A right click at ($1, $2) opens the menu with its 5 items; Escape closes it. $3 names the place.
+check_menu_at() {
+    local x="$1" y="$2" place="$3" name="${3// /-}"
+    xdotool mousemove "$x" "$y"
     sleep 0.2
     xdotool click 3
-    if wait_for 5000 find_menu "$kerani_pid"; then
-        geometry "$popup_win"
-        shot tray-menu
-        crop "$shot_file" "$gw" "$gh" "$gx" "$gy" "$work/shots/tray-menu.png"
-        items=$(text_rows "$work/shots/tray-menu.png" | wc -l)
-        check "menu: a right click on the tray icon opens a popup menu with 5 items (found $items)" \
-            test "$items" -eq 5
-        menu_popup=$popup_win
-        xdotool key Escape
-        check "menu: Escape closes the menu" wait_for 3000 gone "$menu_popup"
-    else
-        fail "menu: a right click on the tray icon opens a popup menu"
+    if ! wait_for 5000 find_menu "$kerani_pid"; then
+        fail "menu: a right click on $place opens a popup menu"
+        return
     fi
+    geometry "$popup_win"
+    shot "$name-menu"
+    crop "$shot_file" "$gw" "$gh" "$gx" "$gy" "$work/shots/$name-menu.png"
+    local items menu_popup=$popup_win
+    items=$(text_rows "$work/shots/$name-menu.png" | wc -l)
+    check "menu: a right click on $place opens a popup menu with 5 items (found $items)" \
+        test "$items" -eq 5
+    xdotool key Escape
+    check "menu: Escape closes the menu opened on $place" wait_for 3000 gone "$menu_popup"
+}
+
+if find_tray_icon "$kerani_pid"; then
+    geometry "$tray_icon"
+    check_menu_at $((gx + gw / 2)) $((gy + gh / 2)) "the tray icon"
 else
     fail "menu: a right click on the tray icon opens a popup menu (no tray icon)"
 fi
@@ -606,21 +612,7 @@ find_clock_window "$kerani_pid"
 geometry "$clock_win"
 wx=$gx wy=$gy
 # The flag of the second column: at the right end of its city name.
-xdotool mousemove $((wx + COLUMN + 67)) $((wy + 86))
-sleep 0.2
-xdotool click 3
-if wait_for 5000 find_menu "$kerani_pid"; then
-    geometry "$popup_win"
-    shot flag-menu
-    crop "$shot_file" "$gw" "$gh" "$gx" "$gy" "$work/shots/flag-menu.png"
-    items=$(text_rows "$work/shots/flag-menu.png" | wc -l)
-    check "menu: a right click on a flag opens the menu with 5 items (found $items)" test "$items" -eq 5
-    menu_popup=$popup_win
-    xdotool key Escape
-    wait_for 3000 gone "$menu_popup"
-else
-    fail "menu: a right click on a flag opens the menu"
-fi
+check_menu_at $((wx + COLUMN + 67)) $((wy + 86)) "a flag"
 
 # A left drag on a date label moves the whole window by the drag distance.
 drag_dx=90 drag_dy=120
