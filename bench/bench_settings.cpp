@@ -1,6 +1,6 @@
-#include "app/settingsloader.h"
-#include "app/settingsvalue.h"
-#include "app/settingswriter.h"
+#include "settings/settingsloader.h"
+#include "settings/settingsvalue.h"
+#include "settings/settingswriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // One clock window's periodic work for 100 clocks: the per-second tick (zone time, time text and
 // hand points of every column) and the per-minute date rows.
-#include "app/settingsstate.h"
+#include "settings/settingsstate.h"
 #include "zonetime/checkdate.h"
 #include "zonetime/zoneclockset.h"
 

@@ -1,6 +1,6 @@
 #include "app/application.h"
 #include "app/dialogs.h"
-#include "app/messagepresenter.h"
+#include "ui/messagepresenter.h"
 #include "app/startup.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // names a zone of the system's time-zone database, each with its zone's standard offset and the
 // country's flag code. Usage: kerani_makecities [--zone-tab FILE] [--iso FILE] OUTPUT
 
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 #include "isocountries.h"
 #include "worldtables.h"
 

@@ -3,7 +3,7 @@
 // placeholder. Usage: kerani_makeflags [--source DIR] [--iso FILE] CITIES OUTPUT_DIR
 
 #include "bmpwriter.h"
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 #include "isocountries.h"
 
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #include "app/aboutbox.h"
 
-#include "app/appicon.h"
+#include "ui/appicon.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "app/application.h"
 
 #include "app/aboutbox.h"
-#include "app/appicon.h"
-#include "app/settingsloader.h"
+#include "ui/appicon.h"
+#include "settings/settingsloader.h"
 #include "clockwindow/clockwindow.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/aboutbox.h"
-#include "app/appfolder.h"
-#include "app/settingsstate.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
 #include "clockwindow/clockwindow.h"
 #include "zonetime/clock.h"
 

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/textfile.h"
+#include "settings/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appfolder.h"
+#include "settings/appfolder.h"
 #include "app/singleinstance.h"
 
 /// What start-up did about one data file.

@@ -1,7 +1,7 @@
 #include "cities/cityeditor.h"
 
 #include "app/application.h"
-#include "app/messagepresenter.h"
+#include "ui/messagepresenter.h"
 #include "cities/cityeditorlayout.h"
 #include "cities/cityeditorlist.h"
 #include "cities/citylistfile.h"

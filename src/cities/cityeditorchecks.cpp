@@ -1,6 +1,6 @@
 #include "cities/cityeditorchecks.h"
 
-#include "app/nativepath.h"
+#include "settings/nativepath.h"
 #include "zonetime/zoneoffset.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "cities/cityeditorlist.h"
 
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 
 #include <QSet>
 

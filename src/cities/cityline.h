@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 
 #include <QString>
 

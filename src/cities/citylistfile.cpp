@@ -1,6 +1,6 @@
 #include "cities/citylistfile.h"
 
-#include "app/textfile.h"
+#include "settings/textfile.h"
 #include "cities/scratchreplace.h"
 
 #include <QCoreApplication>

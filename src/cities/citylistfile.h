@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appfolder.h"
+#include "settings/appfolder.h"
 #include "cities/cityline.h"
 #include "cities/citylistrewrite.h"
 

@@ -1,6 +1,6 @@
 #include "cities/flagfolder.h"
 
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 
 #include <QDir>
 

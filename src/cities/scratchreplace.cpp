@@ -1,6 +1,6 @@
 #include "cities/scratchreplace.h"
 
-#include "app/nativepath.h"
+#include "settings/nativepath.h"
 
 #include <QCoreApplication>
 #include <QFile>

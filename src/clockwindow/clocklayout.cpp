@@ -1,4 +1,4 @@
-#include "clocklayout.h"
+#include "clockwindow/clocklayout.h"
 
 #include <cmath>
 

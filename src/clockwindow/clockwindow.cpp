@@ -1,11 +1,11 @@
 #include "clockwindow/clockwindow.h"
 
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 #include "cities/flagfolder.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/facewidget.h"
 #include "clockwindow/flagbox.h"
-#include "clockwindow/hands.h"
+#include "zonetime/hands.h"
 #include "clockwindow/handsprites.h"
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/appfolder.h"
-#include "app/settingsstate.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
 #include "clockwindow/clocklayout.h"
 #include "zonetime/clock.h"
 

@@ -1,6 +1,6 @@
 #include "clockwindow/handsprites.h"
 
-#include "clockwindow/hands.h"
+#include "zonetime/hands.h"
 
 #include <QPainter>
 

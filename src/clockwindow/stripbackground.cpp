@@ -1,8 +1,8 @@
 #include "clockwindow/stripbackground.h"
 
-#include "app/displayoptions.h"
-#include "app/settingsvalue.h"
-#include "clockwindow/colournumber.h"
+#include "settings/displayoptions.h"
+#include "settings/settingsvalue.h"
+#include "settings/colournumber.h"
 #include "clockwindow/stripgradient.h"
 
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "stripgradient.h"
+#include "clockwindow/stripgradient.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 #include "options/optionsdialog.h"
 
 #include "app/application.h"
-#include "app/messagepresenter.h"
-#include "app/settingswriter.h"
+#include "ui/messagepresenter.h"
+#include "settings/settingswriter.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
 #include "clockwindow/pictureregion.h"

@@ -1,7 +1,7 @@
 #include "options/optionsform.h"
 
-#include "app/settingsvalue.h"
-#include "clockwindow/colournumber.h"
+#include "settings/settingsvalue.h"
+#include "settings/colournumber.h"
 #include "clockwindow/stripgradient.h"
 #include "zonetime/zoneoffset.h"
 #include "zonetime/zonetime.h"

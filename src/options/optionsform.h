@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/appfolder.h"
-#include "app/settingsstate.h"
-#include "app/settingswriter.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
+#include "settings/settingswriter.h"
 #include "cities/cityline.h"
 #include "clockwindow/stripbackground.h"
 #include "options/backgroundkind.h"

@@ -1,6 +1,6 @@
 #include "zonetime/checkdate.h"
 
-#include "app/settingsstate.h"
+#include "settings/settingsstate.h"
 #include "zonetime/zoneclockset.h"
 
 QList<ColumnDates> checkDate(const SettingsState &state, const QDateTime &now,

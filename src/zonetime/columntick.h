@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clockwindow/hands.h"
+#include "zonetime/hands.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "zonetime/zoneclockset.h"
 
-#include "app/settingsstate.h"
+#include "settings/settingsstate.h"
 #include "zonetime/zonelookup.h"
 #include "zonetime/zonetime.h"
 

@@ -1,6 +1,6 @@
 #include "zonetime/zonelookup.h"
 
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 #include "zonetime/flagterritory.h"
 #include "zonetime/zoneoffset.h"
 

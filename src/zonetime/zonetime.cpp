@@ -1,6 +1,6 @@
 #include "zonetime/zonetime.h"
 
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 #include "zonetime/clock.h"
 
 std::optional<ZoneOffset> localCityOffset(QStringView localCity)

@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QLockFile>

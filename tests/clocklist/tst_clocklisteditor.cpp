@@ -1,4 +1,4 @@
-#include "app/appfolder.h"
+#include "settings/appfolder.h"
 #include "app/application.h"
 #include "clocklist/clocklisteditor.h"
 #include "clockwindow/celllabel.h"

@@ -1,5 +1,5 @@
-#include "app/appfolder.h"
-#include "app/settingsstate.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
 #include "clockwindow/facewidget.h"

@@ -1,10 +1,10 @@
 // Checks the data that ships beside the program (data/): the factory city list, the flags, the
 // clock faces, the backgrounds, the factory settings and the help file.
 
-#include "app/appfolder.h"
-#include "app/profiledocument.h"
-#include "app/settingsloader.h"
-#include "cities/cityentry.h"
+#include "settings/appfolder.h"
+#include "settings/profiledocument.h"
+#include "settings/settingsloader.h"
+#include "settings/cityentry.h"
 #include "clockwindow/pictureregion.h"
 #include "zonetime/zoneoffset.h"
 

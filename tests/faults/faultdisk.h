@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/appfolder.h"
-#include "app/testfiles.h"
+#include "settings/appfolder.h"
+#include "support/testfiles.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -3,9 +3,9 @@
 // so and leaves every file as it was, byte for byte, with no scratch or temporary file behind.
 // Also the sizes a user can reach: a 10 MB city list and a thousand clocks.
 
-#include "app/profilefile.h"
-#include "app/settingsloader.h"
-#include "app/settingswriter.h"
+#include "settings/profilefile.h"
+#include "settings/settingsloader.h"
+#include "settings/settingswriter.h"
 #include "app/startup.h"
 #include "cities/citylistfile.h"
 #include "faultdisk.h"

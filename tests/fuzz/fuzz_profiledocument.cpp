@@ -2,7 +2,7 @@
 // reads back unchanged, a write reads back as written and touches no other key, a removal touches
 // no other section, and the edited text parses again to the same values.
 
-#include "app/profiledocument.h"
+#include "settings/profiledocument.h"
 #include "fuzzsupport.h"
 
 #include <QList>

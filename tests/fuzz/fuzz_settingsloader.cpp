@@ -1,9 +1,9 @@
 // The settings loader over arbitrary settings files: the state it gives is consistent, and what
 // the two Saves write from that state loads back as the same state.
 
-#include "app/profiledocument.h"
-#include "app/settingsloader.h"
-#include "app/settingswriter.h"
+#include "settings/profiledocument.h"
+#include "settings/settingsloader.h"
+#include "settings/settingswriter.h"
 #include "fuzzsupport.h"
 
 using namespace Qt::StringLiterals;

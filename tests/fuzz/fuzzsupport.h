@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/textfile.h"
+#include "settings/textfile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

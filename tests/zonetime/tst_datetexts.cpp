@@ -1,4 +1,4 @@
-#include "app/displayoptions.h"
+#include "settings/displayoptions.h"
 #include "zonetime/datepattern.h"
 #include "zonetime/datetexts.h"
 #include "zonetime/localedigits.h"

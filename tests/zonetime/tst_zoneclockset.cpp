@@ -1,4 +1,4 @@
-#include "app/settingsstate.h"
+#include "settings/settingsstate.h"
 #include "zonetime/checkdate.h"
 #include "zonetime/clock.h"
 #include "zonetime/zoneclockset.h"

@@ -1,4 +1,4 @@
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 #include "zonetime/flagterritory.h"
 #include "zonetime/zonelookup.h"
 

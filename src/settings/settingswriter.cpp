@@ -1,7 +1,7 @@
-#include "app/settingswriter.h"
+#include "settings/settingswriter.h"
 
-#include "app/profilefile.h"
-#include "app/settingsvalue.h"
+#include "settings/profilefile.h"
+#include "settings/settingsvalue.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
-#include "app/profilefile.h"
-#include "testfiles.h"
+#include "settings/profilefile.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/appfolder.h"
-#include "app/profiledocument.h"
-#include "app/settingsstate.h"
+#include "settings/appfolder.h"
+#include "settings/profiledocument.h"
+#include "settings/settingsstate.h"
 
 /// The settings state as the settings file holds it. Every key that is missing (or the whole file,
 /// or a file that cannot be read) takes the text "00" and the value that text gives. The clock

@@ -1,5 +1,5 @@
-#include "app/settingswriter.h"
-#include "testfiles.h"
+#include "settings/settingswriter.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

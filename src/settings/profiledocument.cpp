@@ -1,4 +1,4 @@
-#include "app/profiledocument.h"
+#include "settings/profiledocument.h"
 
 using namespace Qt::StringLiterals;
 

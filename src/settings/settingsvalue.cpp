@@ -1,4 +1,4 @@
-#include "app/settingsvalue.h"
+#include "settings/settingsvalue.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/appfolder.h"
-#include "app/displayoptions.h"
-#include "app/profiledocument.h"
+#include "settings/appfolder.h"
+#include "settings/displayoptions.h"
+#include "settings/profiledocument.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/displayoptions.h"
+#include "settings/displayoptions.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/messagepresenter.h"
+#include "ui/messagepresenter.h"
 
 using namespace Qt::StringLiterals;
 

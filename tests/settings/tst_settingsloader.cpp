@@ -1,4 +1,4 @@
-#include "app/settingsloader.h"
+#include "settings/settingsloader.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/textfile.h"
+#include "settings/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>

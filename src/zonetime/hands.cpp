@@ -1,4 +1,4 @@
-#include "clockwindow/hands.h"
+#include "zonetime/hands.h"
 
 #include "zonetime/digitsvalue.h"
 

@@ -1,7 +1,7 @@
-#include "app/settingsloader.h"
+#include "settings/settingsloader.h"
 
-#include "app/profilefile.h"
-#include "app/settingsvalue.h"
+#include "settings/profilefile.h"
+#include "settings/settingsvalue.h"
 
 #include <algorithm>
 

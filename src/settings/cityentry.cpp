@@ -1,4 +1,4 @@
-#include "cities/cityentry.h"
+#include "settings/cityentry.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "app/appfolder.h"
+#include "settings/appfolder.h"
 
 #include <QDir>
 

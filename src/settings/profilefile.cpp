@@ -1,6 +1,6 @@
-#include "app/profilefile.h"
+#include "settings/profilefile.h"
 
-#include "app/textfile.h"
+#include "settings/textfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

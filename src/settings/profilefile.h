@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/profiledocument.h"
+#include "settings/profiledocument.h"
 
 #include <QString>
 
