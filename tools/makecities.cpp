@@ -21,8 +21,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// Offsets are taken at fixed instants, so the list depends on the tzdata release only. The
-/// program knows no summer time: each city keeps its standard (winter) offset all year.
+/// Offsets are taken at fixed instants, so the list depends on the tzdata release only. A line
+/// carries its standard (winter) offset: the one its clock keeps all year unless it follows its
+/// zone's summer time.
 const QDateTime JanuaryInstant(QDate(2025, 1, 15), QTime(12, 0), Qt::UTC);
 const QDateTime JulyInstant(QDate(2025, 7, 15), QTime(12, 0), Qt::UTC);
 
