@@ -1,9 +1,10 @@
 // Writes the factory city list: every country of ISO 3166-1, every capital and every city that
 // names a zone of the system's time-zone database, each with its zone's standard offset and the
-// country's flag code. Usage: kerani_makecities [--zone-tab FILE] [--iso FILE] OUTPUT
+// country's flag code; and beside it the zone table, which names for each line the zone it stands
+// for. Usage: kerani_makecities [--zone-tab FILE] [--iso FILE] CITIES ZONES
 
-#include "settings/cityentry.h"
 #include "isocountries.h"
+#include "settings/cityentry.h"
 #include "worldtables.h"
 
 #include <QCommandLineParser>
@@ -20,8 +21,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// Offsets are taken at fixed instants, so the list depends on the tzdata release only. The
-/// program knows no summer time: each city keeps its standard (winter) offset all year.
+/// Offsets are taken at fixed instants, so the list depends on the tzdata release only. A line
+/// carries its standard (winter) offset: the one its clock keeps all year unless it follows its
+/// zone's summer time.
 const QDateTime JanuaryInstant(QDate(2025, 1, 15), QTime(12, 0), Qt::UTC);
 const QDateTime JulyInstant(QDate(2025, 7, 15), QTime(12, 0), Qt::UTC);
 
@@ -36,8 +38,21 @@ struct ZoneRow {
 
 struct Candidate {
     QString name;
-    QString zone; // time-zone id
+    QString zone;    // time-zone id whose standard offset the line carries
+    QString follows; // the zone the line stands for in the zone table; empty: none, fixed offset
     const IsoCountry *country;
+};
+
+/// One line of the city list and the zone it stands for.
+struct CityRow {
+    QString line;
+    QString follows;
+};
+
+/// The zone of a country's own line and its capital's line.
+struct CountryZone {
+    QString zone;    // gives the offset
+    QString follows; // empty when the territory has no single zone
 };
 
 [[noreturn]] void fail(const QString &message)
@@ -92,24 +107,29 @@ QString zoneOffsetText(const QString &zoneId)
                                                     .arg(magnitude % 60, 2, 10, QChar(u'0'));
 }
 
-/// The zone a country's own entry and its capital use.
-QString countryZone(const IsoCountry &country, const WorldTables::Capital &capital,
-                    const QList<ZoneRow> &zones)
+/// The zone a country's own entry and its capital use. A country with a capital follows the
+/// capital's zone. A territory without one follows its only zone; with none (Bouvet Island) or
+/// several (Antarctica) it has no single zone: the capital table's zone gives only its offset.
+CountryZone countryZone(const IsoCountry &country, const WorldTables::Capital &capital,
+                        const QList<ZoneRow> &zones)
 {
-    if (!capital.zone.isEmpty())
-        return capital.zone;
     QStringList own;
     for (const ZoneRow &row : zones) {
         if (row.alpha2 != country.alpha2)
             continue;
-        if (!capital.name.isEmpty() && WorldTables::zoneCityName(row.zone) == capital.name)
-            return row.zone;
+        if (capital.zone.isEmpty() && !capital.name.isEmpty() &&
+            WorldTables::zoneCityName(row.zone) == capital.name)
+            return {row.zone, row.zone};
         own.append(row.zone);
+    }
+    if (!capital.zone.isEmpty()) {
+        const bool single = !capital.name.isEmpty() || own.size() == 1;
+        return {capital.zone, single ? capital.zone : QString()};
     }
     if (own.size() != 1)
         fail(country.alpha2 + u" needs its capital's zone in the table ("_s +
              QString::number(own.size()) + u" zones)"_s);
-    return own.first();
+    return {own.first(), own.first()};
 }
 
 QString lineOf(const Candidate &candidate)
@@ -120,32 +140,39 @@ QString lineOf(const Candidate &candidate)
 
 /// Countries first, then capitals, then zone cities: when two places share a name, the earlier
 /// keeps it and the later is told apart by its country ("San Juan, Argentina"). Places whose
-/// lines are identical (a capital named like its country) are listed once.
-QStringList uniqueLines(const QList<Candidate> &candidates)
+/// lines are identical (a capital named like its country) are listed once; they must stand for
+/// the same zone.
+QList<CityRow> uniqueRows(const QList<Candidate> &candidates)
 {
-    QMap<QString, QString> linesByName; // lower-cased name -> line
+    QMap<QString, CityRow> rowsByName; // lower-cased name -> row
     for (Candidate candidate : candidates) {
         QString line = lineOf(candidate);
-        const auto existing = linesByName.constFind(candidate.name.toLower());
-        if (existing != linesByName.cend()) {
-            if (*existing == line)
+        const auto existing = rowsByName.constFind(candidate.name.toLower());
+        if (existing != rowsByName.cend()) {
+            if (existing->line == line) {
+                if (existing->follows != candidate.follows)
+                    fail(line + u" stands for two zones: "_s + existing->follows + u", "_s +
+                         candidate.follows);
                 continue;
+            }
             candidate.name += u", "_s + WorldTables::countryName(*candidate.country);
             line = lineOf(candidate);
-            if (linesByName.contains(candidate.name.toLower()))
+            if (rowsByName.contains(candidate.name.toLower()))
                 fail(u"two places named "_s + candidate.name);
         }
         if (candidate.name.size() > MaxNameLength)
             fail(u"name too long: "_s + candidate.name);
-        linesByName.insert(candidate.name.toLower(), line);
+        rowsByName.insert(candidate.name.toLower(), {line, candidate.follows});
     }
-    return linesByName.values();
+    return rowsByName.values();
 }
 
 /// Grouped by first character code, as the city editor keeps the file; alphabetical within.
-void sortLikeTheEditor(QStringList &lines)
+void sortLikeTheEditor(QList<CityRow> &rows)
 {
-    std::sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) {
+    std::sort(rows.begin(), rows.end(), [](const CityRow &rowA, const CityRow &rowB) {
+        const QString &a = rowA.line;
+        const QString &b = rowB.line;
         if (a.front() != b.front())
             return a.front().unicode() < b.front().unicode();
         const QStringView nameA = QStringView(a).chopped(CityEntry::TailLength);
@@ -165,39 +192,59 @@ QList<Candidate> collectCandidates(const QList<IsoCountry> &countries, const QLi
         const std::optional<WorldTables::Capital> capital = WorldTables::capital(country.alpha2);
         if (!capital)
             fail(u"no capital known for "_s + country.alpha2);
-        const QString zone = countryZone(country, *capital, zones);
-        countryEntries.append({WorldTables::countryName(country), zone, &country});
+        const CountryZone zone = countryZone(country, *capital, zones);
+        countryEntries.append(
+            {WorldTables::countryName(country), zone.zone, zone.follows, &country});
         if (!capital->name.isEmpty())
-            capitalEntries.append({capital->name, zone, &country});
+            capitalEntries.append({capital->name, zone.zone, zone.follows, &country});
     }
     QList<Candidate> cityEntries;
     for (const ZoneRow &row : zones) {
         const IsoCountry *country = byAlpha2.value(row.alpha2);
         if (!country)
             fail(u"zone.tab names an unknown country "_s + row.alpha2);
-        cityEntries.append({WorldTables::zoneCityName(row.zone), row.zone, country});
+        cityEntries.append({WorldTables::zoneCityName(row.zone), row.zone, row.zone, country});
     }
     return countryEntries + capitalEntries + cityEntries;
 }
 
-void checkLines(const QStringList &lines)
+void checkRows(const QList<CityRow> &rows)
 {
-    for (const QString &line : lines) {
-        const std::optional<CityEntry> entry = CityEntry::fromLine(line);
-        if (!entry || entry->toLine() != line || !entry->hasPlainFlagFile() ||
-            entry->name.contains(u'!'))
-            fail(u"malformed line "_s + line);
+    for (const CityRow &row : rows) {
+        const std::optional<CityEntry> entry = CityEntry::fromLine(row.line);
+        if (!entry || entry->toLine() != row.line || !entry->hasPlainFlagFile() ||
+            entry->name.contains(u'!') || entry->name.contains(u'\t'))
+            fail(u"malformed line "_s + row.line);
+        // A followed zone must give the line's own offset in winter, so that switching summer
+        // time on never moves a clock in the season without it.
+        if (!row.follows.isEmpty() && zoneOffsetText(row.follows) != entry->zone)
+            fail(row.line + u" follows "_s + row.follows + u" at another offset"_s);
     }
 }
 
-void writeLines(const QStringList &lines, const QString &path)
+void writeFile(const QByteArray &bytes, const QString &path)
 {
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toUtf8() + "\r\n";
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) < 0)
         fail(u"cannot write "_s + path);
+}
+
+/// The city list: one line each, UTF-8, CR LF.
+void writeCityList(const QList<CityRow> &rows, const QString &path)
+{
+    QByteArray bytes;
+    for (const CityRow &row : rows)
+        bytes += row.line.toUtf8() + "\r\n";
+    writeFile(bytes, path);
+}
+
+/// The zone table: each city line, a tab and its zone (empty for none), in the list's order.
+void writeZoneTable(const QList<CityRow> &rows, const QString &path)
+{
+    QByteArray bytes;
+    for (const CityRow &row : rows)
+        bytes += row.line.toUtf8() + '\t' + row.follows.toUtf8() + "\r\n";
+    writeFile(bytes, path);
 }
 
 } // namespace
@@ -206,26 +253,36 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Writes the factory city list (Cities.bak)."_s);
+    parser.setApplicationDescription(
+        u"Writes the factory city list (Cities.bak) and its zone table (Zones.txt)."_s);
     parser.addHelpOption();
     parser.addOption({u"zone-tab"_s, u"The zone table of tzdata."_s, u"file"_s,
                       u"/usr/share/zoneinfo/zone.tab"_s});
     parser.addOption({u"iso"_s, u"The ISO 3166-1 list of iso-codes."_s, u"file"_s,
                       QString::fromLatin1(IsoCountries::DefaultPath)});
-    parser.addPositionalArgument(u"output"_s, u"The city list to write."_s);
+    parser.addPositionalArgument(u"cities"_s, u"The city list to write."_s);
+    parser.addPositionalArgument(u"zones"_s, u"The zone table to write."_s);
     parser.process(app);
-    if (parser.positionalArguments().size() != 1)
+    const QStringList outputs = parser.positionalArguments();
+    if (outputs.size() != 2)
         parser.showHelp(1);
 
     const std::optional<QList<IsoCountry>> countries = IsoCountries::load(parser.value(u"iso"_s));
     if (!countries)
         return 1;
     const QList<ZoneRow> zones = loadZoneTab(parser.value(u"zone-tab"_s));
-    QStringList lines = uniqueLines(collectCandidates(*countries, zones));
-    sortLikeTheEditor(lines);
-    checkLines(lines);
-    writeLines(lines, parser.positionalArguments().constFirst());
-    std::printf("%lld lines: %lld countries, %lld zones\n", qlonglong(lines.size()),
-                qlonglong(countries->size()), qlonglong(zones.size()));
+    QList<CityRow> rows = uniqueRows(collectCandidates(*countries, zones));
+    sortLikeTheEditor(rows);
+    checkRows(rows);
+    writeCityList(rows, outputs[0]);
+    writeZoneTable(rows, outputs[1]);
+    QStringList fixed;
+    for (const CityRow &row : std::as_const(rows)) {
+        if (row.follows.isEmpty())
+            fixed.append(row.line);
+    }
+    std::printf("%lld lines: %lld countries, %lld zones; without a zone: %s\n",
+                qlonglong(rows.size()), qlonglong(countries->size()), qlonglong(zones.size()),
+                qPrintable(fixed.join(u", "_s)));
     return 0;
 }

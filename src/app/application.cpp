@@ -24,6 +24,7 @@ Application::Application(AppFolder folder, Clock clock, MessagePresenter &messag
     , m_folder(std::move(folder))
     , m_clock(std::move(clock))
     , m_messages(messages)
+    , m_zoneTable(ZoneTable::read(m_folder))
 {
     createMainMenu();
 }
@@ -73,8 +74,8 @@ void Application::loadSettings()
         return;
 
     addTrayIcon();
-    m_clockWindow =
-        new ClockWindow(m_settings, m_folder, m_clock, [this] { return isDialogOpen(); });
+    m_clockWindow = new ClockWindow(m_settings, m_folder, m_clock, m_zoneTable,
+                                    [this] { return isDialogOpen(); });
     // A background picture that does not load counts as no background for this window.
     m_settings.displayOptions.backGround = m_clockWindow->backGround();
     connect(m_clockWindow, &ClockWindow::menuRequested, this, &Application::showMainMenu);

@@ -5,6 +5,7 @@
 #include "settings/settingsstate.h"
 #include "clockwindow/clockwindow.h"
 #include "zonetime/clock.h"
+#include "zonetime/zonetable.h"
 
 #include <QObject>
 #include <QPointer>
@@ -79,6 +80,7 @@ private:
     Clock m_clock;
     MessagePresenter &m_messages;
     SettingsState m_settings;
+    const ZoneTable m_zoneTable; // read once per run
     bool m_trayIconShown = false;
     QPointer<ClockWindow> m_clockWindow;
     QPointer<AboutBox> m_aboutBox;

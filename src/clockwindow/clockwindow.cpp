@@ -56,7 +56,7 @@ struct ClockWindow::Column {
 };
 
 ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder, const Clock &clock,
-                         DialogOpenQuery dialogOpen, QWidget *parent)
+                         const ZoneTable &zones, DialogOpenQuery dialogOpen, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool)
     , m_clock(clock)
     , m_dialogOpen(std::move(dialogOpen))
@@ -72,7 +72,7 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     setAutoFillBackground(true);
 
     const QDateTime builtAt = m_clock.now();
-    m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale(), builtAt);
+    m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale(), builtAt, zones);
     m_textPieces = std::make_unique<TextPieces>(font(), palette().color(QPalette::WindowText));
     m_handSprites = std::make_unique<HandSprites>();
     buildColumns(m_settings, folder, builtAt);

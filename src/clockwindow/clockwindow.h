@@ -20,6 +20,7 @@ class HandSprites;
 class StripWidget;
 class TextPieces;
 class ZoneClockSet;
+class ZoneTable;
 
 /// The one borderless window with a column per clock: face, city name with flag, time, date and
 /// opposite date. Built whole from the settings state; a change of settings builds a new one.
@@ -32,8 +33,9 @@ class ClockWindow final : public QWidget {
 public:
     using DialogOpenQuery = std::function<bool()>;
 
+    /// `zones` (the factory cities' zones) is used only while the window is built.
     ClockWindow(const SettingsState &settings, const AppFolder &folder, const Clock &clock,
-                DialogOpenQuery dialogOpen, QWidget *parent = nullptr);
+                const ZoneTable &zones, DialogOpenQuery dialogOpen, QWidget *parent = nullptr);
     ~ClockWindow() override;
 
     /// The background kind in force: "non" when a picture was asked for but does not load.

@@ -3,21 +3,26 @@
 #include "settings/settingsstate.h"
 #include "zonetime/zonelookup.h"
 #include "zonetime/zonetime.h"
+#include "zonetime/zonetooltip.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
-ZoneClockSet::ZoneClockSet(const SettingsState &state, const QLocale &locale, const QDateTime &now)
+ZoneClockSet::ZoneClockSet(const SettingsState &state, const QLocale &locale, const QDateTime &now,
+                           const ZoneTable &zones)
     : m_localOffset(localCityOffset(state.localCity))
     , m_followDst(state.displayOptions.followDst)
     , m_displayClock(state.displayOptions.displayClock)
     , m_displayTime(state.displayOptions.displayTime)
+    , m_locale(locale)
     , m_timeText(state.displayOptions.timeFormat, locale)
     , m_dateTexts(state.displayOptions, locale)
 {
     // The zones are found once per build; a tick only asks a found zone for its offset.
     std::optional<ZoneLookup> lookup;
     if (m_followDst)
-        lookup.emplace(now);
+        lookup.emplace(now, zones);
     m_columns.reserve(state.clockList.size());
     for (const QString &line : state.clockList) {
         std::optional<CityEntry> entry = CityEntry::fromLine(line);
@@ -26,8 +31,9 @@ ZoneClockSet::ZoneClockSet(const SettingsState &state, const QLocale &locale, co
             continue;
         }
         const ZoneOffset offset = ZoneOffset::fromText(entry->zone);
-        std::optional<QTimeZone> followed = lookup ? lookup->find(*entry) : std::nullopt;
-        m_columns.append(Column{std::move(*entry), offset, std::move(followed)});
+        ZoneMatch match = lookup ? lookup->find(*entry) : ZoneMatch();
+        m_columns.append(
+            Column{std::move(*entry), offset, std::move(match.zone), std::move(match.disagreeing)});
     }
     m_hands.resize(m_columns.size());
 }
@@ -117,9 +123,28 @@ std::optional<QString> ZoneClockSet::cityToolTip(qsizetype index, const QDateTim
         return std::nullopt;
     const Column &column = *m_columns[index];
     const CityEntry &city = column.city;
-    if (!column.followed)
-        return city.name % u" ("_s % city.zone % u')';
-    const ZoneOffset current(column.followed->offsetFromUtc(now) / 60);
-    return city.name % u" ("_s % city.zone % u", now "_s % current.toText() % u' ' %
-           QString::fromLatin1(column.followed->id()) % u')';
+    if (!column.followed) {
+        QString tip = city.name % u" ("_s % city.zone % u')';
+        if (!column.disagreeing.isEmpty()) {
+            QStringList ids;
+            for (const QByteArray &id : column.disagreeing)
+                ids.append(QString::fromLatin1(id));
+            tip += u'\n' % QCoreApplication::translate("ZoneClockSet",
+                                                       "Fixed offset: the zones %1 fit this city "
+                                                       "but keep different times.")
+                               .arg(ids.join(u", "_s));
+        }
+        return tip;
+    }
+    const QTimeZone &zone = *column.followed;
+    const int offsetSeconds = zone.offsetFromUtc(now);
+    QString tip = city.name % u" ("_s % city.zone % u", now "_s %
+                  ZoneOffset(offsetSeconds / 60).toText() % u' ' % QString::fromLatin1(zone.id()) %
+                  u')';
+    const QDateTime there = now.toOffsetFromUtc(offsetSeconds);
+    tip += u'\n' % timeDifferenceText((offsetSeconds - now.offsetFromUtc()) / 60,
+                                      wallClock(now).date().daysTo(there.date()));
+    if (const std::optional<QString> change = comingOffsetChangeText(zone, now, m_locale))
+        tip += u'\n' % *change;
+    return tip;
 }

@@ -6,6 +6,7 @@
 #include "zonetime/datetexts.h"
 #include "zonetime/timetext.h"
 #include "zonetime/zoneoffset.h"
+#include "zonetime/zonetable.h"
 
 #include <QDateTime>
 #include <QList>
@@ -24,8 +25,8 @@ struct SettingsState;
 /// By default every clock keeps the fixed offset of its city line and the computer's clock is
 /// read as showing the local city's time. With the followDst option, the current UTC time comes
 /// from the computer's own clock and zone, and each clock that ZoneLookup places in a zone of the
-/// system's time-zone database keeps that zone's time, summer time included; the others keep
-/// their fixed offsets.
+/// system's time-zone database (the zone table's zone for a factory city) keeps that zone's time,
+/// summer time included; the others keep their fixed offsets.
 ///
 /// Results are indexed like the settings' clockList. An entry too short to be a city line is
 /// skipped: it gets no zone time, no texts and no hand movement, and it does not interrupt the
@@ -33,9 +34,10 @@ struct SettingsState;
 class ZoneClockSet final {
 public:
     /// `now` is the computer's clock at the build: with followDst, the zones are looked up by the
-    /// standard offsets in force then.
+    /// offsets of the year from then. `zones` names the zones of the factory cities; it is used
+    /// only while the set is built (an empty table: every city is matched by its offset).
     ZoneClockSet(const SettingsState &state, const QLocale &locale,
-                 const QDateTime &now = QDateTime::currentDateTime());
+                 const QDateTime &now = QDateTime::currentDateTime(), const ZoneTable &zones = {});
 
     [[nodiscard]] qsizetype size() const { return m_columns.size(); }
 
@@ -58,9 +60,13 @@ public:
     /// keeps its fixed offset (followDst off, no zone found, no city line).
     [[nodiscard]] std::optional<QTimeZone> followedZone(qsizetype index) const;
 
-    /// The tooltip of entry `index`'s city name: "name (zone)" with the line's zone text, and for
-    /// a followed zone also its offset at `now` and its identifier, as in
-    /// "New York (-05:00, now -04:00 America/New_York)". Nothing for an entry that is no city line.
+    /// The tooltip of entry `index`'s city name when the computer's clock reads `now`: "name
+    /// (zone)" with the line's zone text. For a followed zone also its offset at `now` and its
+    /// identifier ("New York (-05:00, now -04:00 America/New_York)"), then a line with its
+    /// difference from the computer's clock ("+9 h, tomorrow", "−5 h 30", "same time"), and,
+    /// when the zone's offset changes within 14 days, a line with the local date and time of the
+    /// change and the new offset. A city kept on its fixed offset because the zones that fit it
+    /// disagree says so in a second line. Nothing for an entry that is no city line.
     [[nodiscard]] std::optional<QString> cityToolTip(qsizetype index, const QDateTime &now) const;
 
 private:
@@ -69,6 +75,7 @@ private:
         CityEntry city;
         ZoneOffset offset;
         std::optional<QTimeZone> followed;
+        QList<QByteArray> disagreeing; // see ZoneMatch
     };
 
     [[nodiscard]] int localOffsetMinutes(const QDateTime &now) const;
@@ -83,6 +90,7 @@ private:
     QList<HandPoints> m_hands;
     bool m_displayClock = false;
     bool m_displayTime = false;
+    QLocale m_locale;
     TimeText m_timeText;
     DateTexts m_dateTexts;
 };

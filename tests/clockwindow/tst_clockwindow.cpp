@@ -1,5 +1,6 @@
 #include "settings/appfolder.h"
 #include "settings/settingsstate.h"
+#include "zonetime/zonetable.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
 #include "clockwindow/facewidget.h"
@@ -85,10 +86,12 @@ class TestClockWindow final : public QObject {
     TestFolder m_folder;
     QDateTime m_now;
 
-    std::unique_ptr<ClockWindow> makeWindow(const SettingsState &settings)
+    std::unique_ptr<ClockWindow> makeWindow(const SettingsState &settings,
+                                            const ZoneTable &zones = {})
     {
         return std::make_unique<ClockWindow>(settings, m_folder.folder(),
-                                             Clock([this] { return m_now; }), [] { return false; });
+                                             Clock([this] { return m_now; }), zones,
+                                             [] { return false; });
     }
 
 private Q_SLOTS:
@@ -174,29 +177,35 @@ private Q_SLOTS:
 
     void followDstChangesTimesDatesAndTooltips()
     {
-        // The computer in Berlin; a second before New York leaves summer time, 02:00 there.
+        // The computer in Berlin; a second before New York leaves summer time, 02:00 there. The
+        // zone table puts Home in Riyadh's zone.
         const QTimeZone berlin("Europe/Berlin");
         m_now = QDateTime(QDate(2024, 11, 3), QTime(5, 59, 59), Qt::UTC).toTimeZone(berlin);
         SettingsState settings = state({u"New York!-05:00!USA.bmp"_s, u"Home!+03:00!XXX.bmp"_s});
         settings.displayOptions.followDst = true;
-        const auto window = makeWindow(settings);
+        const auto window =
+            makeWindow(settings, ZoneTable::fromText(u"Home!+03:00!XXX.bmp\tAsia/Riyadh"_s));
         const auto tips = [&window] {
             QStringList texts;
             for (const CellLabel *label : window->findChildren<CellLabel *>(u"lblCityName"_s))
                 texts.append(label->toolTip());
             return texts;
         };
+        const QString home = u"Home (+03:00, now +03:00 Asia/Riyadh)\n+2 h"_s;
         QCOMPARE(labelTexts(*window, u"lblTime"_s), (QStringList{u"01:59:59"_s, u"08:59:59"_s}));
         QCOMPARE(labelTexts(*window, u"lblDate"_s),
                  (QStringList{u"2024/11/03"_s, u"2024/11/03"_s}));
-        QCOMPARE(tips(), (QStringList{u"New York (-05:00, now -04:00 America/New_York)"_s,
-                                      u"Home (+03:00)"_s}));
+        QCOMPARE(tips(), (QStringList{u"New York (-05:00, now -04:00 America/New_York)\n"
+                                      u"\u22125 h\n"
+                                      u"Clocks go back on Sun 3 Nov 2024 at 02:00, to -05:00"_s,
+                                      home}));
 
         m_now = m_now.addSecs(1);
         window->tick();
         QCOMPARE(labelTexts(*window, u"lblTime"_s), (QStringList{u"01:00:00"_s, u"09:00:00"_s}));
-        QCOMPARE(tips(), (QStringList{u"New York (-05:00, now -05:00 America/New_York)"_s,
-                                      u"Home (+03:00)"_s}));
+        QCOMPARE(
+            tips(),
+            (QStringList{u"New York (-05:00, now -05:00 America/New_York)\n\u22126 h"_s, home}));
     }
 
     void handsAreDrawnFromTheTables()

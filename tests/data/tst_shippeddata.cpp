@@ -1,5 +1,5 @@
-// Checks the data that ships beside the program (data/): the factory city list, the flags, the
-// clock faces, the backgrounds, the factory settings and the help file.
+// Checks the data that ships beside the program (data/): the factory city list and its zone
+// table, the flags, the clock faces, the backgrounds, the factory settings and the help file.
 
 #include "settings/appfolder.h"
 #include "settings/profiledocument.h"
@@ -16,6 +16,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <variant>
 
@@ -96,6 +97,7 @@ class TestShippedData : public QObject {
 private Q_SLOTS:
     void cityList();
     void knownCities();
+    void zoneTable();
     void flags();
     void faces_data();
     void faces();
@@ -158,6 +160,35 @@ void TestShippedData::knownCities()
             u'|');
     for (const QString &line : known)
         QVERIFY2(lines.contains(line), qPrintable(line));
+}
+
+void TestShippedData::zoneTable()
+{
+    // Every factory line, in the list's order, with a zone this system knows and that has the
+    // line's offset in one half of the year; a few lines have none.
+    const auto read = crlfLines(u"Zones.txt"_s);
+    if (const QString *failure = std::get_if<QString>(&read))
+        QFAIL(qPrintable(*failure));
+    const QStringList rows = std::get<QStringList>(read);
+    const QStringList cities = cityLines();
+    QCOMPARE(rows.size(), cities.size());
+    const QDateTime january(QDate(2026, 1, 15), QTime(12, 0), Qt::UTC);
+    const QDateTime july(QDate(2026, 7, 15), QTime(12, 0), Qt::UTC);
+    qsizetype withoutZone = 0;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QStringList fields = rows[i].split(u'\t');
+        QVERIFY2(fields.size() == 2 && fields[0] == cities[i], qPrintable(rows[i]));
+        if (fields[1].isEmpty()) {
+            ++withoutZone;
+            continue;
+        }
+        const QTimeZone zone(fields[1].toLatin1());
+        const int offset = ZoneOffset::fromText(CityEntry::fromLine(cities[i])->zone).minutes();
+        QVERIFY2(zone.isValid() && (zone.offsetFromUtc(january) == offset * 60 ||
+                                    zone.offsetFromUtc(july) == offset * 60),
+                 qPrintable(rows[i]));
+    }
+    QVERIFY2(withoutZone <= 8, qPrintable(QString::number(withoutZone)));
 }
 
 void TestShippedData::flags()
@@ -256,6 +287,7 @@ void TestShippedData::factorySettings()
     QVERIFY(options.displayClock && options.displayTime && options.displayDate &&
             options.displayOpsDate);
     QVERIFY(!options.alwaysOnTop && !options.hideSysTrayIcon);
+    QVERIFY(options.followDst);
     QVERIFY(options.timeFormat >= 0 && options.timeFormat <= 3);
     QVERIFY(options.dateFormat >= 0 && options.dateFormat <= 2);
     QVERIFY(options.opsDateFormat >= 0 && options.opsDateFormat <= 2);

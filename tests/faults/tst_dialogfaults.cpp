@@ -112,7 +112,8 @@ class TestDialogFaults final : public QObject {
     std::unique_ptr<ClockWindow> makeWindow(const SettingsState &settings)
     {
         return std::make_unique<ClockWindow>(settings, AppFolder(m_dir.path()),
-                                             Clock([this] { return m_now; }), [] { return false; });
+                                             Clock([this] { return m_now; }), ZoneTable(),
+                                             [] { return false; });
     }
 
 private Q_SLOTS:

@@ -1,7 +1,9 @@
+#include "settings/appfolder.h"
 #include "settings/settingsstate.h"
 #include "zonetime/checkdate.h"
 #include "zonetime/clock.h"
 #include "zonetime/zoneclockset.h"
+#include "zonetime/zonetable.h"
 #include "zonetime/zonetime.h"
 
 #include <QTest>
@@ -47,6 +49,11 @@ QDateTime utc2024(int month, int day, QTime time)
     return utc(QDate(2024, month, day), time);
 }
 
+QDateTime utc2026(int month, int day, QTime time)
+{
+    return utc(QDate(2026, month, day), time);
+}
+
 // The computer's clock in the tests of summer time: a zone with summer time of its own, whose
 // offset is not the local city's for half of the year.
 const QTimeZone Berlin("Europe/Berlin");
@@ -85,6 +92,10 @@ private Q_SLOTS:
     void withoutFollowDstTheFixedRuleHolds();
     void transitions_data();
     void transitions();
+    void factoryCitiesFollowTheirZones_data();
+    void factoryCitiesFollowTheirZones();
+    void toolTips_data();
+    void toolTips();
 };
 
 void TestZoneClockSet::ticks()
@@ -245,7 +256,7 @@ void TestZoneClockSet::followDst()
     QCOMPARE(set.zoneTime(0, now), std::optional(reading));
     QCOMPARE(set.dates(now).front().date, reading.date().toString(u"yyyy/MM/dd"_s));
 
-    QCOMPARE(set.cityToolTip(0, now), std::optional(tip));
+    QCOMPARE(set.cityToolTip(0, now)->section(u'\n', 0, 0), tip);
     const std::optional<QTimeZone> followed = set.followedZone(0);
     QCOMPARE(followed ? followed->id() : QByteArray(), zone);
 }
@@ -319,6 +330,112 @@ void TestZoneClockSet::transitions()
     QCOMPARE(tick.timeText, std::optional(after.time().toString(u"HH:mm:ss"_s)));
     QCOMPARE(set.dates(clock.now()).front().date, after.date().toString(u"yyyy/MM/dd"_s));
     QVERIFY(set.cityToolTip(0, clock.now())->startsWith(tipStart + offsetAfter + u' '));
+}
+
+void TestZoneClockSet::factoryCitiesFollowTheirZones_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QDateTime>("change"); // a change of the zone, or of a zone once guessed
+    QTest::addColumn<QTime>("before");     // the reading a second earlier
+    QTest::addColumn<QTime>("after");      // the reading at the change
+    QTest::addColumn<QByteArray>("zone");  // the followed zone, empty for none
+
+    // The shipped table names each factory city's zone, so that no zone that merely has the
+    // same offset at the build is followed.
+    const QDateTime europe = utc2026(3, 29, {1, 0});
+    const QDateTime america = utc2026(3, 8, {7, 0});
+    const QDateTime australia = utc2026(10, 3, {16, 0});
+    const auto row = [](const QString &line, const QDateTime &change, QTime before, QTime after,
+                        const QByteArray &zone) {
+        QTest::newRow(qPrintable(line)) << line << change << before << after << zone;
+    };
+    row(u"Dublin!+00:00!IRL.bmp"_s, europe, {0, 59, 59}, {2, 0}, "Europe/Dublin"_ba);
+    row(u"Ireland!+00:00!IRL.bmp"_s, europe, {0, 59, 59}, {2, 0}, "Europe/Dublin"_ba);
+    row(u"Ottawa!-05:00!CAN.bmp"_s, america, {1, 59, 59}, {3, 0}, "America/Toronto"_ba);
+    row(u"Canada!-05:00!CAN.bmp"_s, america, {1, 59, 59}, {3, 0}, "America/Toronto"_ba);
+    row(u"Lindeman Island!+10:00!AUS.bmp"_s, australia, {1, 59, 59}, {2, 0},
+        "Australia/Lindeman"_ba);
+    row(u"Antarctica!+00:00!ATA.bmp"_s, europe, {0, 59, 59}, {1, 0}, {});
+    row(u"Canberra!+10:00!AUS.bmp"_s, australia, {1, 59, 59}, {3, 0}, "Australia/Sydney"_ba);
+    row(u"Washington, D.C.!-05:00!USA.bmp"_s, america, {1, 59, 59}, {3, 0}, "America/New_York"_ba);
+    row(u"Spain!+01:00!ESP.bmp"_s, europe, {1, 59, 59}, {3, 0}, "Europe/Madrid"_ba);
+}
+
+void TestZoneClockSet::factoryCitiesFollowTheirZones()
+{
+    QFETCH(QString, line);
+    QFETCH(QDateTime, change);
+    QFETCH(QTime, before);
+    QFETCH(QTime, after);
+    QFETCH(QByteArray, zone);
+
+    static const ZoneTable shipped =
+        ZoneTable::read(AppFolder(QStringLiteral(KERANI_SOURCE_DATA_DIR)));
+    QVERIFY(!shipped.isEmpty());
+    const ZoneClockSet set(cities({line}, true), English, utc2026(1, 2, {9, 0}).toTimeZone(Berlin),
+                           shipped);
+    const std::optional<QTimeZone> followed = set.followedZone(0);
+    QCOMPARE(followed ? followed->id() : QByteArray(), zone);
+    const QDateTime now = change.toTimeZone(Berlin);
+    QCOMPARE(set.zoneTime(0, now.addSecs(-1))->time(), before);
+    QCOMPARE(set.zoneTime(0, now)->time(), after);
+}
+
+void TestZoneClockSet::toolTips_data()
+{
+    QTest::addColumn<QByteArray>("computerZone");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QDateTime>("instant");
+    QTest::addColumn<QString>("tip");
+
+    const auto row = [](const char *name, const QByteArray &computer, const QString &line,
+                        const QDateTime &instant, const QString &tip) {
+        QTest::newRow(name) << computer << line << instant << tip;
+    };
+    const QByteArray berlin = "Europe/Berlin"_ba;
+    const QDateTime january = utc2026(1, 15, {23, 30}); // 00:30 the next day in Berlin
+    // Differences from the computer's clock, with the day when it is another there.
+    row("ahead, same day", berlin, u"Tokyo!+09:00!JPN.bmp"_s, january,
+        u"Tokyo (+09:00, now +09:00 Asia/Tokyo)\n+8 h"_s);
+    row("behind, yesterday", berlin, NewYork, january,
+        u"New York (-05:00, now -05:00 America/New_York)\n\u22126 h, yesterday"_s);
+    row("ahead, tomorrow", berlin, Sydney, utc2026(1, 15, {14, 0}),
+        u"Sydney (+10:00, now +11:00 Australia/Sydney)\n+10 h, tomorrow"_s);
+    row("behind by hours and minutes", berlin, u"St. John's!-03:30!CAN.bmp"_s,
+        utc2026(1, 15, {12, 0}),
+        u"St. John's (-03:30, now -03:30 America/St_Johns)\n\u22124 h 30"_s);
+    row("ahead by minutes", "Asia/Kolkata"_ba, u"Kathmandu!+05:45!NPL.bmp"_s,
+        utc2026(1, 15, {12, 0}), u"Kathmandu (+05:45, now +05:45 Asia/Kathmandu)\n+15 min"_s);
+    row("the computer's own zone", berlin, BerlinLine, january,
+        u"Berlin (+01:00, now +01:00 Europe/Berlin)\nsame time"_s);
+    // A change of the zone's offset is told from 14 days before it.
+    row("14 days before a change", berlin, NewYork, utc2026(2, 22, {7, 0}),
+        u"New York (-05:00, now -05:00 America/New_York)\n\u22126 h\n"
+        u"Clocks go forward on Sun 8 Mar 2026 at 02:00, to -04:00"_s);
+    row("a second more", berlin, NewYork, utc2026(2, 22, {6, 59, 59}),
+        u"New York (-05:00, now -05:00 America/New_York)\n\u22126 h"_s);
+    row("southern autumn", berlin, Sydney, utc2026(3, 25, {12, 0}),
+        u"Sydney (+10:00, now +11:00 Australia/Sydney)\n+10 h\n"
+        u"Clocks go back on Sun 5 Apr 2026 at 03:00, to +10:00"_s);
+    row("Irish winter, a negative saving in the database", berlin, u"Dublin!+00:00!IRL.bmp"_s,
+        utc2026(10, 20, {12, 0}),
+        u"Dublin (+00:00, now +01:00 Europe/Dublin)\n\u22121 h\n"
+        u"Clocks go back on Sun 25 Oct 2026 at 02:00, to +00:00"_s);
+    row("fixed: the zones that fit disagree", berlin, u"Kanata!-05:00!CAN.bmp"_s, january,
+        u"Kanata (-05:00)\nFixed offset: the zones America/Atikokan, America/Iqaluit, "
+        u"America/Toronto fit this city but keep different times."_s);
+}
+
+void TestZoneClockSet::toolTips()
+{
+    QFETCH(QByteArray, computerZone);
+    QFETCH(QString, line);
+    QFETCH(QDateTime, instant);
+    QFETCH(QString, tip);
+
+    const QDateTime now = instant.toTimeZone(QTimeZone(computerZone));
+    const ZoneClockSet set(cities({line}, true), English, now);
+    QCOMPARE(set.cityToolTip(0, now), std::optional(tip));
 }
 
 QTEST_GUILESS_MAIN(TestZoneClockSet)

@@ -1,6 +1,7 @@
 #include "settings/cityentry.h"
 #include "zonetime/flagterritory.h"
 #include "zonetime/zonelookup.h"
+#include "zonetime/zonetable.h"
 
 #include <QFile>
 #include <QTest>
@@ -11,6 +12,12 @@ namespace {
 
 const QDateTime January(QDate(2024, 1, 15), QTime(12, 0), Qt::UTC);
 const QDateTime July(QDate(2024, 7, 15), QTime(12, 0), Qt::UTC);
+
+// A zone table as the factory's: a line with its zone, a line with none, and a zone this system
+// does not know.
+const ZoneTable Table = ZoneTable::fromText(u"Ottawa!-05:00!CAN.bmp\tAmerica/Toronto\n"
+                                            u"Antarctica!+00:00!ATA.bmp\t\n"
+                                            u"Bonn!+01:00!DEU.bmp\tEurope/Atlantis\n"_s);
 
 } // namespace
 
@@ -85,22 +92,41 @@ void TestZoneLookup::find_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QDateTime>("at");
     QTest::addColumn<QByteArray>("zone"); // empty: none found
+    QTest::addColumn<QByteArrayList>("disagreeing");
 
-    QTest::newRow("New York in July: the standard offset counts")
-        << u"New York!-05:00!USA.bmp"_s << July << "America/New_York"_ba;
-    QTest::newRow("name and flag in any case")
-        << u"NEW YORK!-05:00!usa.bmp"_s << January << "America/New_York"_ba;
-    QTest::newRow("name of a three-part zone")
-        << u"Ushuaia!-03:00!ARG.bmp"_s << January << "America/Argentina/Ushuaia"_ba;
-    QTest::newRow("no name matches: the first zone of the offset")
-        << u"Washington!-05:00!USA.bmp"_s << January << "America/Detroit"_ba;
-    QTest::newRow("a name at another offset does not count")
-        << u"New York!-06:00!USA.bmp"_s << January << "America/Chicago"_ba;
-    QTest::newRow("the summer offset is no standard offset")
-        << u"New York!-04:00!USA.bmp"_s << July << QByteArray();
-    QTest::newRow("no zone of the country has the offset")
-        << u"Home!+03:00!USA.bmp"_s << January << QByteArray();
-    QTest::newRow("a user's own flag") << u"Home!+03:00!XXX.bmp"_s << January << QByteArray();
+    const auto row = [](const char *name, const QString &line, const QDateTime &at,
+                        const QByteArray &zone, const QByteArrayList &disagreeing = {}) {
+        QTest::newRow(name) << line << at << zone << disagreeing;
+    };
+    row("the table's zone", u"Ottawa!-05:00!CAN.bmp"_s, January, "America/Toronto"_ba);
+    row("the table's none, though Troll fits", u"Antarctica!+00:00!ATA.bmp"_s, July, {});
+    row("a zone this system lacks: matched as any city", u"Bonn!+01:00!DEU.bmp"_s, January,
+        "Europe/Berlin"_ba);
+    row("a listed line only when the same: Troll fits", u"ANTARCTICA!+00:00!ATA.bmp"_s, July,
+        "Antarctica/Troll"_ba);
+
+    row("New York in July: the standard offset fits", u"New York!-05:00!USA.bmp"_s, July,
+        "America/New_York"_ba);
+    row("name and flag in any case", u"NEW YORK!-05:00!usa.bmp"_s, January, "America/New_York"_ba);
+    row("name of a three-part zone", u"Ushuaia!-03:00!ARG.bmp"_s, January,
+        "America/Argentina/Ushuaia"_ba);
+    row("Dublin in July: its winter offset fits, though the database calls it a saving",
+        u"Dublin!+00:00!IRL.bmp"_s, July, "Europe/Dublin"_ba);
+    row("a zone named for the city wins over disagreeing ones", u"Toronto!-05:00!CAN.bmp"_s,
+        January, "America/Toronto"_ba);
+    row("no name fits, the zones agree all year: the first of them", u"Washington!-05:00!USA.bmp"_s,
+        January, "America/Detroit"_ba);
+    row("a name at another offset does not count", u"New York!-06:00!USA.bmp"_s, January,
+        "America/Chicago"_ba);
+    row("no name fits, the zones disagree: fixed offset", u"Kanata!-05:00!CAN.bmp"_s, July, {},
+        {"America/Atikokan"_ba, "America/Iqaluit"_ba, "America/Toronto"_ba});
+    row("Lindeman Island, unlisted: six zones fit and disagree",
+        u"Lindeman Island!+10:00!AUS.bmp"_s, January, {},
+        {"Antarctica/Macquarie"_ba, "Australia/Brisbane"_ba, "Australia/Hobart"_ba,
+         "Australia/Lindeman"_ba, "Australia/Melbourne"_ba, "Australia/Sydney"_ba});
+    row("the summer offset does not fit", u"New York!-04:00!USA.bmp"_s, July, {});
+    row("no zone of the country has the offset", u"Home!+03:00!USA.bmp"_s, January, {});
+    row("a user's own flag", u"Home!+03:00!XXX.bmp"_s, January, {});
 }
 
 void TestZoneLookup::find()
@@ -108,15 +134,17 @@ void TestZoneLookup::find()
     QFETCH(QString, line);
     QFETCH(QDateTime, at);
     QFETCH(QByteArray, zone);
+    QFETCH(QByteArrayList, disagreeing);
 
     const std::optional<CityEntry> city = CityEntry::fromLine(line);
     QVERIFY(city);
-    ZoneLookup lookup(at);
-    const std::optional<QTimeZone> found = lookup.find(*city);
-    QCOMPARE(found ? found->id() : QByteArray(), zone);
-    // A second city of the same country is answered from the kept zones, the same way.
-    const std::optional<QTimeZone> again = lookup.find(*city);
-    QCOMPARE(again ? again->id() : QByteArray(), zone);
+    ZoneLookup lookup(at, Table);
+    for (int pass = 0; pass < 2; ++pass) {
+        // A second city of the same country is answered from the kept zones, the same way.
+        const ZoneMatch found = lookup.find(*city);
+        QCOMPARE(found.zone ? found.zone->id() : QByteArray(), zone);
+        QCOMPARE(found.disagreeing, disagreeing);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestZoneLookup)
