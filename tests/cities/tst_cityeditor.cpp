@@ -327,12 +327,11 @@ private Q_SLOTS:
         m_messages.answers = {QMessageBox::No};
         click(u"cmdDelete"_s); // answered No
         click(u"cmdDelete"_s); // Yes, but a clock shows Berlin
-        const QString question =
-            u"Question: Do you want to delete this country?\r\n\r\n[ Berlin ]"_s;
+        const QString question = u"Question: Do you want to delete this country?\n\n[ Berlin ]"_s;
         QCOMPARE(
             shown(),
             (QStringList{question, question,
-                         u"Critical: You can not delete this country\r\nbecause it is in-use."_s}));
+                         u"Critical: You can not delete this country\nbecause it is in-use."_s}));
         QCOMPARE(m_messages.messages.at(0).buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(cityFile().count("Berlin!"), 2);
 
@@ -364,11 +363,10 @@ private Q_SLOTS:
         pickCity(u"Amsterdam"_s);
         write(u"Cities.txt"_s, "Berlin!+01:00!DEU.bmp\r\n\r\nLima!-05:00!PER.bmp\r\n");
         click(u"cmdDelete"_s);
-        QCOMPARE(
-            shown().mid(2),
-            (QStringList{u"Warning: Select the country to delete in the list."_s,
-                         u"Question: Do you want to delete this country?\r\n\r\n[ Amsterdam ]"_s,
-                         u"Warning: Country/City not found!"_s}));
+        QCOMPARE(shown().mid(2),
+                 (QStringList{u"Warning: Select the country to delete in the list."_s,
+                              u"Question: Do you want to delete this country?\n\n[ Amsterdam ]"_s,
+                              u"Warning: Country/City not found!"_s}));
         QCOMPARE(cityFile(), QByteArray("Berlin!+01:00!DEU.bmp\r\nLima!-05:00!PER.bmp\r\n"));
         QVERIFY(name()->text().isEmpty());
     }
@@ -407,7 +405,7 @@ private Q_SLOTS:
         QCOMPARE(flagCode(), code);
         QTEST(flags()->currentText(), "combo");
         QCOMPARE(showsFlag(), !code.isEmpty());
-        const QString wrongFile = u"Warning: The file name must be 3 letters length\r\nand be "
+        const QString wrongFile = u"Warning: The file name must be 3 letters length\nand be "
                                   u"placed in [flags] directory."_s;
         QCOMPARE(shown(), refused ? QStringList{wrongFile} : QStringList());
     }
