@@ -76,7 +76,7 @@ CityEditor::CityEditor(Application &app, QWidget *parent)
     , m_app(app)
     , m_chooseFile(chooseFileWithDialog)
 {
-    setObjectName(u"frmCountries"_s);
+    setObjectName(u"cityEditor"_s);
     setWindowTitle(tr("Add Country/City"));
     setAccessibleName(windowTitle());
     createFieldControls();
@@ -88,7 +88,7 @@ CityEditor::CityEditor(Application &app, QWidget *parent)
     placeControls();
 
     newCity();
-    listCountries();
+    listCities();
     focusName();
 }
 
@@ -99,92 +99,92 @@ void CityEditor::setFileChooser(FileChooser chooser)
 
 void CityEditor::createFieldControls()
 {
-    QLabel *nameLabel = createLabel(this, u"Label1"_s, tr("Country/City Name"));
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(u"txtCityName"_s);
-    m_name->setMaxLength(50);
-    m_name->setAccessibleName(nameLabel->text());
-    nameLabel->setBuddy(m_name);
+    QLabel *nameLabel = createLabel(this, u"nameLabel"_s, tr("Country/City Name"));
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(u"nameEdit"_s);
+    m_nameEdit->setMaxLength(50);
+    m_nameEdit->setAccessibleName(nameLabel->text());
+    nameLabel->setBuddy(m_nameEdit);
 
-    QLabel *zoneLabel = createLabel(this, u"Label2"_s, tr("Time Zone"));
-    QLabel *example = createLabel(this, u"Label4"_s, tr("[Ex. +02:00]"));
-    m_zone = new QLineEdit(this);
-    m_zone->setObjectName(u"txtTimeZone"_s);
-    m_zone->setMaxLength(6);
-    m_zone->setAccessibleName(zoneLabel->text());
-    m_zone->setAccessibleDescription(example->text());
+    QLabel *zoneLabel = createLabel(this, u"zoneLabel"_s, tr("Time Zone"));
+    QLabel *example = createLabel(this, u"zoneExampleLabel"_s, tr("[Ex. +02:00]"));
+    m_zoneEdit = new QLineEdit(this);
+    m_zoneEdit->setObjectName(u"zoneEdit"_s);
+    m_zoneEdit->setMaxLength(6);
+    m_zoneEdit->setAccessibleName(zoneLabel->text());
+    m_zoneEdit->setAccessibleDescription(example->text());
     // A validator would also refuse pasted text; only typed characters are filtered, and Save
     // checks the whole zone whatever way it came in.
-    m_zone->installEventFilter(this);
-    zoneLabel->setBuddy(m_zone);
+    m_zoneEdit->installEventFilter(this);
+    zoneLabel->setBuddy(m_zoneEdit);
 }
 
 void CityEditor::createFlagControls()
 {
-    QLabel *flagLabel = createLabel(this, u"Label3"_s, tr("Flag"));
+    QLabel *flagLabel = createLabel(this, u"flagLabel"_s, tr("Flag"));
 
     auto *frame = new QFrame(this);
-    frame->setObjectName(u"picFlag"_s);
+    frame->setObjectName(u"flagFrame"_s);
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     frame->setAccessibleName(tr("Flag picture"));
-    m_flagImage = new QLabel(frame);
-    m_flagImage->setObjectName(u"imgFlag"_s);
-    m_flagImage->setScaledContents(true);
-    m_flagImage->setAccessibleName(tr("Flag picture"));
+    m_flagPicture = new QLabel(frame);
+    m_flagPicture->setObjectName(u"flagPicture"_s);
+    m_flagPicture->setScaledContents(true);
+    m_flagPicture->setAccessibleName(tr("Flag picture"));
 
-    m_flags = new QComboBox(this);
-    m_flags->setObjectName(u"imgCombo1"_s);
-    m_flags->setIconSize(FlagIconSize);
-    m_flags->setAccessibleName(flagLabel->text());
-    flagLabel->setBuddy(m_flags);
-    connect(m_flags, &QComboBox::activated, this, &CityEditor::pickFlag);
+    m_flagCombo = new QComboBox(this);
+    m_flagCombo->setObjectName(u"flagCombo"_s);
+    m_flagCombo->setIconSize(FlagIconSize);
+    m_flagCombo->setAccessibleName(flagLabel->text());
+    flagLabel->setBuddy(m_flagCombo);
+    connect(m_flagCombo, &QComboBox::activated, this, &CityEditor::pickFlag);
 
-    m_flagCode = createLabel(this, u"lblFlagFile"_s, QString());
-    m_flagCode->setAccessibleName(tr("Flag code"));
+    m_flagCodeLabel = createLabel(this, u"flagCodeLabel"_s, QString());
+    m_flagCodeLabel->setAccessibleName(tr("Flag code"));
 
-    m_fromFile = createButton(this, u"Command1"_s, tr("From File"));
-    connect(m_fromFile, &QPushButton::clicked, this, &CityEditor::flagFromFile);
+    m_fromFileButton = createButton(this, u"fromFileButton"_s, tr("From File"));
+    connect(m_fromFileButton, &QPushButton::clicked, this, &CityEditor::flagFromFile);
 }
 
 void CityEditor::createButtons()
 {
-    m_new = createButton(this, u"cmdNew"_s, tr("New"));
-    connect(m_new, &QPushButton::clicked, this, &CityEditor::newCity);
+    m_newButton = createButton(this, u"newButton"_s, tr("New"));
+    connect(m_newButton, &QPushButton::clicked, this, &CityEditor::newCity);
 
-    m_save = createButton(this, u"cmdSave"_s, tr("Save"));
-    connect(m_save, &QPushButton::clicked, this, &CityEditor::save);
+    m_saveButton = createButton(this, u"saveButton"_s, tr("Save"));
+    connect(m_saveButton, &QPushButton::clicked, this, &CityEditor::save);
 
-    m_delete = createButton(this, u"cmdDelete"_s, tr("Delete"));
-    connect(m_delete, &QPushButton::clicked, this, &CityEditor::deleteCity);
+    m_deleteButton = createButton(this, u"deleteButton"_s, tr("Delete"));
+    connect(m_deleteButton, &QPushButton::clicked, this, &CityEditor::deleteCity);
 
-    m_close = createButton(this, u"cmdClose"_s, tr("Close"));
-    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    m_closeButton = createButton(this, u"closeButton"_s, tr("Close"));
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void CityEditor::createCityList()
 {
-    m_cities = new QTreeWidget(this);
-    m_cities->setObjectName(u"CountryList"_s);
-    m_cities->setColumnCount(1);
-    m_cities->setHeaderLabels({tr("Country/City List")});
-    m_cities->header()->setSectionsClickable(false);
-    m_cities->setRootIsDecorated(false);
-    m_cities->setUniformRowHeights(true);
-    m_cities->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_cities->setIconSize(FlagIconSize);
-    m_cities->setAccessibleName(tr("Country/City List"));
+    m_cityList = new QTreeWidget(this);
+    m_cityList->setObjectName(u"cityList"_s);
+    m_cityList->setColumnCount(1);
+    m_cityList->setHeaderLabels({tr("Country/City List")});
+    m_cityList->header()->setSectionsClickable(false);
+    m_cityList->setRootIsDecorated(false);
+    m_cityList->setUniformRowHeights(true);
+    m_cityList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_cityList->setIconSize(FlagIconSize);
+    m_cityList->setAccessibleName(tr("Country/City List"));
     // Moving through the list with the keyboard fills the fields and leaves the focus in the list;
     // a click fills them and sends the focus to the name, ready to be edited.
-    connect(m_cities, &QTreeWidget::currentItemChanged, this, [this] {
+    connect(m_cityList, &QTreeWidget::currentItemChanged, this, [this] {
         if (!m_listing)
             pickCity(Focus::Stay);
     });
-    connect(m_cities, &QTreeWidget::itemClicked, this, [this] { pickCity(Focus::Name); });
+    connect(m_cityList, &QTreeWidget::itemClicked, this, [this] { pickCity(Focus::Name); });
 }
 
 void CityEditor::createWaitPanel()
 {
-    m_waitPanel = createLabel(this, u"SSPanel1"_s, tr("Please Wait ....."));
+    m_waitPanel = createLabel(this, u"waitPanel"_s, tr("Please Wait ....."));
     m_waitPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_waitPanel->setLineWidth(2);
     m_waitPanel->setAlignment(Qt::AlignCenter);
@@ -202,17 +202,19 @@ void CityEditor::placeControls()
     const auto label = [this](const QString &name) { return findChild<QLabel *>(name); };
     // The left column, row by row, with the form's places in twips.
     const QList<QList<Place>> rows{
-        {{label(u"Label1"_s), {120, 120, 2580, 195}}},
-        {{m_name, {120, 360, 3135, 285}}},
-        {{label(u"Label2"_s), {120, 840, 960, 195}}, {label(u"Label4"_s), {1080, 840, 1575, 255}}},
-        {{m_zone, {120, 1080, 3135, 285}}},
-        {{label(u"Label3"_s), {120, 1560, 2295, 255}}},
-        {{m_flagImage->parentWidget(), {120, 1800, 495, 330}}, {m_flags, {720, 1800, 1335, 330}}},
-        {{m_flagCode, {120, 2280, 495, 255}}, {m_fromFile, {720, 2280, 1335, 255}}},
-        {{m_new, {120, 3240, 975, 375}},
-         {m_save, {1200, 3240, 975, 375}},
-         {m_delete, {2280, 3240, 975, 375}}},
-        {{m_close, {120, 3720, 3135, 375}}},
+        {{label(u"nameLabel"_s), {120, 120, 2580, 195}}},
+        {{m_nameEdit, {120, 360, 3135, 285}}},
+        {{label(u"zoneLabel"_s), {120, 840, 960, 195}},
+         {label(u"zoneExampleLabel"_s), {1080, 840, 1575, 255}}},
+        {{m_zoneEdit, {120, 1080, 3135, 285}}},
+        {{label(u"flagLabel"_s), {120, 1560, 2295, 255}}},
+        {{m_flagPicture->parentWidget(), {120, 1800, 495, 330}},
+         {m_flagCombo, {720, 1800, 1335, 330}}},
+        {{m_flagCodeLabel, {120, 2280, 495, 255}}, {m_fromFileButton, {720, 2280, 1335, 255}}},
+        {{m_newButton, {120, 3240, 975, 375}},
+         {m_saveButton, {1200, 3240, 975, 375}},
+         {m_deleteButton, {2280, 3240, 975, 375}}},
+        {{m_closeButton, {120, 3720, 3135, 375}}},
     };
     QList<QList<CityEditorLayout::Control>> controls;
     for (const QList<Place> &row : rows) {
@@ -229,7 +231,7 @@ void CityEditor::placeControls()
             column |= placed[row][i];
         }
     }
-    m_flagImage->setGeometry(m_flagImage->parentWidget()->contentsRect());
+    m_flagPicture->setGeometry(m_flagPicture->parentWidget()->contentsRect());
 
     // The dialog keeps the form's size unless the left column grew; the list stays right of the
     // column, with the form's margins right of it and below it.
@@ -239,8 +241,8 @@ void CityEditor::placeControls()
     const int listLeft = qMax(form.left(), column.right() + 1 + ColumnGap);
     const QSize size(qMax(DialogSize.width(), listLeft + form.width() + rightMargin),
                      qMax(DialogSize.height(), column.bottom() + 1 + bottomMargin));
-    m_cities->setGeometry(listLeft, form.top(), form.width(),
-                          size.height() - bottomMargin - form.top());
+    m_cityList->setGeometry(listLeft, form.top(), form.width(),
+                            size.height() - bottomMargin - form.top());
     m_waitPanel->resize(
         CityEditorLayout::fromTwips(WaitPanelTwips).size().expandedTo(m_waitPanel->sizeHint()));
     setFixedSize(size);
@@ -248,23 +250,24 @@ void CityEditor::placeControls()
 
 void CityEditor::setTabOrders()
 {
-    const QList<QWidget *> order{m_name, m_zone,   m_flags, m_fromFile, m_new,
-                                 m_save, m_delete, m_close, m_cities};
+    const QList<QWidget *> order{m_nameEdit,       m_zoneEdit,    m_flagCombo,
+                                 m_fromFileButton, m_newButton,   m_saveButton,
+                                 m_deleteButton,   m_closeButton, m_cityList};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
 
-void CityEditor::listCountries()
+void CityEditor::listCities()
 {
     showWaitPanel();
     const QScopedValueRollback listing(m_listing, true);
-    m_flags->clear();
+    m_flagCombo->clear();
     m_flagPictures.clear();
-    m_cities->clear();
+    m_cityList->clear();
 
     listFlags();
     // Filling the combo selected its first entry, but no flag is chosen until the user picks one.
-    m_flags->setCurrentIndex(-1);
+    m_flagCombo->setCurrentIndex(-1);
     // A missing or unreadable file shows an empty list; Save then tells the user what is wrong
     // with the file rather than replace it.
     if (const std::optional<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read()) {
@@ -274,8 +277,8 @@ void CityEditor::listCountries()
 
     m_waitPanel->hide();
     sortCities();
-    if (m_cities->topLevelItemCount() > 0)
-        selectCity(m_cities->topLevelItem(0));
+    if (m_cityList->topLevelItemCount() > 0)
+        selectCity(m_cityList->topLevelItem(0));
 }
 
 void CityEditor::listFlags()
@@ -294,12 +297,12 @@ void CityEditor::listFlags()
 void CityEditor::addFlag(const QString &code, const QString &text, const QPixmap &picture)
 {
     m_flagPictures.insert(code, picture);
-    m_flags->addItem(picture.isNull() ? QIcon() : QIcon(picture), text, code);
+    m_flagCombo->addItem(picture.isNull() ? QIcon() : QIcon(picture), text, code);
 }
 
 void CityEditor::addCity(const QString &line)
 {
-    updateCity(new CityItem(m_cities), line);
+    updateCity(new CityItem(m_cityList), line);
 }
 
 void CityEditor::updateCity(QTreeWidgetItem *item, const QString &line)
@@ -316,20 +319,20 @@ void CityEditor::updateCity(QTreeWidgetItem *item, const QString &line)
 void CityEditor::selectCity(QTreeWidgetItem *item)
 {
     const QScopedValueRollback listing(m_listing, true);
-    m_cities->setCurrentItem(item);
-    m_cities->scrollToItem(item);
+    m_cityList->setCurrentItem(item);
+    m_cityList->scrollToItem(item);
 }
 
 void CityEditor::sortCities()
 {
-    m_cities->sortItems(0, Qt::AscendingOrder);
+    m_cityList->sortItems(0, Qt::AscendingOrder);
 }
 
 void CityEditor::newCity()
 {
-    m_name->clear();
-    m_zone->clear();
-    m_flags->setCurrentIndex(-1);
+    m_nameEdit->clear();
+    m_zoneEdit->clear();
+    m_flagCombo->setCurrentIndex(-1);
     showChosenFlag();
     focusName();
 }
@@ -341,11 +344,11 @@ void CityEditor::pickCity(Focus focus)
         return;
     const CityEditorList::Entry entry =
         CityEditorList::Entry::fromLine(item->data(0, LineRole).toString());
-    m_name->setText(item->text(0));
-    m_zone->setText(entry.zone);
+    m_nameEdit->setText(item->text(0));
+    m_zoneEdit->setText(entry.zone);
     // A code that is not in the flag list (its bitmap is missing) leaves no flag chosen, so the
     // city cannot be saved again until the user picks one.
-    m_flags->setCurrentIndex(m_flags->findData(entry.code));
+    m_flagCombo->setCurrentIndex(m_flagCombo->findData(entry.code));
     showChosenFlag();
     if (focus == Focus::Name)
         focusName();
@@ -359,14 +362,14 @@ void CityEditor::pickFlag()
 
 void CityEditor::showChosenFlag()
 {
-    const int index = m_flags->currentIndex();
+    const int index = m_flagCombo->currentIndex();
     if (index < 0) {
         showFlagPicture({});
-        m_flagCode->clear();
+        m_flagCodeLabel->clear();
         return;
     }
-    showFlagPicture(m_flagPictures.value(m_flags->itemData(index).toString()));
-    m_flagCode->setText(m_flags->itemText(index));
+    showFlagPicture(m_flagPictures.value(m_flagCombo->itemData(index).toString()));
+    m_flagCodeLabel->setText(m_flagCombo->itemText(index));
 }
 
 void CityEditor::save()
@@ -388,20 +391,20 @@ void CityEditor::save()
         return;
     }
     const CityListRewrite::SaveRewrite &rewrite = std::get<CityListRewrite::SaveRewrite>(result);
-    m_name->setText(entry.name);
-    m_zone->setText(entry.zone);
+    m_nameEdit->setText(entry.name);
+    m_zoneEdit->setText(entry.zone);
 
     // A flag chosen from a file that was not in the flag list joins it now, its text in lower
     // case until the list is loaded again.
     const QString code = typed.flagCode.toUpper();
-    if (m_flags->currentIndex() < 0 && !m_flagPictures.contains(code))
-        addFlag(code, typed.flagCode.toLower(), m_flagPicture);
+    if (m_flagCombo->currentIndex() < 0 && !m_flagPictures.contains(code))
+        addFlag(code, typed.flagCode.toLower(), m_chosenFlagPicture);
 
     const QString newLine = entry.toLine();
     const QList<QTreeWidgetItem *> items = [this] {
         QList<QTreeWidgetItem *> all;
-        for (int i = 0; i < m_cities->topLevelItemCount(); ++i)
-            all.append(m_cities->topLevelItem(i));
+        for (int i = 0; i < m_cityList->topLevelItemCount(); ++i)
+            all.append(m_cityList->topLevelItem(i));
         return all;
     }();
     std::optional<qsizetype> selected;
@@ -432,7 +435,7 @@ void CityEditor::deleteCity()
         message(QMessageBox::Critical, *refusal);
         return;
     }
-    if (m_cities->topLevelItemCount() == 0) {
+    if (m_cityList->topLevelItemCount() == 0) {
         message(QMessageBox::Warning, CityEditorChecks::nothingToDeleteMessage());
         return;
     }
@@ -446,7 +449,7 @@ void CityEditor::deleteCity()
                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     // The in-use test looks at the name field, which the user may have typed over.
-    if (CityEditorChecks::isInUse(m_app.settings().clockList, m_name->text().trimmed())) {
+    if (CityEditorChecks::isInUse(m_app.settings().clockList, m_nameEdit->text().trimmed())) {
         message(QMessageBox::Critical, CityEditorChecks::inUseMessage());
         return;
     }
@@ -462,7 +465,7 @@ void CityEditor::deleteCity()
         const QScopedValueRollback listing(m_listing, true);
         const QList<qsizetype> removed = CityEditorList::planDelete(cityLines(), text);
         for (auto index = removed.crbegin(); index != removed.crend(); ++index)
-            delete m_cities->takeTopLevelItem(int(*index));
+            delete m_cityList->takeTopLevelItem(int(*index));
     } else {
         message(QMessageBox::Warning, CityEditorChecks::notFoundMessage());
     }
@@ -492,14 +495,14 @@ void CityEditor::flagFromFile()
     }
     // A code that is not in the flag list leaves the combo without a selection: the flag is
     // pending, and the next Save adds it to the list.
-    m_flags->setCurrentIndex(m_flags->findData(choice.code));
+    m_flagCombo->setCurrentIndex(m_flagCombo->findData(choice.code));
     showFlagPicture(QPixmap(chosen));
-    m_flagCode->setText(choice.code);
+    m_flagCodeLabel->setText(choice.code);
 }
 
 bool CityEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_zone && event->type() == QEvent::KeyPress) {
+    if (watched == m_zoneEdit && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (!CityEditorChecks::acceptsZoneKey(key->text(), key->modifiers()))
             return true;
@@ -522,32 +525,32 @@ void CityEditor::showWaitPanel()
 
 void CityEditor::showFlagPicture(const QPixmap &picture)
 {
-    m_flagPicture = picture;
-    m_flagImage->setPixmap(picture);
+    m_chosenFlagPicture = picture;
+    m_flagPicture->setPixmap(picture);
 }
 
 void CityEditor::focusName()
 {
-    m_name->setFocus(Qt::OtherFocusReason);
+    m_nameEdit->setFocus(Qt::OtherFocusReason);
 }
 
 CityEditorChecks::Fields CityEditor::fields() const
 {
-    return {m_name->text(), m_zone->text(), m_flagCode->text()};
+    return {m_nameEdit->text(), m_zoneEdit->text(), m_flagCodeLabel->text()};
 }
 
 QTreeWidgetItem *CityEditor::selectedCity() const
 {
-    const QList<QTreeWidgetItem *> selected = m_cities->selectedItems();
+    const QList<QTreeWidgetItem *> selected = m_cityList->selectedItems();
     return selected.isEmpty() ? nullptr : selected.constFirst();
 }
 
 QStringList CityEditor::cityLines() const
 {
     QStringList lines;
-    lines.reserve(m_cities->topLevelItemCount());
-    for (int i = 0; i < m_cities->topLevelItemCount(); ++i)
-        lines.append(m_cities->topLevelItem(i)->data(0, LineRole).toString());
+    lines.reserve(m_cityList->topLevelItemCount());
+    for (int i = 0; i < m_cityList->topLevelItemCount(); ++i)
+        lines.append(m_cityList->topLevelItem(i)->data(0, LineRole).toString());
     return lines;
 }
 

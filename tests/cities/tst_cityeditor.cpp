@@ -103,12 +103,12 @@ class TestCityEditor final : public QObject {
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    QLineEdit *name() const { return control<QLineEdit>(u"txtCityName"_s); }
-    QLineEdit *zone() const { return control<QLineEdit>(u"txtTimeZone"_s); }
-    QComboBox *flags() const { return control<QComboBox>(u"imgCombo1"_s); }
-    QString flagCode() const { return control<QLabel>(u"lblFlagFile"_s)->text(); }
-    bool showsFlag() const { return !control<QLabel>(u"imgFlag"_s)->pixmap().isNull(); }
-    QTreeWidget *cities() const { return control<QTreeWidget>(u"CountryList"_s); }
+    QLineEdit *name() const { return control<QLineEdit>(u"nameEdit"_s); }
+    QLineEdit *zone() const { return control<QLineEdit>(u"zoneEdit"_s); }
+    QComboBox *flags() const { return control<QComboBox>(u"flagCombo"_s); }
+    QString flagCode() const { return control<QLabel>(u"flagCodeLabel"_s)->text(); }
+    bool showsFlag() const { return !control<QLabel>(u"flagPicture"_s)->pixmap().isNull(); }
+    QTreeWidget *cities() const { return control<QTreeWidget>(u"cityList"_s); }
     void click(const QString &button) { QTest::mouseClick(control(button), Qt::LeftButton); }
 
     QStringList cityTexts() const
@@ -192,7 +192,7 @@ private Q_SLOTS:
                 continue;
             QVERIFY2(m_editor->rect().contains(widget->geometry()), name);
             QVERIFY2(widget->height() >= widget->sizeHint().height() || widget == cities() ||
-                         widget->objectName() == u"picFlag"_s,
+                         widget->objectName() == u"flagFrame"_s,
                      name);
             for (const QWidget *other : widgets) {
                 if (other != widget && !other->isHidden())
@@ -206,14 +206,14 @@ private Q_SLOTS:
         // Every text fits the form's places, so the form's layout holds to the pixel.
         QCOMPARE(m_editor->size(), QSize(449, 282));
         const QList<std::pair<QString, QPoint>> places{
-            {u"Label1"_s, {8, 8}},        {u"txtCityName"_s, {8, 24}},
-            {u"Label2"_s, {8, 56}},       {u"Label4"_s, {72, 56}},
-            {u"txtTimeZone"_s, {8, 72}},  {u"Label3"_s, {8, 104}},
-            {u"picFlag"_s, {8, 120}},     {u"imgCombo1"_s, {48, 120}},
-            {u"lblFlagFile"_s, {8, 152}}, {u"Command1"_s, {48, 152}},
-            {u"cmdNew"_s, {8, 216}},      {u"cmdSave"_s, {80, 216}},
-            {u"cmdDelete"_s, {152, 216}}, {u"cmdClose"_s, {8, 248}},
-            {u"CountryList"_s, {224, 8}}};
+            {u"nameLabel"_s, {8, 8}},        {u"nameEdit"_s, {8, 24}},
+            {u"zoneLabel"_s, {8, 56}},       {u"zoneExampleLabel"_s, {72, 56}},
+            {u"zoneEdit"_s, {8, 72}},        {u"flagLabel"_s, {8, 104}},
+            {u"flagFrame"_s, {8, 120}},      {u"flagCombo"_s, {48, 120}},
+            {u"flagCodeLabel"_s, {8, 152}},  {u"fromFileButton"_s, {48, 152}},
+            {u"newButton"_s, {8, 216}},      {u"saveButton"_s, {80, 216}},
+            {u"deleteButton"_s, {152, 216}}, {u"closeButton"_s, {8, 248}},
+            {u"cityList"_s, {224, 8}}};
         for (const auto &[name, place] : places)
             QVERIFY2(control(name)->pos() == place, qPrintable(name));
     }
@@ -234,7 +234,7 @@ private Q_SLOTS:
         // Selecting the first city does not pick it.
         QVERIFY(name()->text().isEmpty() && flagCode().isEmpty());
         QCOMPARE(m_editor->focusWidget(), name());
-        const QWidget *panel = control(u"SSPanel1"_s);
+        const QWidget *panel = control(u"waitPanel"_s);
         QVERIFY(panel->isHidden());
         QVERIFY((panel->geometry().center() - m_editor->rect().center()).manhattanLength() <= 2);
 
@@ -245,9 +245,9 @@ private Q_SLOTS:
                 tabOrder.append(widget->objectName());
             widget = widget->nextInFocusChain();
         } while (widget != name());
-        QCOMPARE(tabOrder, (QStringList{u"txtCityName"_s, u"txtTimeZone"_s, u"imgCombo1"_s,
-                                        u"Command1"_s, u"cmdNew"_s, u"cmdSave"_s, u"cmdDelete"_s,
-                                        u"cmdClose"_s, u"CountryList"_s}));
+        QCOMPARE(tabOrder, (QStringList{u"nameEdit"_s, u"zoneEdit"_s, u"flagCombo"_s,
+                                        u"fromFileButton"_s, u"newButton"_s, u"saveButton"_s,
+                                        u"deleteButton"_s, u"closeButton"_s, u"cityList"_s}));
     }
 
     void pickCity()
@@ -269,7 +269,7 @@ private Q_SLOTS:
         cities()->setFocus();
         QTest::keyClick(cities(), Qt::Key_Up);
         QCOMPARE(name()->text(), u"CAIRO"_s);
-        click(u"cmdNew"_s);
+        click(u"newButton"_s);
         QVERIFY(name()->text().isEmpty() && zone()->text().isEmpty() && flagCode().isEmpty());
     }
 
@@ -286,7 +286,7 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(u"ab:cd"_s);
         QTest::keyClick(zone(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(zone()->text(), u"ab:cd"_s);
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QCOMPARE(shown(), QStringList{u"Critical: Wrong Time Zone Format"_s});
         QCOMPARE(cityFile(), kCities);
         QCOMPARE(cityTexts(), kListed);
@@ -297,7 +297,7 @@ private Q_SLOTS:
     {
         open();
         fill(u"Bern"_s, u"+01:00"_s, u"DEU"_s);
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QVERIFY(cityFile().contains("\r\nBern!+01:00!DEU.bmp\r\n"));
         QCOMPARE(cityTexts().mid(1, 3), (QStringList{u"Berlin"_s, u"Bern"_s, u"CAIRO"_s}));
         // Save ends with New.
@@ -306,14 +306,14 @@ private Q_SLOTS:
         // The name is saved trimmed and capitalised; the entry of the CAIRO line it replaced goes.
         pickCity(u"CAIRO"_s);
         fill(u"  cairo"_s, u"+03:00"_s, QString());
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QVERIFY(cityFile().contains("Cairo!+03:00!EGY.bmp") && !cityFile().contains("CAIRO"));
         QCOMPARE(cityTexts().mid(2), (QStringList{u"Bern"_s, u"Cairo"_s, u"Lima"_s}));
 
         // The selected city saved again keeps its entry and its selection.
         pickCity(u"Berlin"_s);
         zone()->setText(u"+02:00"_s);
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QCOMPARE(cityTexts().size(), 5);
         QCOMPARE(city(u"Berlin"_s)->data(0, Qt::UserRole).toString(), u"+02:00!DEU.BMP"_s);
         QVERIFY(city(u"Berlin"_s)->isSelected());
@@ -325,8 +325,8 @@ private Q_SLOTS:
         open(kCities + "Berlin!+01:00!DEU.bmp\r\nBERLIN!+01:00!DEU.bmp\r\n");
         pickCity(u"Berlin"_s);
         m_messages.answers = {QMessageBox::No};
-        click(u"cmdDelete"_s); // answered No
-        click(u"cmdDelete"_s); // Yes, but a clock shows Berlin
+        click(u"deleteButton"_s); // answered No
+        click(u"deleteButton"_s); // Yes, but a clock shows Berlin
         const QString question = u"Question: Do you want to delete this country?\n\n[ Berlin ]"_s;
         QCOMPARE(
             shown(),
@@ -337,7 +337,7 @@ private Q_SLOTS:
 
         // Once no clock shows it, every line named exactly Berlin goes; BERLIN stays.
         loadClocks({});
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         QCOMPARE(m_messages.messages.size(), 4);
         QCOMPARE(cityFile().count("Berlin!"), 0);
         QCOMPARE(cityTexts(), (QStringList{u"Amsterdam"_s, u"BERLIN"_s, u"CAIRO"_s, u"Lima"_s}));
@@ -348,9 +348,9 @@ private Q_SLOTS:
     {
         open("");
         fill(u"Bern"_s, u"+01:00"_s, QString());
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         fill(u"Bern"_s, u"+01:00"_s, u"DEU"_s);
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         QCOMPARE(shown(), (QStringList{u"Critical: One or more field(s) are empty"_s,
                                        u"Warning: There is no country to delete."_s}));
         QCOMPARE(cityFile(), QByteArray());
@@ -358,11 +358,11 @@ private Q_SLOTS:
         open();
         pickCity(u"Berlin"_s);
         cities()->clearSelection();
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         // The city went from the file behind the dialog's back.
         pickCity(u"Amsterdam"_s);
         write(u"Cities.txt"_s, "Berlin!+01:00!DEU.bmp\r\n\r\nLima!-05:00!PER.bmp\r\n");
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         QCOMPARE(shown().mid(2),
                  (QStringList{u"Warning: Select the country to delete in the list."_s,
                               u"Question: Do you want to delete this country?\n\n[ Amsterdam ]"_s,
@@ -399,7 +399,7 @@ private Q_SLOTS:
                 asked << title << folder << filter;
                 return chosen.isEmpty() ? chosen : path(chosen);
             });
-        click(u"Command1"_s);
+        click(u"fromFileButton"_s);
         QCOMPARE(asked,
                  (QStringList{u"Select File"_s, path(u"flags"_s), u"Bitmap Files (*.bmp)"_s}));
         QCOMPARE(flagCode(), code);
@@ -416,8 +416,8 @@ private Q_SLOTS:
         flag(u"nzl.bmp"_s, Qt::white);
         m_editor->setFileChooser([this](auto &&...) { return path(u"flags/nzl.bmp"_s); });
         fill(u"Wellington"_s, u"+12:00"_s, QString());
-        click(u"Command1"_s);
-        click(u"cmdSave"_s);
+        click(u"fromFileButton"_s);
+        click(u"saveButton"_s);
         QVERIFY(m_messages.messages.isEmpty());
         QVERIFY(cityFile().endsWith("Lima!-05:00!PER.bmp\r\nWellington!+12:00!NZL.bmp\r\n"));
         QCOMPARE(flags()->itemText(flags()->count() - 1), u"nzl"_s);
@@ -431,8 +431,8 @@ private Q_SLOTS:
     void failedRewriteChangesNothing_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::newRow("save") << u"cmdSave"_s;
-        QTest::newRow("delete") << u"cmdDelete"_s;
+        QTest::newRow("save") << u"saveButton"_s;
+        QTest::newRow("delete") << u"deleteButton"_s;
     }
     void failedRewriteChangesNothing()
     {
@@ -442,11 +442,11 @@ private Q_SLOTS:
         pickCity(u"Berlin"_s);
         name()->setText(u" berlin"_s);
         QVERIFY(QDir(m_dir->path()).mkpath(u"Temp.txt/x"_s)); // the scratch file cannot be made
-        PaintCounter waitPanel(control(u"SSPanel1"_s));
+        PaintCounter waitPanel(control(u"waitPanel"_s));
         click(button);
         // Delete rewrites the file behind the "Please Wait" panel, which must reach the screen.
-        QCOMPARE(waitPanel.paints > 0, button == u"cmdDelete"_s);
-        QCOMPARE(shown().size(), button == u"cmdDelete"_s ? 2 : 1); // after the question
+        QCOMPARE(waitPanel.paints > 0, button == u"deleteButton"_s);
+        QCOMPARE(shown().size(), button == u"deleteButton"_s ? 2 : 1); // after the question
         QVERIFY2(shown().last().startsWith(u"Critical: "_s) &&
                      shown().last().contains(u"could not be"_s),
                  qPrintable(shown().join(u'|')));
@@ -454,7 +454,7 @@ private Q_SLOTS:
         QCOMPARE(cityTexts(), kListed);
         QCOMPARE(name()->text(), u" berlin"_s);
         QCOMPARE(flagCode(), u"DEU"_s);
-        QVERIFY(control(u"SSPanel1"_s)->isHidden());
+        QVERIFY(control(u"waitPanel"_s)->isHidden());
     }
 
     void noOverlappingActions()
@@ -464,15 +464,16 @@ private Q_SLOTS:
         m_editor->setFileChooser([&](auto &&...) {
             ++chooserCalls;
             // The user reaches the other buttons while the file dialog is up.
-            for (const QString &button : QStringList{u"cmdSave"_s, u"cmdDelete"_s, u"Command1"_s})
+            for (const QString &button :
+                 QStringList{u"saveButton"_s, u"deleteButton"_s, u"fromFileButton"_s})
                 click(button);
             return QString();
         });
-        click(u"Command1"_s);
+        click(u"fromFileButton"_s);
         QCOMPARE(chooserCalls, 1);
         QVERIFY(m_messages.messages.isEmpty());
         // Once it is over, the buttons work again.
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QCOMPARE(m_messages.texts(), QStringList{u"Select Flag First."_s});
     }
 
@@ -484,7 +485,7 @@ private Q_SLOTS:
             if (escape)
                 QTest::keyClick(m_editor.get(), Qt::Key_Escape);
             else
-                click(u"cmdClose"_s);
+                click(u"closeButton"_s);
             QVERIFY2(!m_editor->isVisible(), escape ? "Escape" : "Close");
         }
     }
