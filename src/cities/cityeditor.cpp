@@ -2,34 +2,35 @@
 
 #include "app/application.h"
 #include "ui/messagepresenter.h"
-#include "cities/cityeditorlayout.h"
 #include "cities/cityeditorlist.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 using CityEditorChecks::FlagFileChoice;
 
 namespace {
 
-// Inner size of the dialog: 6735 x 4230 twips.
-constexpr QSize DialogSize(449, 282);
-// The city list's place on the form; it reaches down to the dialog's bottom margin.
-constexpr QRect CityListTwips(3360, 120, 3255, 3975);
-// Space between the left column and the city list on the form.
-constexpr int ColumnGap = 7;
-// The "Please Wait" panel's size: 2655 x 855 twips.
-constexpr QRect WaitPanelTwips(3840, 2400, 2655, 855);
+// The form's sizes, in pixels at the font it was drawn with. The dialog has the form's size there
+// (an inner area of 449 x 282) and grows as a larger font needs.
+constexpr int FieldWidth = 209; // the name and zone fields, and the column of controls under them
+constexpr QSize CityListSize(217, 265);
+constexpr QSize FlagPictureSize(33, 22);
+constexpr QSize WaitPanelSize(177, 57);
 constexpr QSize FlagIconSize(16, 11);
 
 // What a city entry keeps besides its text.
@@ -47,11 +48,14 @@ public:
     }
 };
 
-QLabel *createLabel(QWidget *parent, const QString &name, const QString &text)
+// Labels and buttons get their accessible names from their captions, without the mnemonic's "&";
+// a field gets the name of its buddy label the same way.
+QLabel *createLabel(QWidget *parent, const QString &name, const QString &text,
+                    QWidget *buddy = nullptr)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setAccessibleName(text);
+    label->setBuddy(buddy);
     return label;
 }
 
@@ -59,8 +63,20 @@ QPushButton *createButton(QWidget *parent, const QString &name, const QString &c
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAccessibleName(caption);
     return button;
+}
+
+// The style may give a push button a least width of its own (Fusion: 80 pixels), which would
+// make three buttons side by side wider than the fields above them; these need only the room of
+// their captions and share the column's width.
+void fitToCaption(QPushButton *button)
+{
+    const QStyle *style = button->style();
+    const int frame = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                      2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    button->setMinimumWidth(
+        button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + frame);
+    button->setSizePolicy(QSizePolicy::Ignored, button->sizePolicy().verticalPolicy());
 }
 
 QString chooseFileWithDialog(QWidget *parent, const QString &title, const QString &folder,
@@ -79,13 +95,24 @@ CityEditor::CityEditor(Application &app, QWidget *parent)
     setObjectName(u"cityEditor"_s);
     setWindowTitle(tr("Add Country/City"));
     setAccessibleName(windowTitle());
-    createFieldControls();
-    createFlagControls();
-    createButtons();
-    createCityList();
+
+    auto *fields = new QVBoxLayout;
+    fields->addLayout(createNameAndZoneFields());
+    fields->addLayout(createFlagFields());
+    // The buttons keep to the bottom, level with the list's lower edge.
+    fields->addStretch(1);
+    fields->addLayout(createButtons());
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(createCityList());
+    // A fixed dialog, as large as its contents need with the desktop's font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The dialog takes its size now, so that the wait panel shown while the lists load is
+    // centred in it.
+    layout->activate();
     createWaitPanel();
     setTabOrders();
-    placeControls();
 
     newCity();
     listCities();
@@ -97,71 +124,97 @@ void CityEditor::setFileChooser(FileChooser chooser)
     m_chooseFile = std::move(chooser);
 }
 
-void CityEditor::createFieldControls()
+QLayout *CityEditor::createNameAndZoneFields()
 {
-    QLabel *nameLabel = createLabel(this, u"nameLabel"_s, tr("Country/City Name"));
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(u"nameEdit"_s);
     m_nameEdit->setMaxLength(50);
-    m_nameEdit->setAccessibleName(nameLabel->text());
-    nameLabel->setBuddy(m_nameEdit);
+    m_nameEdit->setMinimumWidth(FieldWidth);
+    QLabel *nameLabel = createLabel(this, u"nameLabel"_s, tr("Country/City N&ame"), m_nameEdit);
 
-    QLabel *zoneLabel = createLabel(this, u"zoneLabel"_s, tr("Time Zone"));
-    QLabel *example = createLabel(this, u"zoneExampleLabel"_s, tr("[Ex. +02:00]"));
     m_zoneEdit = new QLineEdit(this);
     m_zoneEdit->setObjectName(u"zoneEdit"_s);
     m_zoneEdit->setMaxLength(6);
-    m_zoneEdit->setAccessibleName(zoneLabel->text());
-    m_zoneEdit->setAccessibleDescription(example->text());
     // A validator would also refuse pasted text; only typed characters are filtered, and Save
     // checks the whole zone whatever way it came in.
     m_zoneEdit->installEventFilter(this);
-    zoneLabel->setBuddy(m_zoneEdit);
+    QLabel *zoneLabel = createLabel(this, u"zoneLabel"_s, tr("&Time Zone"), m_zoneEdit);
+    QLabel *example = createLabel(this, u"zoneExampleLabel"_s, tr("[Ex. +02:00]"));
+    m_zoneEdit->setAccessibleDescription(example->text());
+
+    auto *zoneCaption = new QHBoxLayout;
+    zoneCaption->addWidget(zoneLabel);
+    zoneCaption->addWidget(example);
+    zoneCaption->addStretch();
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(nameLabel);
+    column->addWidget(m_nameEdit);
+    column->addSpacing(column->spacing());
+    column->addLayout(zoneCaption);
+    column->addWidget(m_zoneEdit);
+    column->addSpacing(column->spacing());
+    return column;
 }
 
-void CityEditor::createFlagControls()
+QLayout *CityEditor::createFlagFields()
 {
-    QLabel *flagLabel = createLabel(this, u"flagLabel"_s, tr("Flag"));
-
-    auto *frame = new QFrame(this);
-    frame->setObjectName(u"flagFrame"_s);
-    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    frame->setAccessibleName(tr("Flag picture"));
-    m_flagPicture = new QLabel(frame);
+    m_flagPicture = new QLabel(this);
     m_flagPicture->setObjectName(u"flagPicture"_s);
+    m_flagPicture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_flagPicture->setScaledContents(true);
+    m_flagPicture->setFixedSize(FlagPictureSize);
     m_flagPicture->setAccessibleName(tr("Flag picture"));
 
     m_flagCombo = new QComboBox(this);
     m_flagCombo->setObjectName(u"flagCombo"_s);
     m_flagCombo->setIconSize(FlagIconSize);
-    m_flagCombo->setAccessibleName(flagLabel->text());
-    flagLabel->setBuddy(m_flagCombo);
     connect(m_flagCombo, &QComboBox::activated, this, &CityEditor::pickFlag);
+    QLabel *flagLabel = createLabel(this, u"flagLabel"_s, tr("F&lag"), m_flagCombo);
 
     m_flagCodeLabel = createLabel(this, u"flagCodeLabel"_s, QString());
     m_flagCodeLabel->setAccessibleName(tr("Flag code"));
 
-    m_fromFileButton = createButton(this, u"fromFileButton"_s, tr("From File"));
+    m_fromFileButton = createButton(this, u"fromFileButton"_s, tr("&From File"));
     connect(m_fromFileButton, &QPushButton::clicked, this, &CityEditor::flagFromFile);
+
+    // The picture over its code, the flag list over "From File".
+    auto *grid = new QGridLayout;
+    grid->addWidget(flagLabel, 0, 0, 1, 3);
+    grid->addWidget(m_flagPicture, 1, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(m_flagCombo, 1, 1);
+    grid->addWidget(m_flagCodeLabel, 2, 0);
+    grid->addWidget(m_fromFileButton, 2, 1);
+    grid->setColumnStretch(2, 1);
+    return grid;
 }
 
-void CityEditor::createButtons()
+QLayout *CityEditor::createButtons()
 {
-    m_newButton = createButton(this, u"newButton"_s, tr("New"));
+    m_newButton = createButton(this, u"newButton"_s, tr("&New"));
     connect(m_newButton, &QPushButton::clicked, this, &CityEditor::newCity);
 
-    m_saveButton = createButton(this, u"saveButton"_s, tr("Save"));
+    m_saveButton = createButton(this, u"saveButton"_s, tr("&Save"));
     connect(m_saveButton, &QPushButton::clicked, this, &CityEditor::save);
 
-    m_deleteButton = createButton(this, u"deleteButton"_s, tr("Delete"));
+    m_deleteButton = createButton(this, u"deleteButton"_s, tr("&Delete"));
     connect(m_deleteButton, &QPushButton::clicked, this, &CityEditor::deleteCity);
 
-    m_closeButton = createButton(this, u"closeButton"_s, tr("Close"));
+    m_closeButton = createButton(this, u"closeButton"_s, tr("&Close"));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    auto *row = new QHBoxLayout;
+    for (QPushButton *button : {m_newButton, m_saveButton, m_deleteButton}) {
+        fitToCaption(button);
+        row->addWidget(button);
+    }
+    auto *buttons = new QVBoxLayout;
+    buttons->addLayout(row);
+    buttons->addWidget(m_closeButton);
+    return buttons;
 }
 
-void CityEditor::createCityList()
+QTreeWidget *CityEditor::createCityList()
 {
     m_cityList = new QTreeWidget(this);
     m_cityList->setObjectName(u"cityList"_s);
@@ -173,6 +226,13 @@ void CityEditor::createCityList()
     m_cityList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_cityList->setIconSize(FlagIconSize);
     m_cityList->setAccessibleName(tr("Country/City List"));
+    // The form's size, wider only when a larger font needs it for the heading, and as tall as
+    // the fields beside it; the names scroll.
+    const int headingWidth = m_cityList->header()->sectionSizeHint(0) +
+                             style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_cityList) +
+                             2 * m_cityList->frameWidth();
+    m_cityList->setFixedWidth(qMax(CityListSize.width(), headingWidth));
+    m_cityList->setMinimumHeight(CityListSize.height());
     // Moving through the list with the keyboard fills the fields and leaves the focus in the list;
     // a click fills them and sends the focus to the name, ready to be edited.
     connect(m_cityList, &QTreeWidget::currentItemChanged, this, [this] {
@@ -180,72 +240,19 @@ void CityEditor::createCityList()
             pickCity(Focus::Stay);
     });
     connect(m_cityList, &QTreeWidget::itemClicked, this, [this] { pickCity(Focus::Name); });
+    return m_cityList;
 }
 
 void CityEditor::createWaitPanel()
 {
+    // Outside the layout: showWaitPanel() lays it over the middle of the dialog.
     m_waitPanel = createLabel(this, u"waitPanel"_s, tr("Please Wait ....."));
     m_waitPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_waitPanel->setLineWidth(2);
     m_waitPanel->setAlignment(Qt::AlignCenter);
     m_waitPanel->setAutoFillBackground(true);
-    m_waitPanel->setAccessibleName(m_waitPanel->text());
+    m_waitPanel->resize(WaitPanelSize.expandedTo(m_waitPanel->sizeHint()));
     m_waitPanel->hide();
-}
-
-void CityEditor::placeControls()
-{
-    struct Place {
-        QWidget *widget;
-        QRect twips;
-    };
-    const auto label = [this](const QString &name) { return findChild<QLabel *>(name); };
-    // The left column, row by row, with the form's places in twips.
-    const QList<QList<Place>> rows{
-        {{label(u"nameLabel"_s), {120, 120, 2580, 195}}},
-        {{m_nameEdit, {120, 360, 3135, 285}}},
-        {{label(u"zoneLabel"_s), {120, 840, 960, 195}},
-         {label(u"zoneExampleLabel"_s), {1080, 840, 1575, 255}}},
-        {{m_zoneEdit, {120, 1080, 3135, 285}}},
-        {{label(u"flagLabel"_s), {120, 1560, 2295, 255}}},
-        {{m_flagPicture->parentWidget(), {120, 1800, 495, 330}},
-         {m_flagCombo, {720, 1800, 1335, 330}}},
-        {{m_flagCodeLabel, {120, 2280, 495, 255}}, {m_fromFileButton, {720, 2280, 1335, 255}}},
-        {{m_newButton, {120, 3240, 975, 375}},
-         {m_saveButton, {1200, 3240, 975, 375}},
-         {m_deleteButton, {2280, 3240, 975, 375}}},
-        {{m_closeButton, {120, 3720, 3135, 375}}},
-    };
-    QList<QList<CityEditorLayout::Control>> controls;
-    for (const QList<Place> &row : rows) {
-        controls.emplaceBack();
-        for (const Place &place : row)
-            controls.last().append({place.twips, place.widget->sizeHint(),
-                                    qobject_cast<QLabel *>(place.widget) != nullptr});
-    }
-    const QList<QList<QRect>> placed = CityEditorLayout::placeRows(controls);
-    QRect column;
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        for (qsizetype i = 0; i < rows[row].size(); ++i) {
-            rows[row][i].widget->setGeometry(placed[row][i]);
-            column |= placed[row][i];
-        }
-    }
-    m_flagPicture->setGeometry(m_flagPicture->parentWidget()->contentsRect());
-
-    // The dialog keeps the form's size unless the left column grew; the list stays right of the
-    // column, with the form's margins right of it and below it.
-    const QRect form = CityEditorLayout::fromTwips(CityListTwips);
-    const int rightMargin = DialogSize.width() - form.right() - 1;
-    const int bottomMargin = DialogSize.height() - form.bottom() - 1;
-    const int listLeft = qMax(form.left(), column.right() + 1 + ColumnGap);
-    const QSize size(qMax(DialogSize.width(), listLeft + form.width() + rightMargin),
-                     qMax(DialogSize.height(), column.bottom() + 1 + bottomMargin));
-    m_cityList->setGeometry(listLeft, form.top(), form.width(),
-                            size.height() - bottomMargin - form.top());
-    m_waitPanel->resize(
-        CityEditorLayout::fromTwips(WaitPanelTwips).size().expandedTo(m_waitPanel->sizeHint()));
-    setFixedSize(size);
 }
 
 void CityEditor::setTabOrders()

@@ -13,6 +13,7 @@
 class Application;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -41,12 +42,11 @@ protected:
 private:
     enum class Focus { Name, Stay };
 
-    void createFieldControls();
-    void createFlagControls();
-    void createButtons();
-    void createCityList();
+    [[nodiscard]] QLayout *createNameAndZoneFields();
+    [[nodiscard]] QLayout *createFlagFields();
+    [[nodiscard]] QLayout *createButtons();
+    [[nodiscard]] QTreeWidget *createCityList();
     void createWaitPanel();
-    void placeControls();
     void setTabOrders();
 
     void listCities();
@@ -92,5 +92,5 @@ private:
     QPushButton *m_deleteButton = nullptr;
     QPushButton *m_closeButton = nullptr;
     QTreeWidget *m_cityList = nullptr;
-    QLabel *m_waitPanel = nullptr;
+    QLabel *m_waitPanel = nullptr; // over the middle of the dialog, outside its layout
 };
