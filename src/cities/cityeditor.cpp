@@ -2,34 +2,35 @@
 
 #include "app/application.h"
 #include "ui/messagepresenter.h"
-#include "cities/cityeditorlayout.h"
 #include "cities/cityeditorlist.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 using CityEditorChecks::FlagFileChoice;
 
 namespace {
 
-// Inner size of the dialog: 6735 x 4230 twips.
-constexpr QSize DialogSize(449, 282);
-// The city list's place on the form; it reaches down to the dialog's bottom margin.
-constexpr QRect CityListTwips(3360, 120, 3255, 3975);
-// Space between the left column and the city list on the form.
-constexpr int ColumnGap = 7;
-// The "Please Wait" panel's size: 2655 x 855 twips.
-constexpr QRect WaitPanelTwips(3840, 2400, 2655, 855);
+// The form's sizes, in pixels at the font it was drawn with. The dialog has the form's size there
+// (an inner area of 449 x 282) and grows as a larger font needs.
+constexpr int FieldWidth = 209; // the name and zone fields, and the column of controls under them
+constexpr QSize CityListSize(217, 265);
+constexpr QSize FlagPictureSize(33, 22);
+constexpr QSize WaitPanelSize(177, 57);
 constexpr QSize FlagIconSize(16, 11);
 
 // What a city entry keeps besides its text.
@@ -47,11 +48,14 @@ public:
     }
 };
 
-QLabel *createLabel(QWidget *parent, const QString &name, const QString &text)
+// Labels and buttons get their accessible names from their captions, without the mnemonic's "&";
+// a field gets the name of its buddy label the same way.
+QLabel *createLabel(QWidget *parent, const QString &name, const QString &text,
+                    QWidget *buddy = nullptr)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setAccessibleName(text);
+    label->setBuddy(buddy);
     return label;
 }
 
@@ -59,8 +63,20 @@ QPushButton *createButton(QWidget *parent, const QString &name, const QString &c
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAccessibleName(caption);
     return button;
+}
+
+// The style may give a push button a least width of its own (Fusion: 80 pixels), which would
+// make three buttons side by side wider than the fields above them; these need only the room of
+// their captions and share the column's width.
+void fitToCaption(QPushButton *button)
+{
+    const QStyle *style = button->style();
+    const int frame = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                      2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    button->setMinimumWidth(
+        button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + frame);
+    button->setSizePolicy(QSizePolicy::Ignored, button->sizePolicy().verticalPolicy());
 }
 
 QString chooseFileWithDialog(QWidget *parent, const QString &title, const QString &folder,
@@ -76,19 +92,30 @@ CityEditor::CityEditor(Application &app, QWidget *parent)
     , m_app(app)
     , m_chooseFile(chooseFileWithDialog)
 {
-    setObjectName(u"frmCountries"_s);
+    setObjectName(u"cityEditor"_s);
     setWindowTitle(tr("Add Country/City"));
     setAccessibleName(windowTitle());
-    createFieldControls();
-    createFlagControls();
-    createButtons();
-    createCityList();
+
+    auto *fields = new QVBoxLayout;
+    fields->addLayout(createNameAndZoneFields());
+    fields->addLayout(createFlagFields());
+    // The buttons keep to the bottom, level with the list's lower edge.
+    fields->addStretch(1);
+    fields->addLayout(createButtons());
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(createCityList());
+    // A fixed dialog, as large as its contents need with the desktop's font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The dialog takes its size now, so that the wait panel shown while the lists load is
+    // centred in it.
+    layout->activate();
     createWaitPanel();
     setTabOrders();
-    placeControls();
 
     newCity();
-    listCountries();
+    listCities();
     focusName();
 }
 
@@ -97,174 +124,157 @@ void CityEditor::setFileChooser(FileChooser chooser)
     m_chooseFile = std::move(chooser);
 }
 
-void CityEditor::createFieldControls()
+QLayout *CityEditor::createNameAndZoneFields()
 {
-    QLabel *nameLabel = createLabel(this, u"Label1"_s, tr("Country/City Name"));
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(u"txtCityName"_s);
-    m_name->setMaxLength(50);
-    m_name->setAccessibleName(nameLabel->text());
-    nameLabel->setBuddy(m_name);
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(u"nameEdit"_s);
+    m_nameEdit->setMaxLength(50);
+    m_nameEdit->setMinimumWidth(FieldWidth);
+    QLabel *nameLabel = createLabel(this, u"nameLabel"_s, tr("Country/City N&ame"), m_nameEdit);
 
-    QLabel *zoneLabel = createLabel(this, u"Label2"_s, tr("Time Zone"));
-    QLabel *example = createLabel(this, u"Label4"_s, tr("[Ex. +02:00]"));
-    m_zone = new QLineEdit(this);
-    m_zone->setObjectName(u"txtTimeZone"_s);
-    m_zone->setMaxLength(6);
-    m_zone->setAccessibleName(zoneLabel->text());
-    m_zone->setAccessibleDescription(example->text());
+    m_zoneEdit = new QLineEdit(this);
+    m_zoneEdit->setObjectName(u"zoneEdit"_s);
+    m_zoneEdit->setMaxLength(6);
     // A validator would also refuse pasted text; only typed characters are filtered, and Save
     // checks the whole zone whatever way it came in.
-    m_zone->installEventFilter(this);
-    zoneLabel->setBuddy(m_zone);
+    m_zoneEdit->installEventFilter(this);
+    QLabel *zoneLabel = createLabel(this, u"zoneLabel"_s, tr("&Time Zone"), m_zoneEdit);
+    QLabel *example = createLabel(this, u"zoneExampleLabel"_s, tr("[Ex. +02:00]"));
+    m_zoneEdit->setAccessibleDescription(example->text());
+
+    auto *zoneCaption = new QHBoxLayout;
+    zoneCaption->addWidget(zoneLabel);
+    zoneCaption->addWidget(example);
+    zoneCaption->addStretch();
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(nameLabel);
+    column->addWidget(m_nameEdit);
+    column->addSpacing(column->spacing());
+    column->addLayout(zoneCaption);
+    column->addWidget(m_zoneEdit);
+    column->addSpacing(column->spacing());
+    return column;
 }
 
-void CityEditor::createFlagControls()
+QLayout *CityEditor::createFlagFields()
 {
-    QLabel *flagLabel = createLabel(this, u"Label3"_s, tr("Flag"));
+    m_flagPicture = new QLabel(this);
+    m_flagPicture->setObjectName(u"flagPicture"_s);
+    m_flagPicture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_flagPicture->setScaledContents(true);
+    m_flagPicture->setFixedSize(FlagPictureSize);
+    m_flagPicture->setAccessibleName(tr("Flag picture"));
 
-    auto *frame = new QFrame(this);
-    frame->setObjectName(u"picFlag"_s);
-    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    frame->setAccessibleName(tr("Flag picture"));
-    m_flagImage = new QLabel(frame);
-    m_flagImage->setObjectName(u"imgFlag"_s);
-    m_flagImage->setScaledContents(true);
-    m_flagImage->setAccessibleName(tr("Flag picture"));
+    m_flagCombo = new QComboBox(this);
+    m_flagCombo->setObjectName(u"flagCombo"_s);
+    m_flagCombo->setIconSize(FlagIconSize);
+    connect(m_flagCombo, &QComboBox::activated, this, &CityEditor::pickFlag);
+    QLabel *flagLabel = createLabel(this, u"flagLabel"_s, tr("F&lag"), m_flagCombo);
 
-    m_flags = new QComboBox(this);
-    m_flags->setObjectName(u"imgCombo1"_s);
-    m_flags->setIconSize(FlagIconSize);
-    m_flags->setAccessibleName(flagLabel->text());
-    flagLabel->setBuddy(m_flags);
-    connect(m_flags, &QComboBox::activated, this, &CityEditor::pickFlag);
+    m_flagCodeLabel = createLabel(this, u"flagCodeLabel"_s, QString());
+    m_flagCodeLabel->setAccessibleName(tr("Flag code"));
 
-    m_flagCode = createLabel(this, u"lblFlagFile"_s, QString());
-    m_flagCode->setAccessibleName(tr("Flag code"));
+    m_fromFileButton = createButton(this, u"fromFileButton"_s, tr("&From File"));
+    connect(m_fromFileButton, &QPushButton::clicked, this, &CityEditor::flagFromFile);
 
-    m_fromFile = createButton(this, u"Command1"_s, tr("From File"));
-    connect(m_fromFile, &QPushButton::clicked, this, &CityEditor::flagFromFile);
+    // The picture over its code, the flag list over "From File".
+    auto *grid = new QGridLayout;
+    grid->addWidget(flagLabel, 0, 0, 1, 3);
+    grid->addWidget(m_flagPicture, 1, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(m_flagCombo, 1, 1);
+    grid->addWidget(m_flagCodeLabel, 2, 0);
+    grid->addWidget(m_fromFileButton, 2, 1);
+    grid->setColumnStretch(2, 1);
+    return grid;
 }
 
-void CityEditor::createButtons()
+QLayout *CityEditor::createButtons()
 {
-    m_new = createButton(this, u"cmdNew"_s, tr("New"));
-    connect(m_new, &QPushButton::clicked, this, &CityEditor::newCity);
+    m_newButton = createButton(this, u"newButton"_s, tr("&New"));
+    connect(m_newButton, &QPushButton::clicked, this, &CityEditor::newCity);
 
-    m_save = createButton(this, u"cmdSave"_s, tr("Save"));
-    connect(m_save, &QPushButton::clicked, this, &CityEditor::save);
+    m_saveButton = createButton(this, u"saveButton"_s, tr("&Save"));
+    connect(m_saveButton, &QPushButton::clicked, this, &CityEditor::save);
 
-    m_delete = createButton(this, u"cmdDelete"_s, tr("Delete"));
-    connect(m_delete, &QPushButton::clicked, this, &CityEditor::deleteCity);
+    m_deleteButton = createButton(this, u"deleteButton"_s, tr("&Delete"));
+    connect(m_deleteButton, &QPushButton::clicked, this, &CityEditor::deleteCity);
 
-    m_close = createButton(this, u"cmdClose"_s, tr("Close"));
-    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    m_closeButton = createButton(this, u"closeButton"_s, tr("&Close"));
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    auto *row = new QHBoxLayout;
+    for (QPushButton *button : {m_newButton, m_saveButton, m_deleteButton}) {
+        fitToCaption(button);
+        row->addWidget(button);
+    }
+    auto *buttons = new QVBoxLayout;
+    buttons->addLayout(row);
+    buttons->addWidget(m_closeButton);
+    return buttons;
 }
 
-void CityEditor::createCityList()
+QTreeWidget *CityEditor::createCityList()
 {
-    m_cities = new QTreeWidget(this);
-    m_cities->setObjectName(u"CountryList"_s);
-    m_cities->setColumnCount(1);
-    m_cities->setHeaderLabels({tr("Country/City List")});
-    m_cities->header()->setSectionsClickable(false);
-    m_cities->setRootIsDecorated(false);
-    m_cities->setUniformRowHeights(true);
-    m_cities->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_cities->setIconSize(FlagIconSize);
-    m_cities->setAccessibleName(tr("Country/City List"));
+    m_cityList = new QTreeWidget(this);
+    m_cityList->setObjectName(u"cityList"_s);
+    m_cityList->setColumnCount(1);
+    m_cityList->setHeaderLabels({tr("Country/City List")});
+    m_cityList->header()->setSectionsClickable(false);
+    m_cityList->setRootIsDecorated(false);
+    m_cityList->setUniformRowHeights(true);
+    m_cityList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_cityList->setIconSize(FlagIconSize);
+    m_cityList->setAccessibleName(tr("Country/City List"));
+    // The form's size, wider only when a larger font needs it for the heading, and as tall as
+    // the fields beside it; the names scroll.
+    const int headingWidth = m_cityList->header()->sectionSizeHint(0) +
+                             style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_cityList) +
+                             2 * m_cityList->frameWidth();
+    m_cityList->setFixedWidth(qMax(CityListSize.width(), headingWidth));
+    m_cityList->setMinimumHeight(CityListSize.height());
     // Moving through the list with the keyboard fills the fields and leaves the focus in the list;
     // a click fills them and sends the focus to the name, ready to be edited.
-    connect(m_cities, &QTreeWidget::currentItemChanged, this, [this] {
+    connect(m_cityList, &QTreeWidget::currentItemChanged, this, [this] {
         if (!m_listing)
             pickCity(Focus::Stay);
     });
-    connect(m_cities, &QTreeWidget::itemClicked, this, [this] { pickCity(Focus::Name); });
+    connect(m_cityList, &QTreeWidget::itemClicked, this, [this] { pickCity(Focus::Name); });
+    return m_cityList;
 }
 
 void CityEditor::createWaitPanel()
 {
-    m_waitPanel = createLabel(this, u"SSPanel1"_s, tr("Please Wait ....."));
+    // Outside the layout: showWaitPanel() lays it over the middle of the dialog.
+    m_waitPanel = createLabel(this, u"waitPanel"_s, tr("Please Wait ....."));
     m_waitPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_waitPanel->setLineWidth(2);
     m_waitPanel->setAlignment(Qt::AlignCenter);
     m_waitPanel->setAutoFillBackground(true);
-    m_waitPanel->setAccessibleName(m_waitPanel->text());
+    m_waitPanel->resize(WaitPanelSize.expandedTo(m_waitPanel->sizeHint()));
     m_waitPanel->hide();
-}
-
-void CityEditor::placeControls()
-{
-    struct Place {
-        QWidget *widget;
-        QRect twips;
-    };
-    const auto label = [this](const QString &name) { return findChild<QLabel *>(name); };
-    // The left column, row by row, with the form's places in twips.
-    const QList<QList<Place>> rows{
-        {{label(u"Label1"_s), {120, 120, 2580, 195}}},
-        {{m_name, {120, 360, 3135, 285}}},
-        {{label(u"Label2"_s), {120, 840, 960, 195}}, {label(u"Label4"_s), {1080, 840, 1575, 255}}},
-        {{m_zone, {120, 1080, 3135, 285}}},
-        {{label(u"Label3"_s), {120, 1560, 2295, 255}}},
-        {{m_flagImage->parentWidget(), {120, 1800, 495, 330}}, {m_flags, {720, 1800, 1335, 330}}},
-        {{m_flagCode, {120, 2280, 495, 255}}, {m_fromFile, {720, 2280, 1335, 255}}},
-        {{m_new, {120, 3240, 975, 375}},
-         {m_save, {1200, 3240, 975, 375}},
-         {m_delete, {2280, 3240, 975, 375}}},
-        {{m_close, {120, 3720, 3135, 375}}},
-    };
-    QList<QList<CityEditorLayout::Control>> controls;
-    for (const QList<Place> &row : rows) {
-        controls.emplaceBack();
-        for (const Place &place : row)
-            controls.last().append({place.twips, place.widget->sizeHint(),
-                                    qobject_cast<QLabel *>(place.widget) != nullptr});
-    }
-    const QList<QList<QRect>> placed = CityEditorLayout::placeRows(controls);
-    QRect column;
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        for (qsizetype i = 0; i < rows[row].size(); ++i) {
-            rows[row][i].widget->setGeometry(placed[row][i]);
-            column |= placed[row][i];
-        }
-    }
-    m_flagImage->setGeometry(m_flagImage->parentWidget()->contentsRect());
-
-    // The dialog keeps the form's size unless the left column grew; the list stays right of the
-    // column, with the form's margins right of it and below it.
-    const QRect form = CityEditorLayout::fromTwips(CityListTwips);
-    const int rightMargin = DialogSize.width() - form.right() - 1;
-    const int bottomMargin = DialogSize.height() - form.bottom() - 1;
-    const int listLeft = qMax(form.left(), column.right() + 1 + ColumnGap);
-    const QSize size(qMax(DialogSize.width(), listLeft + form.width() + rightMargin),
-                     qMax(DialogSize.height(), column.bottom() + 1 + bottomMargin));
-    m_cities->setGeometry(listLeft, form.top(), form.width(),
-                          size.height() - bottomMargin - form.top());
-    m_waitPanel->resize(
-        CityEditorLayout::fromTwips(WaitPanelTwips).size().expandedTo(m_waitPanel->sizeHint()));
-    setFixedSize(size);
 }
 
 void CityEditor::setTabOrders()
 {
-    const QList<QWidget *> order{m_name, m_zone,   m_flags, m_fromFile, m_new,
-                                 m_save, m_delete, m_close, m_cities};
+    const QList<QWidget *> order{m_nameEdit,       m_zoneEdit,    m_flagCombo,
+                                 m_fromFileButton, m_newButton,   m_saveButton,
+                                 m_deleteButton,   m_closeButton, m_cityList};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
 
-void CityEditor::listCountries()
+void CityEditor::listCities()
 {
     showWaitPanel();
     const QScopedValueRollback listing(m_listing, true);
-    m_flags->clear();
+    m_flagCombo->clear();
     m_flagPictures.clear();
-    m_cities->clear();
+    m_cityList->clear();
 
     listFlags();
     // Filling the combo selected its first entry, but no flag is chosen until the user picks one.
-    m_flags->setCurrentIndex(-1);
+    m_flagCombo->setCurrentIndex(-1);
     // A missing or unreadable file shows an empty list; Save then tells the user what is wrong
     // with the file rather than replace it.
     if (const std::optional<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read()) {
@@ -274,8 +284,8 @@ void CityEditor::listCountries()
 
     m_waitPanel->hide();
     sortCities();
-    if (m_cities->topLevelItemCount() > 0)
-        selectCity(m_cities->topLevelItem(0));
+    if (m_cityList->topLevelItemCount() > 0)
+        selectCity(m_cityList->topLevelItem(0));
 }
 
 void CityEditor::listFlags()
@@ -294,12 +304,12 @@ void CityEditor::listFlags()
 void CityEditor::addFlag(const QString &code, const QString &text, const QPixmap &picture)
 {
     m_flagPictures.insert(code, picture);
-    m_flags->addItem(picture.isNull() ? QIcon() : QIcon(picture), text, code);
+    m_flagCombo->addItem(picture.isNull() ? QIcon() : QIcon(picture), text, code);
 }
 
 void CityEditor::addCity(const QString &line)
 {
-    updateCity(new CityItem(m_cities), line);
+    updateCity(new CityItem(m_cityList), line);
 }
 
 void CityEditor::updateCity(QTreeWidgetItem *item, const QString &line)
@@ -316,20 +326,20 @@ void CityEditor::updateCity(QTreeWidgetItem *item, const QString &line)
 void CityEditor::selectCity(QTreeWidgetItem *item)
 {
     const QScopedValueRollback listing(m_listing, true);
-    m_cities->setCurrentItem(item);
-    m_cities->scrollToItem(item);
+    m_cityList->setCurrentItem(item);
+    m_cityList->scrollToItem(item);
 }
 
 void CityEditor::sortCities()
 {
-    m_cities->sortItems(0, Qt::AscendingOrder);
+    m_cityList->sortItems(0, Qt::AscendingOrder);
 }
 
 void CityEditor::newCity()
 {
-    m_name->clear();
-    m_zone->clear();
-    m_flags->setCurrentIndex(-1);
+    m_nameEdit->clear();
+    m_zoneEdit->clear();
+    m_flagCombo->setCurrentIndex(-1);
     showChosenFlag();
     focusName();
 }
@@ -341,11 +351,11 @@ void CityEditor::pickCity(Focus focus)
         return;
     const CityEditorList::Entry entry =
         CityEditorList::Entry::fromLine(item->data(0, LineRole).toString());
-    m_name->setText(item->text(0));
-    m_zone->setText(entry.zone);
+    m_nameEdit->setText(item->text(0));
+    m_zoneEdit->setText(entry.zone);
     // A code that is not in the flag list (its bitmap is missing) leaves no flag chosen, so the
     // city cannot be saved again until the user picks one.
-    m_flags->setCurrentIndex(m_flags->findData(entry.code));
+    m_flagCombo->setCurrentIndex(m_flagCombo->findData(entry.code));
     showChosenFlag();
     if (focus == Focus::Name)
         focusName();
@@ -359,14 +369,14 @@ void CityEditor::pickFlag()
 
 void CityEditor::showChosenFlag()
 {
-    const int index = m_flags->currentIndex();
+    const int index = m_flagCombo->currentIndex();
     if (index < 0) {
         showFlagPicture({});
-        m_flagCode->clear();
+        m_flagCodeLabel->clear();
         return;
     }
-    showFlagPicture(m_flagPictures.value(m_flags->itemData(index).toString()));
-    m_flagCode->setText(m_flags->itemText(index));
+    showFlagPicture(m_flagPictures.value(m_flagCombo->itemData(index).toString()));
+    m_flagCodeLabel->setText(m_flagCombo->itemText(index));
 }
 
 void CityEditor::save()
@@ -388,20 +398,20 @@ void CityEditor::save()
         return;
     }
     const CityListRewrite::SaveRewrite &rewrite = std::get<CityListRewrite::SaveRewrite>(result);
-    m_name->setText(entry.name);
-    m_zone->setText(entry.zone);
+    m_nameEdit->setText(entry.name);
+    m_zoneEdit->setText(entry.zone);
 
     // A flag chosen from a file that was not in the flag list joins it now, its text in lower
     // case until the list is loaded again.
     const QString code = typed.flagCode.toUpper();
-    if (m_flags->currentIndex() < 0 && !m_flagPictures.contains(code))
-        addFlag(code, typed.flagCode.toLower(), m_flagPicture);
+    if (m_flagCombo->currentIndex() < 0 && !m_flagPictures.contains(code))
+        addFlag(code, typed.flagCode.toLower(), m_chosenFlagPicture);
 
     const QString newLine = entry.toLine();
     const QList<QTreeWidgetItem *> items = [this] {
         QList<QTreeWidgetItem *> all;
-        for (int i = 0; i < m_cities->topLevelItemCount(); ++i)
-            all.append(m_cities->topLevelItem(i));
+        for (int i = 0; i < m_cityList->topLevelItemCount(); ++i)
+            all.append(m_cityList->topLevelItem(i));
         return all;
     }();
     std::optional<qsizetype> selected;
@@ -432,7 +442,7 @@ void CityEditor::deleteCity()
         message(QMessageBox::Critical, *refusal);
         return;
     }
-    if (m_cities->topLevelItemCount() == 0) {
+    if (m_cityList->topLevelItemCount() == 0) {
         message(QMessageBox::Warning, CityEditorChecks::nothingToDeleteMessage());
         return;
     }
@@ -446,7 +456,7 @@ void CityEditor::deleteCity()
                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     // The in-use test looks at the name field, which the user may have typed over.
-    if (CityEditorChecks::isInUse(m_app.settings().clockList, m_name->text().trimmed())) {
+    if (CityEditorChecks::isInUse(m_app.settings().clockList, m_nameEdit->text().trimmed())) {
         message(QMessageBox::Critical, CityEditorChecks::inUseMessage());
         return;
     }
@@ -462,7 +472,7 @@ void CityEditor::deleteCity()
         const QScopedValueRollback listing(m_listing, true);
         const QList<qsizetype> removed = CityEditorList::planDelete(cityLines(), text);
         for (auto index = removed.crbegin(); index != removed.crend(); ++index)
-            delete m_cities->takeTopLevelItem(int(*index));
+            delete m_cityList->takeTopLevelItem(int(*index));
     } else {
         message(QMessageBox::Warning, CityEditorChecks::notFoundMessage());
     }
@@ -492,14 +502,14 @@ void CityEditor::flagFromFile()
     }
     // A code that is not in the flag list leaves the combo without a selection: the flag is
     // pending, and the next Save adds it to the list.
-    m_flags->setCurrentIndex(m_flags->findData(choice.code));
+    m_flagCombo->setCurrentIndex(m_flagCombo->findData(choice.code));
     showFlagPicture(QPixmap(chosen));
-    m_flagCode->setText(choice.code);
+    m_flagCodeLabel->setText(choice.code);
 }
 
 bool CityEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_zone && event->type() == QEvent::KeyPress) {
+    if (watched == m_zoneEdit && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (!CityEditorChecks::acceptsZoneKey(key->text(), key->modifiers()))
             return true;
@@ -522,32 +532,32 @@ void CityEditor::showWaitPanel()
 
 void CityEditor::showFlagPicture(const QPixmap &picture)
 {
-    m_flagPicture = picture;
-    m_flagImage->setPixmap(picture);
+    m_chosenFlagPicture = picture;
+    m_flagPicture->setPixmap(picture);
 }
 
 void CityEditor::focusName()
 {
-    m_name->setFocus(Qt::OtherFocusReason);
+    m_nameEdit->setFocus(Qt::OtherFocusReason);
 }
 
 CityEditorChecks::Fields CityEditor::fields() const
 {
-    return {m_name->text(), m_zone->text(), m_flagCode->text()};
+    return {m_nameEdit->text(), m_zoneEdit->text(), m_flagCodeLabel->text()};
 }
 
 QTreeWidgetItem *CityEditor::selectedCity() const
 {
-    const QList<QTreeWidgetItem *> selected = m_cities->selectedItems();
+    const QList<QTreeWidgetItem *> selected = m_cityList->selectedItems();
     return selected.isEmpty() ? nullptr : selected.constFirst();
 }
 
 QStringList CityEditor::cityLines() const
 {
     QStringList lines;
-    lines.reserve(m_cities->topLevelItemCount());
-    for (int i = 0; i < m_cities->topLevelItemCount(); ++i)
-        lines.append(m_cities->topLevelItem(i)->data(0, LineRole).toString());
+    lines.reserve(m_cityList->topLevelItemCount());
+    for (int i = 0; i < m_cityList->topLevelItemCount(); ++i)
+        lines.append(m_cityList->topLevelItem(i)->data(0, LineRole).toString());
     return lines;
 }
 

@@ -13,6 +13,7 @@
 class Application;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -41,15 +42,14 @@ protected:
 private:
     enum class Focus { Name, Stay };
 
-    void createFieldControls();
-    void createFlagControls();
-    void createButtons();
-    void createCityList();
+    [[nodiscard]] QLayout *createNameAndZoneFields();
+    [[nodiscard]] QLayout *createFlagFields();
+    [[nodiscard]] QLayout *createButtons();
+    [[nodiscard]] QTreeWidget *createCityList();
     void createWaitPanel();
-    void placeControls();
     void setTabOrders();
 
-    void listCountries();
+    void listCities();
     void listFlags();
     void addFlag(const QString &code, const QString &text, const QPixmap &picture);
     void addCity(const QString &line);
@@ -77,20 +77,20 @@ private:
     Application &m_app;
     FileChooser m_chooseFile;
     QHash<QString, QPixmap> m_flagPictures; // the flag list's pictures by upper-case code
-    QPixmap m_flagPicture;                  // the picture of the chosen flag
+    QPixmap m_chosenFlagPicture;            // the picture of the chosen flag
     bool m_busy = false;                    // a Save, Delete or From File is running
     bool m_listing = false;                 // the program, not the user, moves the list's selection
 
-    QLineEdit *m_name = nullptr;
-    QLineEdit *m_zone = nullptr;
-    QLabel *m_flagImage = nullptr;
-    QComboBox *m_flags = nullptr;
-    QLabel *m_flagCode = nullptr;
-    QPushButton *m_fromFile = nullptr;
-    QPushButton *m_new = nullptr;
-    QPushButton *m_save = nullptr;
-    QPushButton *m_delete = nullptr;
-    QPushButton *m_close = nullptr;
-    QTreeWidget *m_cities = nullptr;
-    QLabel *m_waitPanel = nullptr;
+    QLineEdit *m_nameEdit = nullptr;
+    QLineEdit *m_zoneEdit = nullptr;
+    QLabel *m_flagPicture = nullptr;
+    QComboBox *m_flagCombo = nullptr;
+    QLabel *m_flagCodeLabel = nullptr;
+    QPushButton *m_fromFileButton = nullptr;
+    QPushButton *m_newButton = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_deleteButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QTreeWidget *m_cityList = nullptr;
+    QLabel *m_waitPanel = nullptr; // over the middle of the dialog, outside its layout
 };

@@ -14,10 +14,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CityEditor", text);
-}
+// The messages are the city editor's: they share its translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CityEditor)
+};
 
 // Whether two paths name the same folder on the disk. The file system decides, not the spelling:
 // a folder reached through a link is the same folder, and so is one spelled in another case on a
@@ -39,41 +39,41 @@ bool Fields::hasEmptyField() const
 
 QString emptyFieldMessage()
 {
-    return tr("One or more field(s) are empty");
+    return Texts::tr("One or more field(s) are empty");
 }
 QString wrongZoneMessage()
 {
-    return tr("Wrong Time Zone Format");
+    return Texts::tr("Wrong Time Zone Format");
 }
 QString noFlagMessage()
 {
-    return tr("Select Flag First.");
+    return Texts::tr("Select Flag First.");
 }
 QString nothingToDeleteMessage()
 {
-    return tr("There is no country to delete.");
+    return Texts::tr("There is no country to delete.");
 }
 QString noSelectionMessage()
 {
-    return tr("Select the country to delete in the list.");
+    return Texts::tr("Select the country to delete in the list.");
 }
 QString inUseMessage()
 {
-    return tr("You can not delete this country\r\nbecause it is in-use.");
+    return Texts::tr("You can not delete this country\nbecause it is in-use.");
 }
 QString notFoundMessage()
 {
-    return tr("Country/City not found!");
+    return Texts::tr("Country/City not found!");
 }
 
 QString wrongFlagFileMessage()
 {
-    return tr("The file name must be 3 letters length\r\nand be placed in [flags] directory.");
+    return Texts::tr("The file name must be 3 letters length\nand be placed in [flags] directory.");
 }
 
 QString deleteQuestion(QStringView entryText)
 {
-    return tr("Do you want to delete this country?") % u"\r\n\r\n[ "_s % entryText % u" ]"_s;
+    return Texts::tr("Do you want to delete this country?") % u"\n\n[ "_s % entryText % u" ]"_s;
 }
 
 std::optional<QString> saveRefusal(const Fields &fields)

@@ -2,13 +2,17 @@
 #include "cities/cityeditor.h"
 #include "support/recordingpresenter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaEnum>
+#include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -103,12 +107,12 @@ class TestCityEditor final : public QObject {
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    QLineEdit *name() const { return control<QLineEdit>(u"txtCityName"_s); }
-    QLineEdit *zone() const { return control<QLineEdit>(u"txtTimeZone"_s); }
-    QComboBox *flags() const { return control<QComboBox>(u"imgCombo1"_s); }
-    QString flagCode() const { return control<QLabel>(u"lblFlagFile"_s)->text(); }
-    bool showsFlag() const { return !control<QLabel>(u"imgFlag"_s)->pixmap().isNull(); }
-    QTreeWidget *cities() const { return control<QTreeWidget>(u"CountryList"_s); }
+    QLineEdit *name() const { return control<QLineEdit>(u"nameEdit"_s); }
+    QLineEdit *zone() const { return control<QLineEdit>(u"zoneEdit"_s); }
+    QComboBox *flags() const { return control<QComboBox>(u"flagCombo"_s); }
+    QString flagCode() const { return control<QLabel>(u"flagCodeLabel"_s)->text(); }
+    bool showsFlag() const { return !control<QLabel>(u"flagPicture"_s)->pixmap().isNull(); }
+    QTreeWidget *cities() const { return control<QTreeWidget>(u"cityList"_s); }
     void click(const QString &button) { QTest::mouseClick(control(button), Qt::LeftButton); }
 
     QStringList cityTexts() const
@@ -171,7 +175,7 @@ private Q_SLOTS:
     void layout_data()
     {
         QTest::addColumn<int>("pixelSize"); // 0: the platform font
-        QTest::newRow("small font: the form's places") << 11;
+        QTest::newRow("small font") << 11;
         QTest::newRow("platform font") << 0;
         QTest::newRow("large font") << 17;
         QTest::newRow("very large font") << 24;
@@ -181,19 +185,37 @@ private Q_SLOTS:
         QFETCH(int, pixelSize);
         open(kCities, pixelSize);
         QCOMPARE(m_editor->minimumSize(), m_editor->maximumSize());
+        // The form's size (449 x 282) at least; where its texts fit, no more than the style's
+        // margins add.
         QVERIFY(m_editor->width() >= 449 && m_editor->height() >= 282);
+        if (pixelSize == 11)
+            QVERIFY2(m_editor->width() <= 449 + 8 && m_editor->height() <= 282 + 8,
+                     qPrintable(u"%1 x %2"_s.arg(m_editor->width()).arg(m_editor->height())));
         const QList<QWidget *> widgets =
             m_editor->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-        for (const QWidget *widget : widgets) {
+        for (QWidget *widget : widgets) {
             const QByteArray objectName = widget->objectName().toUtf8();
             const char *name = objectName.constData();
-            QVERIFY2(!widget->accessibleName().isEmpty(), name);
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), name);
+            QVERIFY2(!accessible->text(QAccessible::Name).contains(u'&'), name);
             if (widget->isHidden())
                 continue;
             QVERIFY2(m_editor->rect().contains(widget->geometry()), name);
             QVERIFY2(widget->height() >= widget->sizeHint().height() || widget == cities() ||
-                         widget->objectName() == u"picFlag"_s,
+                         widget->objectName() == u"flagPicture"_s,
                      name);
+            // Captions are never cut.
+            if (widget == cities())
+                QVERIFY(cities()->header()->sectionSize(0) >=
+                        cities()->header()->sectionSizeHint(0));
+            if (const auto *label = qobject_cast<QLabel *>(widget))
+                QVERIFY2(label->width() >= label->sizeHint().width(), name);
+            if (const auto *button = qobject_cast<QPushButton *>(widget))
+                QVERIFY2(
+                    button->width() >
+                        button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width(),
+                    name);
             for (const QWidget *other : widgets) {
                 if (other != widget && !other->isHidden())
                     QVERIFY2(
@@ -201,21 +223,6 @@ private Q_SLOTS:
                         qPrintable(widget->objectName() + u" covers "_s + other->objectName()));
             }
         }
-        if (pixelSize != 11)
-            return;
-        // Every text fits the form's places, so the form's layout holds to the pixel.
-        QCOMPARE(m_editor->size(), QSize(449, 282));
-        const QList<std::pair<QString, QPoint>> places{
-            {u"Label1"_s, {8, 8}},        {u"txtCityName"_s, {8, 24}},
-            {u"Label2"_s, {8, 56}},       {u"Label4"_s, {72, 56}},
-            {u"txtTimeZone"_s, {8, 72}},  {u"Label3"_s, {8, 104}},
-            {u"picFlag"_s, {8, 120}},     {u"imgCombo1"_s, {48, 120}},
-            {u"lblFlagFile"_s, {8, 152}}, {u"Command1"_s, {48, 152}},
-            {u"cmdNew"_s, {8, 216}},      {u"cmdSave"_s, {80, 216}},
-            {u"cmdDelete"_s, {152, 216}}, {u"cmdClose"_s, {8, 248}},
-            {u"CountryList"_s, {224, 8}}};
-        for (const auto &[name, place] : places)
-            QVERIFY2(control(name)->pos() == place, qPrintable(name));
     }
 
     void load()
@@ -234,7 +241,7 @@ private Q_SLOTS:
         // Selecting the first city does not pick it.
         QVERIFY(name()->text().isEmpty() && flagCode().isEmpty());
         QCOMPARE(m_editor->focusWidget(), name());
-        const QWidget *panel = control(u"SSPanel1"_s);
+        const QWidget *panel = control(u"waitPanel"_s);
         QVERIFY(panel->isHidden());
         QVERIFY((panel->geometry().center() - m_editor->rect().center()).manhattanLength() <= 2);
 
@@ -245,9 +252,21 @@ private Q_SLOTS:
                 tabOrder.append(widget->objectName());
             widget = widget->nextInFocusChain();
         } while (widget != name());
-        QCOMPARE(tabOrder, (QStringList{u"txtCityName"_s, u"txtTimeZone"_s, u"imgCombo1"_s,
-                                        u"Command1"_s, u"cmdNew"_s, u"cmdSave"_s, u"cmdDelete"_s,
-                                        u"cmdClose"_s, u"CountryList"_s}));
+        QCOMPARE(tabOrder, (QStringList{u"nameEdit"_s, u"zoneEdit"_s, u"flagCombo"_s,
+                                        u"fromFileButton"_s, u"newButton"_s, u"saveButton"_s,
+                                        u"deleteButton"_s, u"closeButton"_s, u"cityList"_s}));
+
+        // Every button and every field's label has a mnemonic of its own.
+        QList<QKeySequence> mnemonics;
+        for (const QPushButton *button : m_editor->findChildren<QPushButton *>())
+            mnemonics.append(QKeySequence::mnemonic(button->text()));
+        for (const QLabel *label : m_editor->findChildren<QLabel *>()) {
+            if (label->buddy())
+                mnemonics.append(QKeySequence::mnemonic(label->text()));
+        }
+        QCOMPARE(mnemonics.size(), 8);
+        QVERIFY(!mnemonics.contains(QKeySequence()));
+        QCOMPARE(QSet<QKeySequence>(mnemonics.cbegin(), mnemonics.cend()).size(), mnemonics.size());
     }
 
     void pickCity()
@@ -269,7 +288,7 @@ private Q_SLOTS:
         cities()->setFocus();
         QTest::keyClick(cities(), Qt::Key_Up);
         QCOMPARE(name()->text(), u"CAIRO"_s);
-        click(u"cmdNew"_s);
+        click(u"newButton"_s);
         QVERIFY(name()->text().isEmpty() && zone()->text().isEmpty() && flagCode().isEmpty());
     }
 
@@ -286,7 +305,7 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(u"ab:cd"_s);
         QTest::keyClick(zone(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(zone()->text(), u"ab:cd"_s);
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QCOMPARE(shown(), QStringList{u"Critical: Wrong Time Zone Format"_s});
         QCOMPARE(cityFile(), kCities);
         QCOMPARE(cityTexts(), kListed);
@@ -297,7 +316,7 @@ private Q_SLOTS:
     {
         open();
         fill(u"Bern"_s, u"+01:00"_s, u"DEU"_s);
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QVERIFY(cityFile().contains("\r\nBern!+01:00!DEU.bmp\r\n"));
         QCOMPARE(cityTexts().mid(1, 3), (QStringList{u"Berlin"_s, u"Bern"_s, u"CAIRO"_s}));
         // Save ends with New.
@@ -306,14 +325,14 @@ private Q_SLOTS:
         // The name is saved trimmed and capitalised; the entry of the CAIRO line it replaced goes.
         pickCity(u"CAIRO"_s);
         fill(u"  cairo"_s, u"+03:00"_s, QString());
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QVERIFY(cityFile().contains("Cairo!+03:00!EGY.bmp") && !cityFile().contains("CAIRO"));
         QCOMPARE(cityTexts().mid(2), (QStringList{u"Bern"_s, u"Cairo"_s, u"Lima"_s}));
 
         // The selected city saved again keeps its entry and its selection.
         pickCity(u"Berlin"_s);
         zone()->setText(u"+02:00"_s);
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QCOMPARE(cityTexts().size(), 5);
         QCOMPARE(city(u"Berlin"_s)->data(0, Qt::UserRole).toString(), u"+02:00!DEU.BMP"_s);
         QVERIFY(city(u"Berlin"_s)->isSelected());
@@ -325,20 +344,19 @@ private Q_SLOTS:
         open(kCities + "Berlin!+01:00!DEU.bmp\r\nBERLIN!+01:00!DEU.bmp\r\n");
         pickCity(u"Berlin"_s);
         m_messages.answers = {QMessageBox::No};
-        click(u"cmdDelete"_s); // answered No
-        click(u"cmdDelete"_s); // Yes, but a clock shows Berlin
-        const QString question =
-            u"Question: Do you want to delete this country?\r\n\r\n[ Berlin ]"_s;
+        click(u"deleteButton"_s); // answered No
+        click(u"deleteButton"_s); // Yes, but a clock shows Berlin
+        const QString question = u"Question: Do you want to delete this country?\n\n[ Berlin ]"_s;
         QCOMPARE(
             shown(),
             (QStringList{question, question,
-                         u"Critical: You can not delete this country\r\nbecause it is in-use."_s}));
+                         u"Critical: You can not delete this country\nbecause it is in-use."_s}));
         QCOMPARE(m_messages.messages.at(0).buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(cityFile().count("Berlin!"), 2);
 
         // Once no clock shows it, every line named exactly Berlin goes; BERLIN stays.
         loadClocks({});
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         QCOMPARE(m_messages.messages.size(), 4);
         QCOMPARE(cityFile().count("Berlin!"), 0);
         QCOMPARE(cityTexts(), (QStringList{u"Amsterdam"_s, u"BERLIN"_s, u"CAIRO"_s, u"Lima"_s}));
@@ -349,9 +367,9 @@ private Q_SLOTS:
     {
         open("");
         fill(u"Bern"_s, u"+01:00"_s, QString());
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         fill(u"Bern"_s, u"+01:00"_s, u"DEU"_s);
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         QCOMPARE(shown(), (QStringList{u"Critical: One or more field(s) are empty"_s,
                                        u"Warning: There is no country to delete."_s}));
         QCOMPARE(cityFile(), QByteArray());
@@ -359,16 +377,15 @@ private Q_SLOTS:
         open();
         pickCity(u"Berlin"_s);
         cities()->clearSelection();
-        click(u"cmdDelete"_s);
+        click(u"deleteButton"_s);
         // The city went from the file behind the dialog's back.
         pickCity(u"Amsterdam"_s);
         write(u"Cities.txt"_s, "Berlin!+01:00!DEU.bmp\r\n\r\nLima!-05:00!PER.bmp\r\n");
-        click(u"cmdDelete"_s);
-        QCOMPARE(
-            shown().mid(2),
-            (QStringList{u"Warning: Select the country to delete in the list."_s,
-                         u"Question: Do you want to delete this country?\r\n\r\n[ Amsterdam ]"_s,
-                         u"Warning: Country/City not found!"_s}));
+        click(u"deleteButton"_s);
+        QCOMPARE(shown().mid(2),
+                 (QStringList{u"Warning: Select the country to delete in the list."_s,
+                              u"Question: Do you want to delete this country?\n\n[ Amsterdam ]"_s,
+                              u"Warning: Country/City not found!"_s}));
         QCOMPARE(cityFile(), QByteArray("Berlin!+01:00!DEU.bmp\r\nLima!-05:00!PER.bmp\r\n"));
         QVERIFY(name()->text().isEmpty());
     }
@@ -401,13 +418,13 @@ private Q_SLOTS:
                 asked << title << folder << filter;
                 return chosen.isEmpty() ? chosen : path(chosen);
             });
-        click(u"Command1"_s);
+        click(u"fromFileButton"_s);
         QCOMPARE(asked,
                  (QStringList{u"Select File"_s, path(u"flags"_s), u"Bitmap Files (*.bmp)"_s}));
         QCOMPARE(flagCode(), code);
         QTEST(flags()->currentText(), "combo");
         QCOMPARE(showsFlag(), !code.isEmpty());
-        const QString wrongFile = u"Warning: The file name must be 3 letters length\r\nand be "
+        const QString wrongFile = u"Warning: The file name must be 3 letters length\nand be "
                                   u"placed in [flags] directory."_s;
         QCOMPARE(shown(), refused ? QStringList{wrongFile} : QStringList());
     }
@@ -418,8 +435,8 @@ private Q_SLOTS:
         flag(u"nzl.bmp"_s, Qt::white);
         m_editor->setFileChooser([this](auto &&...) { return path(u"flags/nzl.bmp"_s); });
         fill(u"Wellington"_s, u"+12:00"_s, QString());
-        click(u"Command1"_s);
-        click(u"cmdSave"_s);
+        click(u"fromFileButton"_s);
+        click(u"saveButton"_s);
         QVERIFY(m_messages.messages.isEmpty());
         QVERIFY(cityFile().endsWith("Lima!-05:00!PER.bmp\r\nWellington!+12:00!NZL.bmp\r\n"));
         QCOMPARE(flags()->itemText(flags()->count() - 1), u"nzl"_s);
@@ -433,8 +450,8 @@ private Q_SLOTS:
     void failedRewriteChangesNothing_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::newRow("save") << u"cmdSave"_s;
-        QTest::newRow("delete") << u"cmdDelete"_s;
+        QTest::newRow("save") << u"saveButton"_s;
+        QTest::newRow("delete") << u"deleteButton"_s;
     }
     void failedRewriteChangesNothing()
     {
@@ -444,11 +461,11 @@ private Q_SLOTS:
         pickCity(u"Berlin"_s);
         name()->setText(u" berlin"_s);
         QVERIFY(QDir(m_dir->path()).mkpath(u"Temp.txt/x"_s)); // the scratch file cannot be made
-        PaintCounter waitPanel(control(u"SSPanel1"_s));
+        PaintCounter waitPanel(control(u"waitPanel"_s));
         click(button);
         // Delete rewrites the file behind the "Please Wait" panel, which must reach the screen.
-        QCOMPARE(waitPanel.paints > 0, button == u"cmdDelete"_s);
-        QCOMPARE(shown().size(), button == u"cmdDelete"_s ? 2 : 1); // after the question
+        QCOMPARE(waitPanel.paints > 0, button == u"deleteButton"_s);
+        QCOMPARE(shown().size(), button == u"deleteButton"_s ? 2 : 1); // after the question
         QVERIFY2(shown().last().startsWith(u"Critical: "_s) &&
                      shown().last().contains(u"could not be"_s),
                  qPrintable(shown().join(u'|')));
@@ -456,7 +473,7 @@ private Q_SLOTS:
         QCOMPARE(cityTexts(), kListed);
         QCOMPARE(name()->text(), u" berlin"_s);
         QCOMPARE(flagCode(), u"DEU"_s);
-        QVERIFY(control(u"SSPanel1"_s)->isHidden());
+        QVERIFY(control(u"waitPanel"_s)->isHidden());
     }
 
     void noOverlappingActions()
@@ -466,15 +483,16 @@ private Q_SLOTS:
         m_editor->setFileChooser([&](auto &&...) {
             ++chooserCalls;
             // The user reaches the other buttons while the file dialog is up.
-            for (const QString &button : QStringList{u"cmdSave"_s, u"cmdDelete"_s, u"Command1"_s})
+            for (const QString &button :
+                 QStringList{u"saveButton"_s, u"deleteButton"_s, u"fromFileButton"_s})
                 click(button);
             return QString();
         });
-        click(u"Command1"_s);
+        click(u"fromFileButton"_s);
         QCOMPARE(chooserCalls, 1);
         QVERIFY(m_messages.messages.isEmpty());
         // Once it is over, the buttons work again.
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QCOMPARE(m_messages.texts(), QStringList{u"Select Flag First."_s});
     }
 
@@ -486,7 +504,7 @@ private Q_SLOTS:
             if (escape)
                 QTest::keyClick(m_editor.get(), Qt::Key_Escape);
             else
-                click(u"cmdClose"_s);
+                click(u"closeButton"_s);
             QVERIFY2(!m_editor->isVisible(), escape ? "Escape" : "Close");
         }
     }

@@ -1,5 +1,4 @@
 #include "cities/cityeditorchecks.h"
-#include "cities/cityeditorlayout.h"
 #include "cities/cityeditorlist.h"
 
 #include <QDir>
@@ -233,26 +232,6 @@ private Q_SLOTS:
         const auto doubled = CityEditorList::Entry::fromLine(u"Aachen!+0\u00DF:00!deu.bmp");
         QCOMPARE(doubled.zone, u"+0\u00DF:00"_s);
         QCOMPARE(doubled.code, u"DEU"_s);
-    }
-
-    void layout()
-    {
-        using CityEditorLayout::Control;
-        using Rows = QList<QList<QRect>>;
-        const QRect labelPlace(120, 120, 2580, 195);
-        const QRect editPlace(120, 360, 3135, 285);
-        // Contents that fit keep the form's places, to the nearest pixel.
-        QCOMPARE(CityEditorLayout::placeRows(
-                     {{{labelPlace, {50, 13}, true}}, {{editPlace, {100, 19}, false}}}),
-                 (Rows{{QRect(8, 8, 172, 13)}, {QRect(8, 24, 209, 19)}}));
-        // A taller label moves the next row down; a taller field grows.
-        QCOMPARE(CityEditorLayout::placeRows(
-                     {{{labelPlace, {50, 20}, true}}, {{editPlace, {100, 30}, false}}}),
-                 (Rows{{QRect(8, 8, 172, 20)}, {QRect(8, 30, 209, 30)}}));
-        // A label wider than its place moves its neighbour right; a narrow label keeps its width.
-        QCOMPARE(CityEditorLayout::placeRows({{{{120, 840, 960, 195}, {80, 14}, true},
-                                               {{1080, 840, 1575, 255}, {77, 14}, true}}}),
-                 (Rows{{QRect(8, 56, 82, 14), QRect(92, 56, 105, 14)}}));
     }
 };
 

@@ -77,10 +77,10 @@ std::unique_ptr<QWidget> changedDialog(Dialog dialog, Application &app)
     }
     case Dialog::CityEditor: {
         auto editor = std::make_unique<CityEditor>(app);
-        QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtCityName"_s), u"Kyiv"_s);
-        QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtTimeZone"_s), u"+02:00"_s);
-        QTest::keyClicks(child<QComboBox>(editor.get(), u"imgCombo1"_s), u"UKR"_s);
-        if (child<QLabel>(editor.get(), u"lblFlagFile"_s)->text() != u"UKR")
+        QTest::keyClicks(child<QLineEdit>(editor.get(), u"nameEdit"_s), u"Kyiv"_s);
+        QTest::keyClicks(child<QLineEdit>(editor.get(), u"zoneEdit"_s), u"+02:00"_s);
+        QTest::keyClicks(child<QComboBox>(editor.get(), u"flagCombo"_s), u"UKR"_s);
+        if (child<QLabel>(editor.get(), u"flagCodeLabel"_s)->text() != u"UKR")
             qFatal("the flag UKR was not chosen");
         return editor;
     }
@@ -161,7 +161,8 @@ private Q_SLOTS:
         if (const std::optional<QString> problem = scene.applyFault())
             QFAIL(qPrintable(*problem));
         const auto before = FaultDisk::snapshot(scene.root());
-        QTest::mouseClick(child<QPushButton>(window.get(), u"cmdSave"_s), Qt::LeftButton);
+        const QString saveButton = dialog == Dialog::CityEditor ? u"saveButton"_s : u"cmdSave"_s;
+        QTest::mouseClick(child<QPushButton>(window.get(), saveButton), Qt::LeftButton);
 
         // One error, and nothing else that claims a save.
         QStringList critical;
