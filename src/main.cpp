@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication qtApp(argc, argv);
     // Lets desktops (and Wayland compositors) match the window to its launcher entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kerani"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KERANI_APP_ID));
     // The program lives in its tray icon and clock window; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
