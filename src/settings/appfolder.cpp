@@ -73,8 +73,12 @@ AppFolder AppFolder::forProgram(const QString &programFolder, const Environment 
 
 QStringList AppFolder::userFolders() const
 {
-    QStringList folders{m_configFolder, m_dataFolder, flagsFolder()};
+    QStringList folders{m_configFolder, m_dataFolder};
     folders.removeDuplicates();
+    // In portable mode the user's flags are the factory flags folder, which is not the user's to
+    // make.
+    if (m_mode == Mode::PerUser)
+        folders.append(flagsFolder());
     return folders;
 }
 

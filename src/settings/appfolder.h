@@ -43,7 +43,7 @@ public:
     [[nodiscard]] QString path() const { return m_configFolder; }
     [[nodiscard]] QString factoryFolder() const { return m_factoryFolder; }
     /// The folders the user's files go in, for start-up to make: the settings file's, the city
-    /// list's and the user's flags folder.
+    /// list's and, per user, the user's flags folder.
     [[nodiscard]] QStringList userFolders() const;
 
     [[nodiscard]] QString settingsFile() const;        // Kerani.ini
