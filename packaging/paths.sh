@@ -4,6 +4,8 @@
 # shellcheck disable=SC2034 # the variables set here are read by the scripts that source this
 
 icon_sizes=(16 22 24 32 48 64 128 256)
+# The desktop file ID; the desktop entry and the icon are named after it (see CMakeLists.txt).
+app_id=org.kerani.kerani
 launcher_marker='# Kerani launcher, written by scripts/install.sh: runs the installed program.'
 
 # kerani_paths <application folder>: sets the paths of one installation.
@@ -25,10 +27,28 @@ kerani_paths() {
     launcher="$bin_dir/kerani"
     local data_home="${XDG_DATA_HOME:-$HOME/.local/share}"
     local config_home="${XDG_CONFIG_HOME:-$HOME/.config}"
-    desktop_entry="$data_home/applications/kerani.desktop"
-    autostart_entry="$config_home/autostart/kerani.desktop"
+    desktop_entry="$data_home/applications/$app_id.desktop"
+    autostart_entry="$config_home/autostart/$app_id.desktop"
     icon_root="$data_home/icons/hicolor"
+    icon_files=()
+    local size
+    for size in "${icon_sizes[@]}"; do icon_files+=("$icon_root/${size}x${size}/apps/$app_id.png"); done
+    icon_files+=("$icon_root/scalable/apps/$app_id.svg")
+    # Outside the application folder, install.sh writes these and nothing else; uninstall.sh
+    # removes no other file outside it, whatever a manifest says.
+    home_files=("$launcher" "$desktop_entry" "$autostart_entry" "${icon_files[@]}")
 }
+
+# is_home_file <path>: the path is one of home_files.
+is_home_file() {
+    local file
+    for file in "${home_files[@]}"; do [ "$file" = "$1" ] && return 0; done
+    return 1
+}
+
+# The user's own files in the application folder, made and changed by the program: never written
+# by an install, and deleted by name only by uninstall.sh --purge (with the flags the user added).
+user_files=(Kerani.ini Cities.txt Temp.txt)
 
 # shell_quote <text>: the text as one single-quoted word of a POSIX shell.
 shell_quote() {

@@ -11,6 +11,7 @@ packages=(
     xvfb xauth trayer openbox xdotool imagemagick x11-apps x11-utils
     fonts-dejavu-core
     desktop-file-utils weston qt6-wayland
+    file appstream
 )
 
 missing=()

@@ -4,20 +4,20 @@
 #   scripts/uninstall.sh [--prefix DIR] [--purge]
 #
 #   --prefix DIR   the application folder given to install.sh (default ~/.local/opt/kerani)
-#   --purge        also delete the user's data: the whole application folder
+#   --purge        also delete the user's data in it: Kerani.ini, Cities.txt, Temp.txt and the
+#                  flags the user added (the other *.bmp files of its flags folder)
 #
-# Without --purge the user's data stays in the application folder: Kerani.ini, Cities.txt, flags
-# the user added and any other file that the install did not put there (DIR/.install-manifest
-# lists those it did). The launcher, the desktop entries and the icons are removed when the
-# launcher runs the program of this application folder (or is gone); a launcher of another
-# installation is left alone, and so are the entries that go with it.
+# Only the files that DIR/.install-manifest lists are removed, and then the folders the install
+# made if they are left empty; any other file stays, and so does its folder. The launcher, the
+# desktop entries and the icons are removed when the launcher runs the program of this application
+# folder (or is gone); those of another installation are left alone.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 prefix="$HOME/.local/opt/kerani"
 purge=0
 
-usage() { sed -n '2,7s/^# \{0,1\}//p' "$0"; }
+usage() { sed -n '2,8s/^# \{0,1\}//p' "$0"; }
 while [ $# -gt 0 ]; do
     case "$1" in
         --prefix) prefix="${2:?--prefix needs a folder}"; shift 2 ;;
@@ -32,55 +32,77 @@ done
 . "$root/packaging/paths.sh"
 kerani_paths "$prefix"
 
-installed=0
-[ -f "$manifest" ] && installed=1
-ours_launcher=0
-is_kerani_launcher "$launcher" "$program" && ours_launcher=1
-if [ "$installed" = 0 ] && [ "$ours_launcher" = 0 ]; then
-    echo "uninstall.sh: no installation of Kerani in $app_dir" >&2
+if [ ! -f "$manifest" ]; then
+    echo "uninstall.sh: no installation of Kerani in $app_dir (no .install-manifest)" >&2
     exit 1
 fi
+ours_launcher=0
+if is_kerani_launcher "$launcher" "$program" || [ ! -e "$launcher" ]; then ours_launcher=1; fi
+real_app_dir="$(realpath -e "$app_dir")"
 
-# ---- Application folder --------------------------------------------------------------------------
-if [ "$installed" = 1 ]; then
-    if [ "$purge" = 1 ]; then
-        case "$app_dir" in
-            / | "$HOME" | "$HOME/.local" | "$HOME/.local/opt")
-                echo "uninstall.sh: refusing to delete $app_dir as a whole" >&2; exit 1 ;;
-        esac
-        rm -rf -- "$app_dir"
-        echo "Removed $app_dir with the user's data"
-    else
-        while IFS= read -r rel; do
-            case "$rel" in ''|/*|*..*|Kerani.ini|Cities.txt) continue ;; esac
-            rm -f -- "$app_dir/$rel"
-        done <"$manifest"
-        rm -f -- "$manifest" "$app_dir/Temp.txt" # Temp.txt: the city list's scratch file
-        # Folders the install made that are now empty; the application folder itself goes too
-        # when nothing of the user's is left in it.
-        find "$app_dir" -depth -type d -empty -delete
-        if [ -d "$app_dir" ]; then
-            echo "Removed Kerani from $app_dir; kept the user's data there:"
-            (cd "$app_dir" && find . -type f -printf '  %P\n' | LC_ALL=C sort)
-        else
-            echo "Removed Kerani from $app_dir"
-        fi
+# remove_in_app_folder <relative path>: removes that file of the application folder; never a
+# folder, nor anything reached through a link to another folder.
+folders=()
+remove_in_app_folder() {
+    local rel="$1"
+    case "/$rel/" in //|*/../*|*/./*|*//*) return 0 ;; esac
+    local path="$app_dir/$rel"
+    [ -f "$path" ] || [ -L "$path" ] || return 0
+    local sub=""
+    if [ "${rel%/*}" != "$rel" ]; then sub="/${rel%/*}"; fi
+    [ "$(realpath -e -- "$(dirname -- "$path")")" = "$real_app_dir$sub" ] || return 0
+    rm -f -- "$path"
+    local dir="$rel"
+    while [ "${dir%/*}" != "$dir" ]; do dir="${dir%/*}"; folders+=("$dir"); done
+}
+
+# ---- What the install put there ------------------------------------------------------------------
+kept_home=0
+while IFS= read -r line; do
+    case "$line" in
+        /*)
+            if ! is_home_file "$line"; then continue; fi
+            if [ "$ours_launcher" = 1 ]; then rm -f -- "$line"; else kept_home=1; fi ;;
+        *)
+            for name in "${user_files[@]}"; do [ "$line" = "$name" ] && continue 2; done
+            remove_in_app_folder "$line" ;;
+    esac
+done <"$manifest"
+
+# ---- The user's data, by name --------------------------------------------------------------------
+if [ "$purge" = 1 ]; then
+    for name in "${user_files[@]}"; do remove_in_app_folder "$name"; done
+    if [ -d "$app_dir/flags" ] && [ ! -L "$app_dir/flags" ]; then
+        while IFS= read -r -d '' flag; do
+            remove_in_app_folder "flags/${flag##*/}"
+        done < <(find "$app_dir/flags" -maxdepth 1 -type f -iname '*.bmp' -print0)
     fi
 fi
 
-# ---- Launcher, desktop entries, icons ------------------------------------------------------------
-if [ "$ours_launcher" = 1 ] || [ ! -e "$launcher" ]; then
-    rm -f -- "$launcher"
-    rm -f -- "$desktop_entry" "$autostart_entry"
+rm -f -- "$manifest"
+# The folders the install made, deepest first, when nothing is left in them.
+if [ ${#folders[@]} -gt 0 ]; then
+    while IFS= read -r dir; do
+        rmdir -- "$app_dir/$dir" 2>/dev/null || true
+    done < <(printf '%s\n' "${folders[@]}" | LC_ALL=C sort -u -r)
+fi
+rmdir -- "$app_dir" 2>/dev/null || true
+if [ "$ours_launcher" = 1 ]; then
     for size in "${icon_sizes[@]}"; do
-        rm -f -- "$icon_root/${size}x${size}/apps/kerani.png"
         rmdir -- "$icon_root/${size}x${size}/apps" "$icon_root/${size}x${size}" 2>/dev/null || true
     done
-    rm -f -- "$icon_root/scalable/apps/kerani.svg"
     rmdir -- "$icon_root/scalable/apps" "$icon_root/scalable" 2>/dev/null || true
     if [ -d "$icon_root" ]; then touch "$icon_root"; fi
-    echo "Removed the launcher, the desktop entries and the icons"
+fi
+
+# ---- Report --------------------------------------------------------------------------------------
+if [ -d "$app_dir" ]; then
+    echo "Removed Kerani from $app_dir; kept what it did not install there:"
+    (cd "$app_dir" && find . -type f -printf '  %P\n' | LC_ALL=C sort)
 else
-    echo "Kept $launcher: it runs another installation of Kerani"
+    echo "Removed Kerani from $app_dir"
+fi
+if [ "$kept_home" = 1 ]; then
+    echo "Kept $launcher and the desktop entries: they belong to another installation of Kerani"
 fi
 exit 0

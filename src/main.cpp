@@ -1,9 +1,10 @@
 #include "app/application.h"
 #include "app/dialogs.h"
-#include "ui/messagepresenter.h"
 #include "app/startup.h"
+#include "ui/messagepresenter.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -14,11 +15,12 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication qtApp(argc, argv);
     // Lets desktops (and Wayland compositors) match the window to its launcher entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kerani"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KERANI_APP_ID));
     // The program lives in its tray icon and clock window; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const AppFolder folder(QCoreApplication::applicationDirPath());
+    AppFolder folder = AppFolder::forProgram(QCoreApplication::applicationDirPath(),
+                                             AppFolder::Environment::system());
     SingleInstance instance(folder.path());
     if (!startUp(folder, instance))
         return 0; // another instance runs: end at once and silently
@@ -27,5 +29,12 @@ int main(int argc, char *argv[])
     Application app(folder, Clock::system(), messages);
     registerDialogs(app);
     app.loadSettings();
+    // Said once, when the clock window is up, and not again at every failed save.
+    if (const std::optional<QString> problem = folder.cannotSaveMessage()) {
+        qWarning("%s", qUtf8Printable(*problem));
+        QTimer::singleShot(0, &app, [&messages, text = *problem] {
+            messages.show(nullptr, QMessageBox::Warning, text, QMessageBox::Ok);
+        });
+    }
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "settings/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -37,11 +38,13 @@ DataFileRestore restoreFile(const QString &target, const QString &factoryCopy)
 
 DataFilesRestored restoreMissingDataFiles(const AppFolder &folder)
 {
+    for (const QString &path : folder.userFolders())
+        QDir().mkpath(path);
     return {restoreFile(folder.settingsFile(), folder.factorySettingsFile()),
             restoreFile(folder.cityListFile(), folder.factoryCityListFile())};
 }
 
-bool startUp(const AppFolder &folder, SingleInstance &instance)
+bool startUp(AppFolder &folder, SingleInstance &instance)
 {
     // Without a usable lock folder the program still runs; only a running instance stops it.
     if (instance.tryAcquire() == SingleInstance::Outcome::HeldByOther)
@@ -50,5 +53,6 @@ bool startUp(const AppFolder &folder, SingleInstance &instance)
     // 0 present, 1 restored, 2 failed
     qCDebug(lcStartUp) << "Kerani.ini:" << int(restored.settings)
                        << "Cities.txt:" << int(restored.cityList);
+    folder = folder.readingFactoryCopiesOfMissingFiles();
     return true;
 }

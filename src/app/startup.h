@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/appfolder.h"
 #include "app/singleinstance.h"
+#include "settings/appfolder.h"
 
 /// What start-up did about one data file.
 enum class DataFileRestore {
@@ -17,13 +17,14 @@ struct DataFilesRestored {
     friend bool operator==(const DataFilesRestored &, const DataFilesRestored &) = default;
 };
 
-/// Restores a missing Kerani.ini from Kerani.bak and a missing Cities.txt from Cities.bak, each on
-/// its own. An existing file is never replaced, nor anything else of that name deleted. Failures
-/// are not errors: the readers meet the missing file and use their defaults.
+/// Makes the folders of the user's files, then restores a missing Kerani.ini from Kerani.bak and a
+/// missing Cities.txt from Cities.bak, each on its own. An existing file is never replaced, nor
+/// anything else of that name deleted. Failures are not errors: the readers meet the missing file
+/// and use their defaults.
 [[nodiscard]] DataFilesRestored restoreMissingDataFiles(const AppFolder &folder);
 
 /// The start-up sequence up to loading the settings: false when another instance runs (the
-/// program then ends at once, touching nothing); otherwise restores the missing data files and
-/// returns true. The instance lock stays held by `instance`, which must live as long as the
-/// program.
-[[nodiscard]] bool startUp(const AppFolder &folder, SingleInstance &instance);
+/// program then ends at once, touching nothing); otherwise restores the missing data files, turns
+/// `folder` to the factory copies of those that could not be made, and returns true. The instance
+/// lock stays held by `instance`, which must live as long as the program.
+[[nodiscard]] bool startUp(AppFolder &folder, SingleInstance &instance);

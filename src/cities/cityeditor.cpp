@@ -290,7 +290,7 @@ void CityEditor::listCities()
 
 void CityEditor::listFlags()
 {
-    const FlagFolder folder = FlagFolder::scan(m_app.appFolder().flagsFolder());
+    const FlagFolder folder = FlagFolder::scan(m_app.appFolder().flagFolders());
     for (const FlagFolder::Bitmap &bitmap : folder.bitmaps()) {
         // Of two bitmaps whose codes differ only in case, the first in name order is the flag.
         if (m_flagPictures.contains(bitmap.code))

@@ -3,21 +3,45 @@
 #include "settings/cityentry.h"
 
 #include <QDir>
+#include <QSet>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 FlagFolder FlagFolder::scan(const QString &folderPath)
 {
-    const QDir folder(folderPath);
-    // The name filter ignores case unless told otherwise: EGY.BMP is listed as well.
-    const QStringList names =
-        folder.entryList({u"*.bmp"_s}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    return scan(QStringList{folderPath});
+}
+
+FlagFolder FlagFolder::scan(const QStringList &folderPaths)
+{
     FlagFolder result;
-    result.m_bitmaps.reserve(names.size());
-    for (const QString &name : names) {
-        const qsizetype index = result.m_bitmaps.size();
-        result.m_bitmaps.append(
-            {name, name.first(qMin<qsizetype>(3, name.size())).toUpper(), folder.filePath(name)});
+    QSet<QString> earlier; // lower-cased names that an earlier folder listed
+    for (const QString &folderPath : folderPaths) {
+        const QDir folder(folderPath);
+        // The name filter ignores case unless told otherwise: EGY.BMP is listed as well.
+        const QStringList names =
+            folder.entryList({u"*.bmp"_s}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        QSet<QString> listed;
+        for (const QString &name : names) {
+            const QString lower = name.toLower();
+            if (earlier.contains(lower))
+                continue;
+            listed.insert(lower);
+            result.m_bitmaps.append({name, name.first(qMin<qsizetype>(3, name.size())).toUpper(),
+                                     folder.filePath(name)});
+        }
+        earlier.unite(listed);
+    }
+    // Each folder's listing is in name order already. The sort is stable, so names that differ
+    // only in case keep the order their folder listed them in.
+    std::stable_sort(result.m_bitmaps.begin(), result.m_bitmaps.end(),
+                     [](const Bitmap &a, const Bitmap &b) {
+                         return a.fileName.compare(b.fileName, Qt::CaseInsensitive) < 0;
+                     });
+    for (qsizetype index = 0; index < result.m_bitmaps.size(); ++index) {
+        const QString &name = result.m_bitmaps.at(index).fileName;
         result.m_byName.insert(name, index);
         // Of names that differ only in case, the first in name order answers a folded look-up.
         const QString lower = name.toLower();

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -25,6 +26,11 @@ public:
     /// Lists the "*.bmp" files of `folderPath` (the extension in any case). A missing or
     /// unreadable folder gives an empty listing.
     [[nodiscard]] static FlagFolder scan(const QString &folderPath);
+
+    /// Lists several folders as one, in name order: a bitmap of an earlier folder hides those of
+    /// the same name (case ignored) in later ones, so the user's own flags come before the factory
+    /// ones.
+    [[nodiscard]] static FlagFolder scan(const QStringList &folderPaths);
 
     /// The bitmaps in name order (case ignored), for the city editor's flag list.
     [[nodiscard]] const QList<Bitmap> &bitmaps() const { return m_bitmaps; }

@@ -167,7 +167,7 @@ void ClockListEditor::setUpKeyboard()
 
 void ClockListEditor::listCountries(const QList<CityLine> &cities)
 {
-    const FlagFolder flags = FlagFolder::scan(m_app.appFolder().flagsFolder());
+    const FlagFolder flags = FlagFolder::scan(m_app.appFolder().flagFolders());
     // Many cities share a flag; each picture is loaded once.
     QHash<QString, QIcon> icons;
     for (const CityLine &city : cities) {

@@ -115,7 +115,7 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
         outline = getPictureRegion(face);
     }
     const QColor hands = handColour(options.clockPicture);
-    const FlagFolder flags = FlagFolder::scan(folder.flagsFolder());
+    const FlagFolder flags = FlagFolder::scan(folder.flagFolders());
 
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const CityEntry &entry = entries[i];

@@ -312,7 +312,7 @@ void OptionsDialog::listCountries()
     if (!lines)
         return;
     m_cities = std::move(*lines);
-    const FlagFolder flags = FlagFolder::scan(m_app.appFolder().flagsFolder());
+    const FlagFolder flags = FlagFolder::scan(m_app.appFolder().flagFolders());
     // Many cities share a flag: each picture is read once.
     QHash<QString, QIcon> icons;
     for (const CityLine &city : std::as_const(m_cities)) {

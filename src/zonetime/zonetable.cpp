@@ -50,7 +50,7 @@ std::optional<QByteArray> readCapped(const QString &path)
 
 ZoneTable ZoneTable::read(const AppFolder &folder)
 {
-    const QString path = folder.file(FileName);
+    const QString path = folder.zoneTableFile();
     const std::optional<QByteArray> bytes = readCapped(path);
     if (!bytes) {
         qCInfo(lcZoneTable) << "no zone table at" << path;

@@ -16,7 +16,6 @@ class AppFolder;
 /// own city (see ZoneLookup), so nothing worse than before the table existed can happen.
 class ZoneTable final {
 public:
-    static constexpr QStringView FileName = u"Zones.txt";
     /// The shipped table is some 30 KB; anything far larger is not it.
     static constexpr qint64 MaxFileBytes = 1024 * 1024;
 

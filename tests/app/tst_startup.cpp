@@ -107,6 +107,41 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::readBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s)), "mine"_ba);
     }
 
+    void perUserFilesFromFactoryCopies_data()
+    {
+        QTest::addColumn<bool>("homeWritable");
+        QTest::newRow("first start") << true;
+        QTest::newRow("nothing can be written") << false;
+    }
+
+    void perUserFilesFromFactoryCopies()
+    {
+        QFETCH(bool, homeWritable);
+        // Installed under a prefix: the program in usr/bin, the factory copies in
+        // usr/share/kerani. A file where the home folder should be stops every folder in it.
+        const QString factory = m_dir->filePath(u"usr/share/kerani"_s);
+        QVERIFY(QDir().mkpath(m_dir->filePath(u"usr/bin"_s)) && QDir().mkpath(factory));
+        QVERIFY(TestFiles::writeBytes(factory + u"/Kerani.bak"_s, kFactorySettings));
+        QVERIFY(TestFiles::writeBytes(factory + u"/Cities.bak"_s, kFactoryCities));
+        const QString home = m_dir->filePath(u"home"_s);
+        if (!homeWritable)
+            QVERIFY(TestFiles::writeBytes(home, "in the way"));
+        AppFolder folder = AppFolder::forProgram(m_dir->filePath(u"usr/bin"_s), {home, {}, {}, {}});
+
+        SingleInstance instance(folder.path(), m_locks->path());
+        QVERIFY(startUp(folder, instance));
+
+        const QString settings = home + u"/.config/kerani/Kerani.ini"_s;
+        const QString cities = home + u"/.local/share/kerani/Cities.txt"_s;
+        QCOMPARE(TestFiles::readBytes(settings), homeWritable ? kFactorySettings : QByteArray());
+        QCOMPARE(TestFiles::readBytes(cities), homeWritable ? kFactoryCities : QByteArray());
+        QCOMPARE(QFileInfo(folder.flagsFolder()).isDir(), homeWritable);
+        // What the program then reads.
+        QCOMPARE(folder.settingsFile(), homeWritable ? settings : factory + u"/Kerani.bak"_s);
+        QCOMPARE(folder.cityListFile(), homeWritable ? cities : factory + u"/Cities.bak"_s);
+        QCOMPARE(folder.cannotSaveMessage().has_value(), !homeWritable);
+    }
+
     void oneInstanceAtATime()
     {
         QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));

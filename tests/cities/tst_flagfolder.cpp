@@ -26,6 +26,7 @@ private Q_SLOTS:
     void listing();
     void picturePath_data();
     void picturePath();
+    void userFlagsComeFirst();
 
 private:
     QTemporaryDir m_dir;
@@ -92,6 +93,27 @@ void TestFlagFolder::picturePath()
 
     const std::optional<QString> path = FlagFolder::scan(m_flags).picturePath(flagFile);
     QCOMPARE(path.value_or(QString()), found.isEmpty() ? found : m_flags % u'/' % found);
+}
+
+void TestFlagFolder::userFlagsComeFirst()
+{
+    // The user's own folder before the factory one: a user's flag hides the factory flag of the
+    // same name in any case, and both folders make one listing in name order.
+    const QString user = m_dir.filePath(u"user"_s);
+    QVERIFY(QDir().mkpath(user));
+    for (const auto name : {u"egy.bmp", u"ZZZ.bmp"})
+        touch(user % u'/' % name);
+
+    const FlagFolder folder = FlagFolder::scan(QStringList{user, m_flags});
+    QStringList paths;
+    for (const FlagFolder::Bitmap &bitmap : folder.bitmaps())
+        paths.append(bitmap.path);
+    QCOMPARE(paths.size(), 7); // FRA.bmp and fra.bmp in the order their folder lists them
+    QCOMPARE(paths.mid(0, 4), (QStringList{m_flags + u"/1a2.bmp"_s, m_flags + u"/che.BMP"_s,
+                                           user + u"/egy.bmp"_s, m_flags + u"/Egypt.bmp"_s}));
+    QCOMPARE(paths.last(), user + u"/ZZZ.bmp"_s);
+    QCOMPARE(folder.picturePath(u"EGY.bmp"), user + u"/egy.bmp"_s);
+    QCOMPARE(folder.picturePath(u"CHE.bmp"), m_flags + u"/che.BMP"_s);
 }
 
 QTEST_GUILESS_MAIN(TestFlagFolder)

@@ -13,50 +13,26 @@
 # What a Wayland compositor does not allow a client (staying on top, being placed at the top
 # centre of the screen) is not checked here: Weston places the window where it likes.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=tests/install/lib.sh
+. "$here/lib.sh"
 build="$(cd "$1" && pwd)"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-step() { echo "-- $*"; }
-for tool in Xvfb weston xdotool convert import; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (see scripts/install-deps.sh)"
-done
+need Xvfb weston xdotool convert import
 qt_plugins="$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)"
 [ -f "$qt_plugins/platforms/libqwayland-generic.so" ] ||
     fail "Qt's Wayland platform plugin is missing (Debian package qt6-wayland)"
 
-tmp="$(mktemp -d "${TMPDIR:-/tmp}/kerani-wayland.XXXXXX")"
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do wait "${pids[i]}" 2>/dev/null || true; done
-    if [ -n "${KERANI_KEEP_TMP:-}" ]; then echo "kept $tmp"; else rm -rf "$tmp"; fi
-}
-trap cleanup EXIT
-
+new_workdir wayland
 export HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/runtime" XDG_CACHE_HOME="$tmp/cache"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY
+unset WAYLAND_DISPLAY XDG_CONFIG_HOME XDG_DATA_HOME
 
-wait_for() { # <seconds> <command...>
-    local deadline=$((SECONDS + $1)); shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.2
-    done
-}
-
-# The program in an application folder of its own, as cmake --install lays it out.
-cmake --install "$build" --prefix "$tmp/app" >/dev/null
+# The program installed under a prefix of its own, as cmake --install lays it out.
+cmake --install "$build" --component kerani --prefix "$tmp/usr" >/dev/null
 
 step "start Xvfb and Weston"
-exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$tmp/display" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-DISPLAY=":$(head -n1 "$tmp/display")"
-export DISPLAY
+start_xvfb 1280x800x24
 # No panel: nothing on the desktop changes by itself, and there is no launcher to hit.
 printf '[shell]\npanel-position=none\n' >"$tmp/weston.ini"
 weston --config="$tmp/weston.ini" --backend=x11-backend.so --use-pixman --width=1024 --height=700 \
@@ -91,7 +67,7 @@ changed() {
 shot desktop
 
 step "start the program on Wayland"
-QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kerani-smoke env -u DISPLAY "$tmp/app/kerani" \
+QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kerani-smoke env -u DISPLAY "$tmp/usr/bin/kerani" \
     >"$tmp/kerani.log" 2>&1 &
 kerani=$!
 pids+=("$kerani")

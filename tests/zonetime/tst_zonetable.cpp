@@ -82,9 +82,9 @@ void TestZoneTable::read()
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath(ZoneTable::FileName.toString());
+    const QString path = AppFolder(dir.path()).zoneTableFile();
     if (asFolder) {
-        QVERIFY(QDir(dir.path()).mkdir(ZoneTable::FileName.toString()));
+        QVERIFY(QDir().mkdir(path));
     } else if (!content.isEmpty()) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
