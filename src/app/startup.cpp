@@ -1,45 +1,22 @@
 #include "app/startup.h"
 
-#include "settings/textfile.h"
+#include "settings/datafiles.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcStartUp, "kerani.startup", QtWarningMsg)
 
 namespace {
 
-bool existsInAnyForm(const QString &path)
+QString describe(const FileResult<DataFileRestore> &restored)
 {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-DataFileRestore restoreFile(const QString &target, const QString &factoryCopy)
-{
-    if (existsInAnyForm(target))
-        return DataFileRestore::Present;
-    QFile source(factoryCopy);
-    if (QFileInfo(factoryCopy).isDir() || !source.open(QIODevice::ReadOnly))
-        return DataFileRestore::Failed;
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return DataFileRestore::Failed;
-    // Written as a new file of the user's own (not a copy of the factory copy's permissions,
-    // which may be read-only), and atomically, so a failure leaves no half-written file.
-    if (TextFile::writeAtomically(target, bytes))
-        return DataFileRestore::Failed;
-    return DataFileRestore::Restored;
+    if (!restored)
+        return QStringLiteral("not restored: ") + restored.error();
+    return restored.value() == DataFileRestore::Present ? QStringLiteral("present")
+                                                        : QStringLiteral("restored");
 }
 
 } // namespace
-
-DataFilesRestored restoreMissingDataFiles(const AppFolder &folder)
-{
-    return {restoreFile(folder.settingsFile(), folder.factorySettingsFile()),
-            restoreFile(folder.cityListFile(), folder.factoryCityListFile())};
-}
 
 bool startUp(const AppFolder &folder, SingleInstance &instance)
 {
@@ -47,8 +24,7 @@ bool startUp(const AppFolder &folder, SingleInstance &instance)
     if (instance.tryAcquire() == SingleInstance::Outcome::HeldByOther)
         return false;
     const DataFilesRestored restored = restoreMissingDataFiles(folder);
-    // 0 present, 1 restored, 2 failed
-    qCDebug(lcStartUp) << "Kerani.ini:" << int(restored.settings)
-                       << "Cities.txt:" << int(restored.cityList);
+    qCDebug(lcStartUp) << "Kerani.ini" << describe(restored.settings) << "Cities.txt"
+                       << describe(restored.cityList);
     return true;
 }

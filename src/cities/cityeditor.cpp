@@ -1,11 +1,11 @@
 #include "cities/cityeditor.h"
 
 #include "app/application.h"
-#include "ui/messagepresenter.h"
 #include "cities/cityeditorlayout.h"
 #include "cities/cityeditorlist.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
+#include "ui/messagepresenter.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -267,8 +267,8 @@ void CityEditor::listCountries()
     m_flags->setCurrentIndex(-1);
     // A missing or unreadable file shows an empty list; Save then tells the user what is wrong
     // with the file rather than replace it.
-    if (const std::optional<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read()) {
-        for (const CityLine &line : *lines)
+    if (const FileResult<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read()) {
+        for (const CityLine &line : lines.value())
             addCity(line.text);
     }
 
@@ -382,12 +382,12 @@ void CityEditor::save()
     }
     const CityEntry entry = CityEditorChecks::savedEntry(typed);
     const auto result = CityListFile(m_app.appFolder()).save(entry);
-    if (const auto *failure = std::get_if<CityListFile::Failure>(&result)) {
+    if (!result) {
         // The file is as it was, so the fields and the lists stay as they are.
-        message(QMessageBox::Critical, failure->message);
+        message(QMessageBox::Critical, result.error());
         return;
     }
-    const CityListRewrite::SaveRewrite &rewrite = std::get<CityListRewrite::SaveRewrite>(result);
+    const CityListRewrite::SaveRewrite &rewrite = result.value();
     m_name->setText(entry.name);
     m_zone->setText(entry.zone);
 
@@ -453,12 +453,12 @@ void CityEditor::deleteCity()
 
     showWaitPanel();
     const auto result = CityListFile(m_app.appFolder()).remove(text);
-    if (const auto *failure = std::get_if<CityListFile::Failure>(&result)) {
+    if (!result) {
         m_waitPanel->hide();
-        message(QMessageBox::Critical, failure->message);
+        message(QMessageBox::Critical, result.error());
         return;
     }
-    if (std::get<CityListRewrite::DeleteRewrite>(result).found()) {
+    if (result->found()) {
         const QScopedValueRollback listing(m_listing, true);
         const QList<qsizetype> removed = CityEditorList::planDelete(cityLines(), text);
         for (auto index = removed.crbegin(); index != removed.crend(); ++index)

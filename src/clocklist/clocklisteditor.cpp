@@ -1,10 +1,10 @@
 #include "clocklist/clocklisteditor.h"
 
 #include "app/application.h"
-#include "ui/messagepresenter.h"
-#include "settings/settingswriter.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
+#include "settings/settingswriter.h"
+#include "ui/messagepresenter.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -64,8 +64,7 @@ ClockListEditor::ClockListEditor(Application &app, QWidget *parent)
 
     // One reading of the city list serves both lists; a missing or unreadable file gives an empty
     // city list, and then no stored clock can be shown either.
-    const QList<CityLine> cities =
-        CityListFile(m_app.appFolder()).read().value_or(QList<CityLine>());
+    const QList<CityLine> cities = CityListFile(m_app.appFolder()).read().valueOr({});
     listCountries(cities);
     listClocks(cities);
 
@@ -269,12 +268,12 @@ void ClockListEditor::save()
         tell(QMessageBox::Warning, tr("The list is empty ?!"));
     } else {
         showWaitPanel();
-        const SettingsSaveResult result =
+        const FileResult<> saved =
             saveClockList(m_app.appFolder(), m_app.settings().clockCount, m_clocks.clockList());
         m_waitPanel->hide();
-        if (result.status == SettingsSaveResult::Status::Failed)
+        if (!saved)
             tell(QMessageBox::Critical,
-                 tr("The clock list could not be saved: %1").arg(result.error));
+                 tr("The clock list could not be saved: %1").arg(saved.error()));
         else
             tell(QMessageBox::Information, tr("Clocks list are saved!"));
     }

@@ -1,14 +1,14 @@
 #include "options/optionsdialog.h"
 
 #include "app/application.h"
-#include "ui/messagepresenter.h"
-#include "settings/settingswriter.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"
 #include "options/backgroundcontrols.h"
 #include "options/colourswatch.h"
+#include "settings/settingswriter.h"
+#include "ui/messagepresenter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -308,10 +308,10 @@ QLayout *OptionsDialog::createButtonRow()
 
 void OptionsDialog::listCountries()
 {
-    std::optional<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read();
+    FileResult<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read();
     if (!lines)
         return;
-    m_cities = std::move(*lines);
+    m_cities = std::move(lines).value();
     const FlagFolder flags = FlagFolder::scan(m_app.appFolder().flagsFolder());
     // Many cities share a flag: each picture is read once.
     QHash<QString, QIcon> icons;
@@ -474,20 +474,15 @@ void OptionsDialog::save()
 {
     const OptionsSave values = form().toSave(m_app.settings().displayOptions);
     m_app.closeClockWindow();
-    const SettingsSaveResult result = saveOptions(m_app.appFolder(), values);
-    switch (result.status) {
-    case SettingsSaveResult::Status::Saved:
+    const FileResult<OptionsSaved> saved = saveOptions(m_app.appFolder(), values);
+    if (!saved) {
+        m_app.messages().show(this, QMessageBox::Critical,
+                              tr("The options could not be saved: %1").arg(saved.error()));
+    } else if (saved.value() == OptionsSaved::Saved) {
         m_app.messages().show(this, QMessageBox::Information, u"Options are saved !"_s);
         if (values.localCity)
             m_app.settings().localCity = *values.localCity;
-        break;
-    case SettingsSaveResult::Status::NoSettingsFile:
-        // Nothing to write into; the clock window is still built anew below.
-        break;
-    case SettingsSaveResult::Status::Failed:
-        m_app.messages().show(this, QMessageBox::Critical,
-                              tr("The options could not be saved: %1").arg(result.error));
-        break;
     }
+    // Without a settings file nothing was written; the clock window is still built anew below.
     m_app.loadSettings();
 }

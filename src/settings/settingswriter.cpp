@@ -23,19 +23,19 @@ public:
 
     void write(QStringView section, QStringView key, const QString &value)
     {
-        if (m_error || m_document.setValue(section, key, value))
+        if (!m_result || m_document.setValue(section, key, value))
             return;
-        m_error = QCoreApplication::translate("SettingsWriter",
-                                              "The setting %1/%2 cannot hold a line break, so the "
-                                              "settings were not saved.")
-                      .arg(section, key);
+        m_result = FileError{QCoreApplication::translate("SettingsWriter",
+                                                         "The setting %1/%2 cannot hold a line "
+                                                         "break, so the settings were not saved.")
+                                 .arg(section, key)};
     }
 
-    [[nodiscard]] std::optional<QString> error() const { return m_error; }
+    [[nodiscard]] FileResult<> result() const { return m_result; }
 
 private:
     ProfileDocument &m_document;
-    std::optional<QString> m_error;
+    FileResult<> m_result;
 };
 
 bool isBackGroundCode(const QString &text)
@@ -44,17 +44,16 @@ bool isBackGroundCode(const QString &text)
     return std::find(codes.begin(), codes.end(), text) != codes.end();
 }
 
-SettingsSaveResult saveDocument(ProfileFile &file)
+FileResult<> saveDocument(ProfileFile &file)
 {
-    const ProfileFile::SaveResult saved = file.save();
-    if (!saved.succeeded())
-        return {SettingsSaveResult::Status::Failed, saved.error};
-    return {SettingsSaveResult::Status::Saved, {}};
+    if (const FileResult<ProfileFile::Saved> saved = file.save(); !saved)
+        return FileError{saved.error()};
+    return {};
 }
 
 } // namespace
 
-std::optional<QString> writeOptions(ProfileDocument &document, const OptionsSave &save)
+FileResult<> writeOptions(ProfileDocument &document, const OptionsSave &save)
 {
     namespace Key = SettingsKey;
     using SettingsValue::flagToText;
@@ -86,11 +85,11 @@ std::optional<QString> writeOptions(ProfileDocument &document, const OptionsSave
     writes.write(Key::clocksStyle, Key::twoColors2, options.twoColors2);
     if (isBackGroundCode(options.backGround))
         writes.write(Key::clocksStyle, Key::backGround, options.backGround);
-    return writes.error();
+    return writes.result();
 }
 
-std::optional<QString> writeClockList(ProfileDocument &document, int oldClockCount,
-                                      const QStringList &clockList)
+FileResult<> writeClockList(ProfileDocument &document, int oldClockCount,
+                            const QStringList &clockList)
 {
     for (int number = 1; number <= oldClockCount; ++number)
         document.removeSection(SettingsValue::clockSectionName(number));
@@ -102,24 +101,25 @@ std::optional<QString> writeClockList(ProfileDocument &document, int oldClockCou
         writes.write(SettingsValue::clockSectionName(int(i + 1)), SettingsKey::countryCity,
                      clockList[i]);
     }
-    return writes.error();
+    return writes.result();
 }
 
-SettingsSaveResult saveOptions(const AppFolder &folder, const OptionsSave &save)
+FileResult<OptionsSaved> saveOptions(const AppFolder &folder, const OptionsSave &save)
 {
     ProfileFile file = ProfileFile::open(folder.settingsFile());
     if (!file.exists())
-        return {SettingsSaveResult::Status::NoSettingsFile, {}};
-    if (const auto error = writeOptions(file.document(), save))
-        return {SettingsSaveResult::Status::Failed, *error};
-    return saveDocument(file);
+        return OptionsSaved::NoSettingsFile;
+    if (FileResult<> written = writeOptions(file.document(), save); !written)
+        return FileError{written.error()};
+    if (FileResult<> saved = saveDocument(file); !saved)
+        return FileError{saved.error()};
+    return OptionsSaved::Saved;
 }
 
-SettingsSaveResult saveClockList(const AppFolder &folder, int oldClockCount,
-                                 const QStringList &clockList)
+FileResult<> saveClockList(const AppFolder &folder, int oldClockCount, const QStringList &clockList)
 {
     ProfileFile file = ProfileFile::open(folder.settingsFile());
-    if (const auto error = writeClockList(file.document(), oldClockCount, clockList))
-        return {SettingsSaveResult::Status::Failed, *error};
+    if (FileResult<> written = writeClockList(file.document(), oldClockCount, clockList); !written)
+        return written;
     return saveDocument(file);
 }
