@@ -29,11 +29,11 @@ SettingsState hundredClocks(qint16 dateFormat)
     options.displayClock = true;
     options.displayTime = true;
     options.displayDate = true;
-    options.displayOpsDate = true;
-    options.timeFormat = 2;
-    options.dateFormat = dateFormat;
-    options.opsDateFormat = dateFormat;
-    options.opsDateDiff = 4;
+    options.displayOppositeDate = true;
+    options.timeFormat = TimeFormat::AmPmSeconds;
+    options.dateFormat = DateFormat(dateFormat);
+    options.oppositeDateFormat = DateFormat(dateFormat);
+    options.oppositeDateShift = OppositeDateShift::TwoDaysOn;
     return state;
 }
 

@@ -1,9 +1,9 @@
 #include "app/application.h"
 
 #include "app/aboutbox.h"
-#include "ui/appicon.h"
-#include "settings/settingsloader.h"
 #include "clockwindow/clockwindow.h"
+#include "settings/settingsloader.h"
+#include "ui/appicon.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -75,8 +75,6 @@ void Application::loadSettings()
     addTrayIcon();
     m_clockWindow =
         new ClockWindow(m_settings, m_folder, m_clock, [this] { return isDialogOpen(); });
-    // A background picture that does not load counts as no background for this window.
-    m_settings.displayOptions.backGround = m_clockWindow->backGround();
     connect(m_clockWindow, &ClockWindow::menuRequested, this, &Application::showMainMenu);
     m_clockWindow->showAtTopCentre();
     Q_EMIT settingsLoaded();

@@ -5,7 +5,6 @@
 #include "cities/flagfolder.h"
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"
-#include "options/backgroundcontrols.h"
 #include "options/colourswatch.h"
 #include "settings/settingswriter.h"
 #include "ui/messagepresenter.h"
@@ -67,6 +66,7 @@ OptionsDialog::OptionsDialog(Application &app, QWidget *parent)
     : QDialog(parent)
     , m_app(app)
     , m_choosers(Choosers::system())
+    , m_backgroundPicture(app.settings().displayOptions.backgroundPicture)
 {
     setObjectName(u"frmOptions"_s);
     setWindowTitle(u"Options"_s);
@@ -178,7 +178,7 @@ QWidget *OptionsDialog::createClockStyleFrame()
 
     auto *choosers = new QVBoxLayout;
     m_style = createList(u"styCombo1"_s, u"Clock Picture"_s, {}, frame);
-    for (int number = 1; number <= OptionsForm::ClockPictureCount; ++number)
+    for (int number = 1; number <= ChoiceCount<FaceStyle>; ++number)
         m_style->addItem(u"Style_0"_s + QString::number(number), number);
     m_style->setCurrentIndex(-1);
     auto *styleRow = new QHBoxLayout;
@@ -223,7 +223,7 @@ QWidget *OptionsDialog::createBackgroundChoosers()
             grid->addWidget(m_solid, kind + 1, 1);
             grid->addWidget(m_solidSelect, kind + 1, 2);
             break;
-        case BackgroundKind::OneColorGradient:
+        case BackgroundKind::OneColourGradient:
             m_oneColor = new ColourSwatch(u"Picture2"_s, u"Gradient colour"_s, box);
             m_oneColorSelect =
                 createSelectButton(u"cmdOGColor"_s, u"Select gradient colour"_s, box);
@@ -232,7 +232,7 @@ QWidget *OptionsDialog::createBackgroundChoosers()
             grid->addWidget(m_oneColorSelect, kind + 1, 2);
             grid->addWidget(m_reverseDir, kind + 1, 3, 1, 2);
             break;
-        case BackgroundKind::TwoColorGradient:
+        case BackgroundKind::TwoColourGradient:
             m_twoColors1 = new ColourSwatch(u"Picture3"_s, u"Top colour"_s, box);
             m_twoColors1Select = createSelectButton(u"cmdTG1Color"_s, u"Select top colour"_s, box);
             m_twoColors2 = new ColourSwatch(u"Picture4"_s, u"Bottom colour"_s, box);
@@ -330,24 +330,25 @@ void OptionsDialog::listCountries()
 
 void OptionsDialog::showForm(const OptionsForm &form)
 {
+    const auto position = [](auto choice) { return choice ? int(*choice) : -1; };
     m_localCity->setCurrentIndex(form.localCity ? m_localCity->findData(*form.localCity) : -1);
     m_hideSysTray->setChecked(form.hideSysTrayIcon);
     m_onTop->setChecked(form.alwaysOnTop);
     m_clockDis->setChecked(form.displayClock);
     m_timeDis->setChecked(form.displayTime);
-    m_timeFormat->setCurrentIndex(form.timeFormat);
+    m_timeFormat->setCurrentIndex(position(form.timeFormat));
     m_dateDis->setChecked(form.displayDate);
-    m_dateFormat->setCurrentIndex(form.dateFormat);
-    m_opsDateDis->setChecked(form.displayOpsDate);
-    m_opsDFormat->setCurrentIndex(form.opsDateFormat);
-    m_opsDDiff->setCurrentIndex(form.opsDateDiff);
+    m_dateFormat->setCurrentIndex(position(form.dateFormat));
+    m_opsDateDis->setChecked(form.displayOppositeDate);
+    m_opsDFormat->setCurrentIndex(position(form.oppositeDateFormat));
+    m_opsDDiff->setCurrentIndex(position(form.oppositeDateShift));
     m_followDst->setChecked(form.followDst);
-    m_style->setCurrentIndex(form.clockPicture);
-    m_solid->setColour(form.solid);
-    m_oneColor->setColour(form.oneColor);
-    m_reverseDir->setChecked(form.reverseDir);
-    m_twoColors1->setColour(form.twoColors1);
-    m_twoColors2->setColour(form.twoColors2);
+    m_style->setCurrentIndex(position(form.faceStyle));
+    m_solid->setColour(form.solidColour);
+    m_oneColor->setColour(form.gradientColour);
+    m_reverseDir->setChecked(form.reverseDirection);
+    m_twoColors1->setColour(form.topColour);
+    m_twoColors2->setColour(form.bottomColour);
     if (form.background)
         m_kinds->button(int(*form.background))->setChecked(true);
 }
@@ -357,23 +358,29 @@ OptionsForm OptionsDialog::form() const
     OptionsForm form;
     if (m_localCity->currentIndex() >= 0)
         form.localCity = m_localCity->currentData().toString();
+    const auto choice = [](auto stored, const QComboBox *list) {
+        using Choice = decltype(stored);
+        const int position = list->currentIndex();
+        return position < 0 ? std::nullopt : std::optional<Choice>(Choice(position));
+    };
     form.hideSysTrayIcon = m_hideSysTray->isChecked();
     form.alwaysOnTop = m_onTop->isChecked();
     form.displayClock = m_clockDis->isChecked();
     form.displayTime = m_timeDis->isChecked();
-    form.timeFormat = m_timeFormat->currentIndex();
+    form.timeFormat = choice(TimeFormat{}, m_timeFormat);
     form.displayDate = m_dateDis->isChecked();
-    form.dateFormat = m_dateFormat->currentIndex();
-    form.displayOpsDate = m_opsDateDis->isChecked();
-    form.opsDateFormat = m_opsDFormat->currentIndex();
-    form.opsDateDiff = m_opsDDiff->currentIndex();
+    form.dateFormat = choice(DateFormat{}, m_dateFormat);
+    form.displayOppositeDate = m_opsDateDis->isChecked();
+    form.oppositeDateFormat = choice(DateFormat{}, m_opsDFormat);
+    form.oppositeDateShift = choice(OppositeDateShift{}, m_opsDDiff);
     form.followDst = m_followDst->isChecked();
-    form.clockPicture = m_style->currentIndex();
-    form.solid = m_solid->colour();
-    form.oneColor = m_oneColor->colour();
-    form.reverseDir = m_reverseDir->isChecked();
-    form.twoColors1 = m_twoColors1->colour();
-    form.twoColors2 = m_twoColors2->colour();
+    form.faceStyle = choice(FaceStyle{}, m_style);
+    form.backgroundPicture = m_backgroundPicture;
+    form.solidColour = m_solid->colour();
+    form.gradientColour = m_oneColor->colour();
+    form.reverseDirection = m_reverseDir->isChecked();
+    form.topColour = m_twoColors1->colour();
+    form.bottomColour = m_twoColors2->colour();
     if (const int kind = m_kinds->checkedId(); kind >= 0)
         form.background = BackgroundKind(kind);
     return form;
@@ -381,13 +388,10 @@ OptionsForm OptionsDialog::form() const
 
 void OptionsDialog::showStyle()
 {
-    const QVariant number = m_style->currentData();
-    if (!number.isValid())
+    const int style = m_style->currentIndex();
+    if (style < 0)
         return;
-    const QString path = faceFilePath(m_app.appFolder(), number.toInt());
-    QImage face;
-    if (QFileInfo(path).isFile())
-        face.load(path);
+    const QImage face = readPicture(m_app.appFolder().faceFile(FaceStyle(style)));
     if (face.isNull()) {
         // The preview keeps the face it has.
         m_app.messages().show(this, QMessageBox::Warning, u"Style not found!"_s);
@@ -402,13 +406,13 @@ void OptionsDialog::showStyle()
 
 void OptionsDialog::showBackgroundKind()
 {
-    const BackgroundControls controls = BackgroundControls::forKind(form().background);
+    const BackgroundControls controls = form().backgroundControls();
     m_pictureSelect->setEnabled(controls.pictureSelect);
     m_solidSelect->setEnabled(controls.solidSelect);
-    m_oneColorSelect->setEnabled(controls.oneColorSelect);
-    m_reverseDir->setEnabled(controls.reverseDir);
-    m_twoColors1Select->setEnabled(controls.twoColor1Select);
-    m_twoColors2Select->setEnabled(controls.twoColor2Select);
+    m_oneColorSelect->setEnabled(controls.gradientSelect);
+    m_reverseDir->setEnabled(controls.reverseDirection);
+    m_twoColors1Select->setEnabled(controls.topColourSelect);
+    m_twoColors2Select->setEnabled(controls.bottomColourSelect);
     if (controls.pictureShown)
         showPicture();
     else
@@ -423,10 +427,7 @@ void OptionsDialog::showBackground()
 
 void OptionsDialog::showPicture()
 {
-    const QString &path = m_app.settings().displayOptions.bgPicture;
-    QImage picture;
-    if (!path.isEmpty() && QFileInfo(path).isFile())
-        picture.load(path);
+    const QImage picture = readPicture(m_backgroundPicture);
     if (picture.isNull()) {
         // No picture to show: the grey box is the preview.
         m_picture->clear();
@@ -460,12 +461,12 @@ void OptionsDialog::choosePicture()
         this, {u"Select File"_s, m_app.appFolder().backgroundsFolder(), u"Bitmap Files (*.bmp)"_s});
     if (!alive || path.isEmpty())
         return;
-    if (form().background != BackgroundKind::Picture || !QFileInfo(path).isFile())
+    if (form().background != BackgroundKind::Picture)
         return;
-    QImage picture;
-    if (!picture.load(path))
-        return; // not a picture: the preview and the stored path stay as they were
-    m_app.settings().displayOptions.bgPicture = path;
+    const QImage picture = readPicture(path);
+    if (picture.isNull())
+        return; // not a picture: the preview and the chosen path stay as they were
+    m_backgroundPicture = path;
     m_picture->setPixmap(QPixmap::fromImage(picture));
     m_picture->show();
 }

@@ -20,8 +20,8 @@ class QPushButton;
 /// The options dialog ("Options"): the local city, the rows and formats of the clocks, the tray
 /// icon, always-on-top, and the clock style and background with a live preview of one face.
 /// Not modal. Save writes the settings file and rebuilds the clock window; the dialog stays open.
-/// Between opening and saving the values live in the controls, except the background picture,
-/// which the picture chooser puts into the settings state at once.
+/// Between opening and saving the values live in the controls and, for the background picture,
+/// in the dialog.
 class OptionsDialog final : public QDialog {
     Q_OBJECT
 
@@ -60,6 +60,7 @@ private:
     Application &m_app;
     Choosers m_choosers;
     QList<CityLine> m_cities;
+    QString m_backgroundPicture; // the stored picture until the chooser takes another
 
     QCheckBox *m_hideSysTray = nullptr;
     QCheckBox *m_onTop = nullptr;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/displayoptions.h"
+
+#include <QImage>
 #include <QString>
 
 /// The folder that holds the program and every file it reads or writes. Every data file is the
@@ -20,7 +23,13 @@ public:
     [[nodiscard]] QString flagsFolder() const;
     [[nodiscard]] QString clocksFolder() const;
     [[nodiscard]] QString backgroundsFolder() const;
+    /// The face picture of a style: "clk01.bmp" to "clk05.bmp" in the clocks folder.
+    [[nodiscard]] QString faceFile(FaceStyle style) const;
 
 private:
     QString m_path;
 };
+
+/// The picture in a file, or a null image when the path names no regular file or the file holds
+/// no picture. Only regular files are read, so a path to a device or a pipe never blocks.
+[[nodiscard]] QImage readPicture(const QString &path);

@@ -5,9 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <array>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -38,10 +35,9 @@ private:
     FileResult<> m_result;
 };
 
-bool isBackGroundCode(const QString &text)
+template<typename Choice> QString choiceToText(Choice choice)
 {
-    static constexpr std::array<QStringView, 5> codes = {u"non", u"pic", u"sld", u"grt1", u"grt2"};
-    return std::find(codes.begin(), codes.end(), text) != codes.end();
+    return SettingsValue::numberToText(qint16(choice));
 }
 
 FileResult<> saveDocument(ProfileFile &file)
@@ -56,8 +52,8 @@ FileResult<> saveDocument(ProfileFile &file)
 FileResult<> writeOptions(ProfileDocument &document, const OptionsSave &save)
 {
     namespace Key = SettingsKey;
+    using SettingsValue::colourToText;
     using SettingsValue::flagToText;
-    using SettingsValue::numberToText;
     const DisplayOptions &options = save.options;
     Writes writes(document);
 
@@ -68,23 +64,23 @@ FileResult<> writeOptions(ProfileDocument &document, const OptionsSave &save)
     writes.write(Key::options, Key::alwaysOnTop, flagToText(options.alwaysOnTop));
     writes.write(Key::options, Key::displayClock, flagToText(options.displayClock));
     writes.write(Key::options, Key::displayTime, flagToText(options.displayTime));
-    writes.write(Key::options, Key::timeFormat, numberToText(options.timeFormat));
+    writes.write(Key::options, Key::timeFormat, choiceToText(options.timeFormat));
     writes.write(Key::options, Key::displayDate, flagToText(options.displayDate));
-    writes.write(Key::options, Key::dateFormat, numberToText(options.dateFormat));
-    writes.write(Key::options, Key::displayOpsDate, flagToText(options.displayOpsDate));
-    writes.write(Key::options, Key::opsDateFormat, numberToText(options.opsDateFormat));
-    writes.write(Key::options, Key::opsDateDiff, numberToText(options.opsDateDiff));
+    writes.write(Key::options, Key::dateFormat, choiceToText(options.dateFormat));
+    writes.write(Key::options, Key::displayOpsDate, flagToText(options.displayOppositeDate));
+    writes.write(Key::options, Key::opsDateFormat, choiceToText(options.oppositeDateFormat));
+    writes.write(Key::options, Key::opsDateDiff, choiceToText(options.oppositeDateShift));
     writes.write(Key::options, Key::followDst, flagToText(options.followDst));
 
-    writes.write(Key::clocksStyle, Key::clockPicture, numberToText(options.clockPicture));
-    writes.write(Key::clocksStyle, Key::bgPicture, options.bgPicture);
-    writes.write(Key::clocksStyle, Key::solid, options.solid);
-    writes.write(Key::clocksStyle, Key::oneColor, options.oneColor);
-    writes.write(Key::clocksStyle, Key::oneColorDir, numberToText(options.oneColorDir));
-    writes.write(Key::clocksStyle, Key::twoColors1, options.twoColors1);
-    writes.write(Key::clocksStyle, Key::twoColors2, options.twoColors2);
-    if (isBackGroundCode(options.backGround))
-        writes.write(Key::clocksStyle, Key::backGround, options.backGround);
+    writes.write(Key::clocksStyle, Key::clockPicture, choiceToText(options.faceStyle));
+    writes.write(Key::clocksStyle, Key::bgPicture, options.backgroundPicture);
+    writes.write(Key::clocksStyle, Key::solid, colourToText(options.solidColour));
+    writes.write(Key::clocksStyle, Key::oneColor, colourToText(options.gradientColour));
+    writes.write(Key::clocksStyle, Key::oneColorDir, choiceToText(options.gradientDirection));
+    writes.write(Key::clocksStyle, Key::twoColors1, colourToText(options.topColour));
+    writes.write(Key::clocksStyle, Key::twoColors2, colourToText(options.bottomColour));
+    if (options.background)
+        writes.write(Key::clocksStyle, Key::backGround, backgroundCode(*options.background));
     return writes.result();
 }
 

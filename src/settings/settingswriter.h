@@ -14,9 +14,9 @@ struct OptionsSave {
     /// The chosen local city's whole line; nothing when there is no city to choose, and then
     /// Settings/Local keeps what it holds.
     std::optional<QString> localCity;
-    /// Every other key. Colours are written as they stand (the dialog gives decimal colour
-    /// numbers); BackGround is written only when it is one of "non", "pic", "sld", "grt1" and
-    /// "grt2", so that a stored code the dialog shows no button for stays as it is.
+    /// Every other key. Colours are written as decimal colour numbers, positions in lists as the
+    /// numbers they hold; BackGround is written only for a known kind, so that a stored code the
+    /// program does not know stays as it is.
     DisplayOptions options;
 };
 

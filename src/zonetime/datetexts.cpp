@@ -2,12 +2,6 @@
 
 #include "zonetime/hijridate.h"
 
-namespace {
-
-constexpr int LongDateFormat = 3;
-
-} // namespace
-
 DateTexts::DateTexts(const DisplayOptions &options, const QLocale &locale)
     : m_locale(locale)
     , m_digits(locale)
@@ -17,10 +11,10 @@ DateTexts::DateTexts(const DisplayOptions &options, const QLocale &locale)
     if (options.displayDate)
         m_datePattern = DatePattern::forFormat(options.dateFormat, locale);
 
-    const std::optional<int> shift = shiftDays(options.opsDateDiff);
-    if (options.displayOpsDate && shift) {
-        m_oppositePattern = DatePattern::forFormat(options.opsDateFormat, locale);
-        m_oppositeIsLong = options.opsDateFormat == LongDateFormat;
+    const std::optional<int> shift = shiftDays(options.oppositeDateShift);
+    if (options.displayOppositeDate && shift) {
+        m_oppositePattern = DatePattern::forFormat(options.oppositeDateFormat, locale);
+        m_oppositeIsLong = options.oppositeDateFormat == DateFormat::Long;
         m_shiftDays = *shift;
     }
 }
@@ -49,11 +43,11 @@ std::optional<QString> DateTexts::oppositeDate(QDate zoneDate) const
     return replaceWeekday(text, shifted.dayOfWeek(), zoneDate.dayOfWeek(), m_locale);
 }
 
-std::optional<int> DateTexts::shiftDays(int opsDateDiff)
+std::optional<int> DateTexts::shiftDays(OppositeDateShift shift)
 {
-    if (opsDateDiff < 0 || opsDateDiff > 4)
+    if (!isKnown(shift))
         return std::nullopt;
-    return opsDateDiff - 2;
+    return int(shift) - int(OppositeDateShift::None);
 }
 
 QString DateTexts::replaceWeekday(const QString &text, int shownDay, int wantedDay,

@@ -17,18 +17,18 @@ class DateTexts final {
 public:
     DateTexts(const DisplayOptions &options, const QLocale &locale);
 
-    /// The zone date in the DateFormat pattern (Gregorian), or nothing when the date row is off
-    /// or DateFormat is outside 0..3.
+    /// The zone date in the date format's pattern (Gregorian), or nothing when the date row is off
+    /// or the format is one the program does not know.
     [[nodiscard]] std::optional<QString> date(QDate zoneDate) const;
 
-    /// The zone date moved by the OpsDateDiff shift and written in the Hijri calendar in the
-    /// OpsDateFormat pattern, or nothing when the opposite-date row is off, OpsDateFormat is
-    /// outside 0..3 or OpsDateDiff outside 0..4. For the long form the weekday inside the text is
-    /// the zone date's own (see replaceWeekday()). Empty for a date before the Hijri epoch.
+    /// The zone date moved by the opposite-date shift and written in the Hijri calendar in the
+    /// opposite date format's pattern, or nothing when the opposite-date row is off or the format
+    /// or the shift is one the program does not know. For the long form the weekday inside the
+    /// text is the zone date's own (see replaceWeekday()). Empty for a date before the Hijri epoch.
     [[nodiscard]] std::optional<QString> oppositeDate(QDate zoneDate) const;
 
-    /// Days the opposite date is moved by: OpsDateDiff 0..4 gives -2..+2, other values nothing.
-    [[nodiscard]] static std::optional<int> shiftDays(int opsDateDiff);
+    /// Days the opposite date is moved by: -2 to +2, nothing for a shift the program does not know.
+    [[nodiscard]] static std::optional<int> shiftDays(OppositeDateShift shift);
 
     /// In `text`, which names the weekday `shownDay` somewhere, puts the weekday `wantedDay`
     /// instead (days 1 Monday ... 7 Sunday): the first occurrence, ignoring letter case, of the

@@ -1,12 +1,12 @@
 #include "zonetime/timetext.h"
 
-TimeText::TimeText(int timeFormat, const QLocale &locale)
+TimeText::TimeText(TimeFormat format, const QLocale &locale)
     : m_digits(locale)
     , m_amText(locale.amText())
     , m_pmText(locale.pmText())
-    , m_valid(timeFormat >= 0 && timeFormat <= 3)
-    , m_twelveHour(timeFormat == 0 || timeFormat == 2)
-    , m_seconds(timeFormat == 2 || timeFormat == 3)
+    , m_valid(isKnown(format))
+    , m_twelveHour(format == TimeFormat::AmPm || format == TimeFormat::AmPmSeconds)
+    , m_seconds(format == TimeFormat::AmPmSeconds || format == TimeFormat::Hours24Seconds)
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/displayoptions.h"
 #include "zonetime/localedigits.h"
 
 #include <QLocale>
@@ -8,18 +9,18 @@
 
 #include <optional>
 
-/// The time row text of a zone time in the chosen TimeFormat:
-/// 0 "hh:mm ampm", 1 "hh:mm", 2 "hh:mm:ss ampm", 3 "hh:mm:ss". With "ampm" the hour runs 01..12
+/// The time row text of a zone time in the chosen TimeFormat. With "ampm" the hour runs 01..12
 /// and the locale's morning or afternoon text follows after a blank; otherwise it runs 00..23.
 /// Written directly, without a pattern, because it is made every second for every column.
 class TimeText final {
 public:
-    TimeText(int timeFormat, const QLocale &locale);
+    TimeText(TimeFormat format, const QLocale &locale);
 
     /// Whether the format is one of the four; other values make no text.
     [[nodiscard]] bool hasFormat() const { return m_valid; }
 
-    /// The text, or nothing when the format is outside 0..3 (the label then keeps its text).
+    /// The text, or nothing for a format the program does not know (the label then keeps its
+    /// text).
     [[nodiscard]] std::optional<QString> text(QTime time) const;
 
 private:

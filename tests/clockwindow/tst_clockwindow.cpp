@@ -1,8 +1,8 @@
-#include "settings/appfolder.h"
-#include "settings/settingsstate.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
 #include "clockwindow/facewidget.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
 
 #include <QDir>
 #include <QPainter>
@@ -60,12 +60,12 @@ SettingsState state(QStringList clocks, qint16 timeFormat = 3)
     options.displayClock = true;
     options.displayTime = true;
     options.displayDate = true;
-    options.displayOpsDate = true;
-    options.timeFormat = timeFormat;
-    options.dateFormat = 2;
-    options.opsDateFormat = 2;
-    options.opsDateDiff = 2;
-    options.backGround = u"non"_s;
+    options.displayOppositeDate = true;
+    options.timeFormat = TimeFormat(timeFormat);
+    options.dateFormat = DateFormat::YearMonthDay;
+    options.oppositeDateFormat = DateFormat::YearMonthDay;
+    options.oppositeDateShift = OppositeDateShift::None;
+    options.background = BackgroundKind::None;
     return settings;
 }
 
@@ -218,7 +218,7 @@ private Q_SLOTS:
     void darkStylesHaveGreyHands()
     {
         SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
-        settings.displayOptions.clockPicture = 2; // no such face file: a blank square face
+        settings.displayOptions.faceStyle = FaceStyle::Style3; // no such face file: a blank face
         m_now.setTime(QTime(10, 15, 30));
         const auto window = makeWindow(settings);
         auto *face = window->findChild<FaceWidget *>(u"picFClock"_s);
@@ -249,11 +249,11 @@ private Q_SLOTS:
         QFETCH(QString, objectName);
         SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
         DisplayOptions &options = settings.displayOptions;
-        options.backGround = kind;
-        options.solid = u"16711680"_s; // pure blue
-        options.oneColor = u"255"_s;   // pure red
-        options.twoColors1 = u"&HFFFFFF"_s;
-        options.twoColors2 = u"0"_s;
+        options.background = backgroundKindOf(kind);
+        options.solidColour = QColor(0, 0, 255);
+        options.gradientColour = QColor(255, 0, 0);
+        options.topColour = QColor(Qt::white);
+        options.bottomColour = QColor(Qt::black);
         const auto window = makeWindow(settings);
         QWidget *strip = window->findChild<QWidget *>(objectName);
         QVERIFY(strip);
@@ -265,10 +265,9 @@ private Q_SLOTS:
     void missingPictureMeansNoBackground()
     {
         SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
-        settings.displayOptions.backGround = u"pic"_s;
-        settings.displayOptions.bgPicture = u"/no/such/picture.bmp"_s;
+        settings.displayOptions.background = BackgroundKind::Picture;
+        settings.displayOptions.backgroundPicture = u"/no/such/picture.bmp"_s;
         const auto window = makeWindow(settings);
-        QCOMPARE(window->backGround(), u"non"_s);
         QVERIFY(!window->findChild<QWidget *>(u"BGImage"_s));
         QVERIFY(!window->findChild<QWidget *>(u"picClock"_s));
     }

@@ -104,8 +104,8 @@ class TestDialogFaults final : public QObject {
         settings.clockList = clocks;
         settings.clockCount = qint16(clocks.size());
         settings.displayOptions.displayTime = true;
-        settings.displayOptions.timeFormat = 3;
-        settings.displayOptions.backGround = u"non"_s;
+        settings.displayOptions.timeFormat = TimeFormat::Hours24Seconds;
+        settings.displayOptions.background = BackgroundKind::None;
         return settings;
     }
 
@@ -185,7 +185,7 @@ private Q_SLOTS:
             clocks.append(u"City %1!%2!EGY.bmp"_s.arg(i).arg(i % 2 ? u"+05:30"_s : u"-03:00"_s));
         SettingsState settings = windowSettings(clocks);
         settings.displayOptions.displayClock = settings.displayOptions.displayDate = true;
-        settings.displayOptions.dateFormat = 2;
+        settings.displayOptions.dateFormat = DateFormat::YearMonthDay;
         m_now = QDateTime(QDate(2024, 7, 7), QTime(1, 0, 0), Qt::UTC);
 
         const auto window = makeWindow(settings);
@@ -217,8 +217,9 @@ private Q_SLOTS:
         QFETCH(qint64, jump);
         SettingsState settings = windowSettings({Cairo, Lima});
         DisplayOptions &options = settings.displayOptions;
-        options.displayDate = options.displayOpsDate = true;
-        options.dateFormat = options.opsDateFormat = options.opsDateDiff = 2;
+        options.displayDate = options.displayOppositeDate = true;
+        options.dateFormat = options.oppositeDateFormat = DateFormat::YearMonthDay;
+        options.oppositeDateShift = OppositeDateShift::None;
 
         // The texts of both columns when the computer's clock (at London's offset) reads `now`.
         const auto expected = [](const QDateTime &now) {

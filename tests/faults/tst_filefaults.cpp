@@ -41,7 +41,7 @@ Outcome run(Operation operation, const AppFolder &folder)
     case Operation::SaveOptions: {
         OptionsSave save{Oslo, {}};
         save.options.alwaysOnTop = save.options.displayClock = true;
-        save.options.backGround = u"sld"_s;
+        save.options.background = BackgroundKind::Solid;
         return outcomeOf(saveOptions(folder, save));
     }
     case Operation::SaveClockList:

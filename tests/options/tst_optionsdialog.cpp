@@ -451,9 +451,9 @@ private Q_SLOTS:
         startApp({{u"OneColorDir"_s, reverseDir ? u"1"_s : u"0"_s}});
         // Set in memory: the clock window's own loading turns a missing picture into "non".
         DisplayOptions &options = m_app->settings().displayOptions;
-        options.backGround = backGround;
+        options.background = backgroundKindOf(backGround);
         if (!bgPicture.isEmpty())
-            options.bgPicture = folder().backgroundsFolder() + u'/' + bgPicture;
+            options.backgroundPicture = folder().backgroundsFolder() + u'/' + bgPicture;
         openDialog();
 
         QTEST(enabledKindControls(), "enabled");
@@ -537,8 +537,8 @@ private Q_SLOTS:
     {
         startApp();
         const QString backgrounds = folder().backgroundsFolder();
-        m_app->settings().displayOptions.bgPicture = backgrounds + u"/gone.bmp"_s;
-        m_app->settings().displayOptions.backGround = u"pic"_s;
+        m_app->settings().displayOptions.backgroundPicture = backgrounds + u"/gone.bmp"_s;
+        m_app->settings().displayOptions.background = BackgroundKind::Picture;
         openDialog();
         QVERIFY(!find(u"imgClock"_s)->isVisible());
         const QString green = backgrounds + u"/green.bmp"_s;
@@ -552,7 +552,7 @@ private Q_SLOTS:
         QCOMPARE(m_pictureRequests[0].title, u"Select File"_s);
         QCOMPARE(m_pictureRequests[0].folder, backgrounds);
         QCOMPARE(m_pictureRequests[0].filter, u"Bitmap Files (*.bmp)"_s);
-        QCOMPARE(m_app->settings().displayOptions.bgPicture, green);
+        QCOMPARE(m_dialog->form().backgroundPicture, green);
         QVERIFY(find(u"imgClock"_s)->isVisible());
         QCOMPARE(preview().pixelColor(0, 0), Green);
 
@@ -561,7 +561,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             click(u"cmdClkBGPicSel"_s);
         QCOMPARE(m_pictureRequests.size(), 4);
-        QCOMPARE(m_app->settings().displayOptions.bgPicture, green);
+        QCOMPARE(m_dialog->form().backgroundPicture, green);
         QCOMPARE(preview().pixelColor(0, 0), Green);
 
         // The chosen path is what Save writes.
