@@ -88,6 +88,12 @@ void Application::closeClockWindow()
     delete m_clockWindow.data();
 }
 
+void Application::reloadSettings()
+{
+    closeClockWindow();
+    loadSettings();
+}
+
 bool Application::isDialogOpen() const
 {
     if (m_aboutBox && m_aboutBox->isVisible())

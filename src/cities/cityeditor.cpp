@@ -1,6 +1,5 @@
 #include "cities/cityeditor.h"
 
-#include "app/application.h"
 #include "cities/cityeditorlayout.h"
 #include "cities/cityeditorlist.h"
 #include "cities/citylistfile.h"
@@ -71,9 +70,12 @@ QString chooseFileWithDialog(QWidget *parent, const QString &title, const QStrin
 
 } // namespace
 
-CityEditor::CityEditor(Application &app, QWidget *parent)
+CityEditor::CityEditor(const AppFolder &folder, const SettingsState &settings,
+                       MessagePresenter &messages, QWidget *parent)
     : QDialog(parent)
-    , m_app(app)
+    , m_folder(folder)
+    , m_settings(settings)
+    , m_messages(messages)
     , m_chooseFile(chooseFileWithDialog)
 {
     setObjectName(u"frmCountries"_s);
@@ -267,7 +269,7 @@ void CityEditor::listCountries()
     m_flags->setCurrentIndex(-1);
     // A missing or unreadable file shows an empty list; Save then tells the user what is wrong
     // with the file rather than replace it.
-    if (const FileResult<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read()) {
+    if (const FileResult<QList<CityLine>> lines = CityListFile(m_folder).read()) {
         for (const CityLine &line : lines.value())
             addCity(line.text);
     }
@@ -280,7 +282,7 @@ void CityEditor::listCountries()
 
 void CityEditor::listFlags()
 {
-    const FlagFolder folder = FlagFolder::scan(m_app.appFolder().flagsFolder());
+    const FlagFolder folder = FlagFolder::scan(m_folder.flagsFolder());
     for (const FlagFolder::Bitmap &bitmap : folder.bitmaps()) {
         // Of two bitmaps whose codes differ only in case, the first in name order is the flag.
         if (m_flagPictures.contains(bitmap.code))
@@ -381,7 +383,7 @@ void CityEditor::save()
         return;
     }
     const CityEntry entry = CityEditorChecks::savedEntry(typed);
-    const auto result = CityListFile(m_app.appFolder()).save(entry);
+    const auto result = CityListFile(m_folder).save(entry);
     if (!result) {
         // The file is as it was, so the fields and the lists stay as they are.
         message(QMessageBox::Critical, result.error());
@@ -446,13 +448,13 @@ void CityEditor::deleteCity()
                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     // The in-use test looks at the name field, which the user may have typed over.
-    if (CityEditorChecks::isInUse(m_app.settings().clockList, m_name->text().trimmed())) {
+    if (CityEditorChecks::isInUse(m_settings.clockList, m_name->text().trimmed())) {
         message(QMessageBox::Critical, CityEditorChecks::inUseMessage());
         return;
     }
 
     showWaitPanel();
-    const auto result = CityListFile(m_app.appFolder()).remove(text);
+    const auto result = CityListFile(m_folder).remove(text);
     if (!result) {
         m_waitPanel->hide();
         message(QMessageBox::Critical, result.error());
@@ -476,7 +478,7 @@ void CityEditor::flagFromFile()
         return;
     const QScopedValueRollback busy(m_busy, true);
 
-    const QString folder = m_app.appFolder().flagsFolder();
+    const QString folder = m_folder.flagsFolder();
     const QString chosen =
         m_chooseFile ? m_chooseFile(this, tr("Select File"), folder, tr("Bitmap Files (*.bmp)"))
                      : QString();
@@ -554,5 +556,5 @@ QStringList CityEditor::cityLines() const
 QMessageBox::StandardButton CityEditor::message(QMessageBox::Icon icon, const QString &text,
                                                 QMessageBox::StandardButtons buttons)
 {
-    return m_app.messages().show(this, icon, text, buttons);
+    return m_messages.show(this, icon, text, buttons);
 }

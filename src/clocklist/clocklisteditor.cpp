@@ -1,6 +1,5 @@
 #include "clocklist/clocklisteditor.h"
 
-#include "app/application.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
 #include "settings/settingswriter.h"
@@ -48,9 +47,12 @@ QToolButton *createArrowButton(QWidget *parent, const QString &name, Qt::ArrowTy
 
 } // namespace
 
-ClockListEditor::ClockListEditor(Application &app, QWidget *parent)
+ClockListEditor::ClockListEditor(const AppFolder &folder, const SettingsState &settings,
+                                 MessagePresenter &messages, QWidget *parent)
     : QDialog(parent)
-    , m_app(app)
+    , m_folder(folder)
+    , m_settings(settings)
+    , m_messages(messages)
 {
     setObjectName(u"frmClocks"_s);
     setWindowTitle(tr("New Clock"));
@@ -64,7 +66,7 @@ ClockListEditor::ClockListEditor(Application &app, QWidget *parent)
 
     // One reading of the city list serves both lists; a missing or unreadable file gives an empty
     // city list, and then no stored clock can be shown either.
-    const QList<CityLine> cities = CityListFile(m_app.appFolder()).read().valueOr({});
+    const QList<CityLine> cities = CityListFile(m_folder).read().valueOr({});
     listCountries(cities);
     listClocks(cities);
 
@@ -166,7 +168,7 @@ void ClockListEditor::setUpKeyboard()
 
 void ClockListEditor::listCountries(const QList<CityLine> &cities)
 {
-    const FlagFolder flags = FlagFolder::scan(m_app.appFolder().flagsFolder());
+    const FlagFolder flags = FlagFolder::scan(m_folder.flagsFolder());
     // Many cities share a flag; each picture is loaded once.
     QHash<QString, QIcon> icons;
     for (const CityLine &city : cities) {
@@ -191,7 +193,7 @@ void ClockListEditor::listCountries(const QList<CityLine> &cities)
 
 void ClockListEditor::listClocks(const QList<CityLine> &cities)
 {
-    m_clocks = ClockListModel::fromClockList(m_app.settings().clockList, cities);
+    m_clocks = ClockListModel::fromClockList(m_settings.clockList, cities);
     m_list->clear();
     for (const CityLine &row : m_clocks.rows()) {
         auto *item = new QListWidgetItem(row.entry.name, m_list);
@@ -262,14 +264,12 @@ void ClockListEditor::moveDown()
 
 void ClockListEditor::save()
 {
-    // No tick may read the clock list while the file changes; the window is rebuilt below.
-    m_app.closeClockWindow();
     if (m_clocks.isEmpty()) {
         tell(QMessageBox::Warning, tr("The list is empty ?!"));
     } else {
         showWaitPanel();
         const FileResult<> saved =
-            saveClockList(m_app.appFolder(), m_app.settings().clockCount, m_clocks.clockList());
+            saveClockList(m_folder, m_settings.clockCount, m_clocks.clockList());
         m_waitPanel->hide();
         if (!saved)
             tell(QMessageBox::Critical,
@@ -278,7 +278,7 @@ void ClockListEditor::save()
             tell(QMessageBox::Information, tr("Clocks list are saved!"));
     }
     // Also after a refused or failed save: the window is rebuilt from what the file holds.
-    m_app.loadSettings();
+    Q_EMIT saveFinished();
 }
 
 std::optional<qsizetype> ClockListEditor::selectedRow() const
@@ -309,5 +309,5 @@ void ClockListEditor::showWaitPanel()
 
 void ClockListEditor::tell(QMessageBox::Icon icon, const QString &text)
 {
-    m_app.messages().show(this, icon, text, QMessageBox::Ok);
+    m_messages.show(this, icon, text, QMessageBox::Ok);
 }

@@ -2,6 +2,8 @@
 
 #include "cities/cityline.h"
 #include "clocklist/clocklistmodel.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
 
 #include <QDialog>
 #include <QList>
@@ -9,7 +11,7 @@
 
 #include <optional>
 
-class Application;
+class MessagePresenter;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -24,7 +26,15 @@ class ClockListEditor final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ClockListEditor(Application &app, QWidget *parent = nullptr);
+    /// `settings` are the settings in force, which must outlive the dialog; the clocks it shows
+    /// come from them.
+    ClockListEditor(const AppFolder &folder, const SettingsState &settings,
+                    MessagePresenter &messages, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    /// Save ran and its message was shown: the settings file may have changed (also after a
+    /// refused or failed Save), and the clock window is to be built from it again.
+    void saveFinished();
 
 private:
     [[nodiscard]] QGroupBox *createCityFrame();
@@ -47,7 +57,9 @@ private:
     void showWaitPanel();
     void tell(QMessageBox::Icon icon, const QString &text);
 
-    Application &m_app;
+    AppFolder m_folder;
+    const SettingsState &m_settings;
+    MessagePresenter &m_messages;
     ClockListModel m_clocks;
 
     QComboBox *m_cities = nullptr;

@@ -1,6 +1,5 @@
 #include "options/optionsdialog.h"
 
-#include "app/application.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
 #include "clockwindow/pictureregion.h"
@@ -62,11 +61,14 @@ QLabel *createCaption(const QString &text, QWidget *buddy, QWidget *parent)
 
 } // namespace
 
-OptionsDialog::OptionsDialog(Application &app, QWidget *parent)
+OptionsDialog::OptionsDialog(const AppFolder &folder, const SettingsState &settings,
+                             const Clock &clock, MessagePresenter &messages, QWidget *parent)
     : QDialog(parent)
-    , m_app(app)
+    , m_folder(folder)
+    , m_settings(settings)
+    , m_messages(messages)
     , m_choosers(Choosers::system())
-    , m_backgroundPicture(app.settings().displayOptions.backgroundPicture)
+    , m_backgroundPicture(settings.displayOptions.backgroundPicture)
 {
     setObjectName(u"frmOptions"_s);
     setWindowTitle(u"Options"_s);
@@ -83,9 +85,9 @@ OptionsDialog::OptionsDialog(Application &app, QWidget *parent)
     listCountries();
     // Without a settings file the controls keep their initial state: nothing chosen, white
     // swatches; only the city list is filled.
-    if (QFileInfo::exists(m_app.appFolder().settingsFile())) {
-        const int offsetMinutes = m_app.clock().now().offsetFromUtc() / 60;
-        showForm(OptionsForm::fromSettings(m_app.settings(), m_cities, offsetMinutes));
+    if (QFileInfo::exists(m_folder.settingsFile())) {
+        const int offsetMinutes = clock.now().offsetFromUtc() / 60;
+        showForm(OptionsForm::fromSettings(m_settings, m_cities, offsetMinutes));
     }
     showStyle();
     showBackgroundKind();
@@ -308,11 +310,11 @@ QLayout *OptionsDialog::createButtonRow()
 
 void OptionsDialog::listCountries()
 {
-    FileResult<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read();
+    FileResult<QList<CityLine>> lines = CityListFile(m_folder).read();
     if (!lines)
         return;
     m_cities = std::move(lines).value();
-    const FlagFolder flags = FlagFolder::scan(m_app.appFolder().flagsFolder());
+    const FlagFolder flags = FlagFolder::scan(m_folder.flagsFolder());
     // Many cities share a flag: each picture is read once.
     QHash<QString, QIcon> icons;
     for (const CityLine &city : std::as_const(m_cities)) {
@@ -391,10 +393,10 @@ void OptionsDialog::showStyle()
     const int style = m_style->currentIndex();
     if (style < 0)
         return;
-    const QImage face = readPicture(m_app.appFolder().faceFile(FaceStyle(style)));
+    const QImage face = readPicture(m_folder.faceFile(FaceStyle(style)));
     if (face.isNull()) {
         // The preview keeps the face it has.
-        m_app.messages().show(this, QMessageBox::Warning, u"Style not found!"_s);
+        m_messages.show(this, QMessageBox::Warning, u"Style not found!"_s);
         return;
     }
     m_face->setPixmap(QPixmap::fromImage(face));
@@ -458,7 +460,7 @@ void OptionsDialog::choosePicture()
         return;
     const QPointer<OptionsDialog> alive(this);
     const QString path = m_choosers.picture(
-        this, {u"Select File"_s, m_app.appFolder().backgroundsFolder(), u"Bitmap Files (*.bmp)"_s});
+        this, {u"Select File"_s, m_folder.backgroundsFolder(), u"Bitmap Files (*.bmp)"_s});
     if (!alive || path.isEmpty())
         return;
     if (form().background != BackgroundKind::Picture)
@@ -473,17 +475,14 @@ void OptionsDialog::choosePicture()
 
 void OptionsDialog::save()
 {
-    const OptionsSave values = form().toSave(m_app.settings().displayOptions);
-    m_app.closeClockWindow();
-    const FileResult<OptionsSaved> saved = saveOptions(m_app.appFolder(), values);
+    const FileResult<OptionsSaved> saved =
+        saveOptions(m_folder, form().toSave(m_settings.displayOptions));
     if (!saved) {
-        m_app.messages().show(this, QMessageBox::Critical,
-                              tr("The options could not be saved: %1").arg(saved.error()));
+        m_messages.show(this, QMessageBox::Critical,
+                        tr("The options could not be saved: %1").arg(saved.error()));
     } else if (saved.value() == OptionsSaved::Saved) {
-        m_app.messages().show(this, QMessageBox::Information, u"Options are saved !"_s);
-        if (values.localCity)
-            m_app.settings().localCity = *values.localCity;
+        m_messages.show(this, QMessageBox::Information, u"Options are saved !"_s);
     }
-    // Without a settings file nothing was written; the clock window is still built anew below.
-    m_app.loadSettings();
+    // Without a settings file nothing was written, and the clock window is still built anew.
+    Q_EMIT saveFinished();
 }

@@ -3,13 +3,16 @@
 #include "cities/cityline.h"
 #include "options/choosers.h"
 #include "options/optionsform.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
+#include "zonetime/clock.h"
 
 #include <QDialog>
 #include <QImage>
 #include <QList>
 
-class Application;
 class ColourSwatch;
+class MessagePresenter;
 class StripWidget;
 class QButtonGroup;
 class QCheckBox;
@@ -26,7 +29,11 @@ class OptionsDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsDialog(Application &app, QWidget *parent = nullptr);
+    /// `settings` are the settings in force, which must outlive the dialog: the controls show
+    /// them, and a Save keeps what the controls leave unchosen as they hold it. `clock` gives the
+    /// computer's offset from UTC, which proposes a local city in a fresh settings file.
+    OptionsDialog(const AppFolder &folder, const SettingsState &settings, const Clock &clock,
+                  MessagePresenter &messages, QWidget *parent = nullptr);
 
     /// Replaces the colour and file choosers (tests answer in place of the user).
     void setChoosers(Choosers choosers);
@@ -34,9 +41,15 @@ public:
     /// What the controls hold now.
     [[nodiscard]] OptionsForm form() const;
 
-    /// cmdSave: closes the clock window, writes the settings file, tells the user, and loads the
-    /// settings again, which builds a new clock window.
+    /// Save: writes the settings file, tells the user, and reports saveFinished(); the dialog
+    /// stays open.
     void save();
+
+Q_SIGNALS:
+    /// Save ran and its message was shown: the settings file may have changed (also when there
+    /// was none to write into, or the Save failed), and the clock window is to be built from it
+    /// again.
+    void saveFinished();
 
 private:
     [[nodiscard]] QWidget *createOptionsFrame();
@@ -57,7 +70,9 @@ private:
     void chooseColour(ColourSwatch *swatch);
     void choosePicture();
 
-    Application &m_app;
+    AppFolder m_folder;
+    const SettingsState &m_settings;
+    MessagePresenter &m_messages;
     Choosers m_choosers;
     QList<CityLine> m_cities;
     QString m_backgroundPicture; // the stored picture until the chooser takes another

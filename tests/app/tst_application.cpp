@@ -1,9 +1,12 @@
 #include "app/application.h"
+#include "app/dialogs.h"
 #include "support/recordingpresenter.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +116,30 @@ private Q_SLOTS:
         QTest::keyClick(app.aboutBox(), Qt::Key_Return);
         QVERIFY(!app.aboutBox()->isVisible());
         QVERIFY(!app.isDialogOpen());
+    }
+
+    void dialogSavesReloadTheSettings()
+    {
+        writeSettings(false);
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        registerDialogs(app);
+        app.loadSettings();
+        QSignalSpy loaded(&app, &Application::settingsLoaded);
+        // Each Save of the clock list or the options builds a new clock window, once.
+        for (const auto dialog : {Application::Dialog::ClockList, Application::Dialog::Options}) {
+            const QPointer<ClockWindow> before = app.clockWindow();
+            app.showDialog(dialog);
+            app.dialog(dialog)->findChild<QPushButton *>(u"cmdSave"_s)->click();
+            QVERIFY(!before);
+            QVERIFY(app.clockWindow());
+        }
+        QCOMPARE(loaded.size(), 2);
+        // The city editor's Save changes the city list only.
+        app.showDialog(Application::Dialog::CityEditor);
+        app.dialog(Application::Dialog::CityEditor)
+            ->findChild<QPushButton *>(u"cmdSave"_s)
+            ->click();
+        QCOMPARE(loaded.size(), 2);
     }
 
     void clockWindowStaysOffTopWhileADialogIsOpen()

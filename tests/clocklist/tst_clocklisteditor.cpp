@@ -1,8 +1,8 @@
-#include "settings/appfolder.h"
 #include "app/application.h"
 #include "clocklist/clocklisteditor.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
+#include "settings/appfolder.h"
 #include "support/recordingpresenter.h"
 
 #include <QComboBox>
@@ -98,7 +98,10 @@ public:
             spoil(folder());
 
         m_app.loadSettings();
-        m_editor = std::make_unique<ClockListEditor>(m_app);
+        m_editor = std::make_unique<ClockListEditor>(folder(), m_app.settings(), presenter);
+        // As the main menu's editor is: a Save makes the application reload.
+        QObject::connect(m_editor.get(), &ClockListEditor::saveFinished, &m_app,
+                         &Application::reloadSettings);
         m_editor->show();
     }
 

@@ -4,12 +4,10 @@
 // hour forward or back while the window runs.
 
 #include "app/application.h"
-#include "cities/cityeditor.h"
-#include "clocklist/clocklisteditor.h"
+#include "app/dialogs.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
 #include "faultdisk.h"
-#include "options/optionsdialog.h"
 #include "support/recordingpresenter.h"
 #include "zonetime/hijridate.h"
 
@@ -17,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -40,7 +39,7 @@ QStringList labelTexts(const QWidget *window, const QString &name)
     return texts;
 }
 
-enum class Dialog { Options, ClockList, CityEditor };
+using Dialog = Application::Dialog;
 
 template<typename T> T *child(QWidget *parent, const QString &name)
 {
@@ -59,33 +58,31 @@ bool writeFlags(const AppFolder &folder)
            flag.save(folder.flagsFolder() + u"/UKR.bmp"_s, "BMP");
 }
 
-/// The dialog with one change made by the user, not yet saved.
-std::unique_ptr<QWidget> changedDialog(Dialog dialog, Application &app)
+/// The dialog as the main menu opens it, with one change made by the user, not yet saved.
+QWidget *changedDialog(Dialog dialog, Application &app)
 {
+    registerDialogs(app);
+    app.showDialog(dialog);
+    QWidget *window = app.dialog(dialog);
     switch (dialog) {
-    case Dialog::Options: {
-        auto options = std::make_unique<OptionsDialog>(app);
-        child<QCheckBox>(options.get(), u"chkOnTop"_s)->toggle();
-        return options;
-    }
+    case Dialog::Options:
+        child<QCheckBox>(window, u"chkOnTop"_s)->toggle();
+        break;
     case Dialog::ClockList: {
-        auto clocks = std::make_unique<ClockListEditor>(app);
-        auto *cities = child<QComboBox>(clocks.get(), u"imgCombo1"_s);
+        auto *cities = child<QComboBox>(window, u"imgCombo1"_s);
         cities->setCurrentIndex(cities->findText(u"Oslo [+01:00]"_s));
-        QTest::mouseClick(child<QPushButton>(clocks.get(), u"cmdAdd"_s), Qt::LeftButton);
-        return clocks;
+        QTest::mouseClick(child<QPushButton>(window, u"cmdAdd"_s), Qt::LeftButton);
+        break;
     }
-    case Dialog::CityEditor: {
-        auto editor = std::make_unique<CityEditor>(app);
-        QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtCityName"_s), u"Kyiv"_s);
-        QTest::keyClicks(child<QLineEdit>(editor.get(), u"txtTimeZone"_s), u"+02:00"_s);
-        QTest::keyClicks(child<QComboBox>(editor.get(), u"imgCombo1"_s), u"UKR"_s);
-        if (child<QLabel>(editor.get(), u"lblFlagFile"_s)->text() != u"UKR")
+    case Dialog::CityEditor:
+        QTest::keyClicks(child<QLineEdit>(window, u"txtCityName"_s), u"Kyiv"_s);
+        QTest::keyClicks(child<QLineEdit>(window, u"txtTimeZone"_s), u"+02:00"_s);
+        QTest::keyClicks(child<QComboBox>(window, u"imgCombo1"_s), u"UKR"_s);
+        if (child<QLabel>(window, u"lblFlagFile"_s)->text() != u"UKR")
             qFatal("the flag UKR was not chosen");
-        return editor;
+        break;
     }
-    }
-    return {};
+    return window;
 }
 
 } // namespace
@@ -155,12 +152,11 @@ private Q_SLOTS:
         QCOMPARE(columns, (QStringList{u"Cairo"_s, u"Lima"_s}));
 
         // The user changes something in the dialog; then the disk fails; then the user saves.
-        const std::unique_ptr<QWidget> window = changedDialog(dialog, app);
-        window->show();
+        const QPointer<QWidget> window = changedDialog(dialog, app);
         if (const std::optional<QString> problem = scene.applyFault())
             QFAIL(qPrintable(*problem));
         const auto before = FaultDisk::snapshot(scene.root());
-        QTest::mouseClick(child<QPushButton>(window.get(), u"cmdSave"_s), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(window, u"cmdSave"_s), Qt::LeftButton);
 
         // One error, and nothing else that claims a save.
         QStringList critical;

@@ -111,6 +111,7 @@ class TestOptionsDialog final : public QObject {
     std::unique_ptr<RecordingPresenter> m_messages;
     std::unique_ptr<Application> m_app;
     std::unique_ptr<OptionsDialog> m_dialog;
+    SettingsState m_settings; // settings a test changes in memory before it opens the dialog
     // What the choosers answer, oldest first (an invalid colour cancels), and what they were
     // asked.
     QList<QColor> m_colourAnswers;
@@ -131,9 +132,14 @@ class TestOptionsDialog final : public QObject {
         m_app->loadSettings();
     }
 
-    void openDialog()
+    // Opens the dialog on the settings in force, or on `settings` (which must outlive it).
+    void openDialog(const SettingsState *settings = nullptr)
     {
-        m_dialog = std::make_unique<OptionsDialog>(*m_app);
+        m_dialog = std::make_unique<OptionsDialog>(
+            folder(), settings ? *settings : m_app->settings(), m_app->clock(), *m_messages);
+        // As the main menu's dialog is: a Save makes the application reload.
+        connect(m_dialog.get(), &OptionsDialog::saveFinished, m_app.get(),
+                &Application::reloadSettings);
         Choosers choosers;
         choosers.colour = [this](QWidget *, QColor initial) -> std::optional<QColor> {
             m_colourRequests.append(initial);
@@ -449,12 +455,13 @@ private Q_SLOTS:
         QFETCH(QString, bgPicture);
         QFETCH(bool, reverseDir);
         startApp({{u"OneColorDir"_s, reverseDir ? u"1"_s : u"0"_s}});
-        // Set in memory: the clock window's own loading turns a missing picture into "non".
-        DisplayOptions &options = m_app->settings().displayOptions;
+        // Set in memory: loading the file turns a picture that does not load into "non".
+        m_settings = m_app->settings();
+        DisplayOptions &options = m_settings.displayOptions;
         options.background = backgroundKindOf(backGround);
         if (!bgPicture.isEmpty())
             options.backgroundPicture = folder().backgroundsFolder() + u'/' + bgPicture;
-        openDialog();
+        openDialog(&m_settings);
 
         QTEST(enabledKindControls(), "enabled");
         const QImage image = preview();
@@ -537,9 +544,10 @@ private Q_SLOTS:
     {
         startApp();
         const QString backgrounds = folder().backgroundsFolder();
-        m_app->settings().displayOptions.backgroundPicture = backgrounds + u"/gone.bmp"_s;
-        m_app->settings().displayOptions.background = BackgroundKind::Picture;
-        openDialog();
+        m_settings = m_app->settings();
+        m_settings.displayOptions.backgroundPicture = backgrounds + u"/gone.bmp"_s;
+        m_settings.displayOptions.background = BackgroundKind::Picture;
+        openDialog(&m_settings);
         QVERIFY(!find(u"imgClock"_s)->isVisible());
         const QString green = backgrounds + u"/green.bmp"_s;
         const QString notAPicture = backgrounds + u"/text.bmp"_s;
