@@ -39,30 +39,30 @@ Application::~Application()
 void Application::createMainMenu()
 {
     m_mainMenu = std::make_unique<QMenu>(tr("File"));
-    m_mainMenu->setObjectName(u"mainmenu"_s);
+    m_mainMenu->setObjectName(u"mainMenu"_s);
     const auto addItem = [](QMenu *menu, const QString &name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         return action;
     };
-    connect(addItem(m_mainMenu.get(), u"mnu1_0"_s, u"New Clock..."_s), &QAction::triggered, this,
-            [this] { showDialog(Dialog::ClockList); });
-    connect(addItem(m_mainMenu.get(), u"mnu1_1"_s, u"Add Country/City..."_s), &QAction::triggered,
-            this, [this] { showDialog(Dialog::CityEditor); });
+    connect(addItem(m_mainMenu.get(), u"newClockAction"_s, tr("&New Clock...")),
+            &QAction::triggered, this, [this] { showDialog(Dialog::ClockList); });
+    connect(addItem(m_mainMenu.get(), u"addCityAction"_s, tr("&Add Country/City...")),
+            &QAction::triggered, this, [this] { showDialog(Dialog::CityEditor); });
     m_mainMenu->addSeparator();
-    connect(addItem(m_mainMenu.get(), u"mnu1_3"_s, u"Options..."_s), &QAction::triggered, this,
-            [this] { showDialog(Dialog::Options); });
+    connect(addItem(m_mainMenu.get(), u"optionsAction"_s, tr("&Options...")), &QAction::triggered,
+            this, [this] { showDialog(Dialog::Options); });
     m_mainMenu->addSeparator();
-    QMenu *help = m_mainMenu->addMenu(u"Help"_s);
-    help->setObjectName(u"mnu1_5"_s);
-    help->menuAction()->setObjectName(u"mnu1_5"_s);
-    connect(addItem(help, u"mnu2_0"_s, u"Contents"_s), &QAction::triggered, this,
+    QMenu *helpMenu = m_mainMenu->addMenu(tr("&Help"));
+    helpMenu->setObjectName(u"helpMenu"_s);
+    helpMenu->menuAction()->setObjectName(u"helpMenuAction"_s);
+    connect(addItem(helpMenu, u"contentsAction"_s, tr("&Contents")), &QAction::triggered, this,
             &Application::showHelp);
-    help->addSeparator();
-    connect(addItem(help, u"mnu2_2"_s, u"About..."_s), &QAction::triggered, this,
+    helpMenu->addSeparator();
+    connect(addItem(helpMenu, u"aboutAction"_s, tr("&About...")), &QAction::triggered, this,
             &Application::showAbout);
     m_mainMenu->addSeparator();
-    connect(addItem(m_mainMenu.get(), u"mnu1_7"_s, u"Exit"_s), &QAction::triggered, this,
+    connect(addItem(m_mainMenu.get(), u"exitAction"_s, tr("E&xit")), &QAction::triggered, this,
             &Application::exit);
 }
 
@@ -163,7 +163,7 @@ void Application::addTrayIcon()
     if (!m_trayIcon) {
         m_trayIcon = new QSystemTrayIcon(appIcon(), this);
         m_trayIcon->setObjectName(u"trayIcon"_s);
-        m_trayIcon->setToolTip(u"Kerani v3.0"_s);
+        m_trayIcon->setToolTip(tr("Kerani v%1").arg(QStringLiteral(KERANI_VERSION)));
         // Only the right button opens the menu; left clicks and double clicks do nothing.
         connect(m_trayIcon, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {

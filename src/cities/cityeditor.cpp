@@ -4,6 +4,7 @@
 #include "cities/cityeditorlist.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
+#include "ui/controls.h"
 #include "ui/messagepresenter.h"
 
 #include <QComboBox>
@@ -52,14 +53,6 @@ QLabel *createLabel(QWidget *parent, const QString &name, const QString &text)
     label->setObjectName(name);
     label->setAccessibleName(text);
     return label;
-}
-
-QPushButton *createButton(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    return button;
 }
 
 QString chooseFileWithDialog(QWidget *parent, const QString &title, const QString &folder,

@@ -43,7 +43,7 @@ private:
     void createWaitPanel();
     void setUpKeyboard();
 
-    void listCountries(const QList<CityLine> &cities);
+    void listCities(const QList<CityLine> &cities);
     void listClocks(const QList<CityLine> &cities);
 
     void addClock();
@@ -62,13 +62,13 @@ private:
     MessagePresenter &m_messages;
     ClockListModel m_clocks;
 
-    QComboBox *m_cities = nullptr;
-    QListWidget *m_list = nullptr;
-    QPushButton *m_add = nullptr;
-    QPushButton *m_remove = nullptr;
-    QToolButton *m_up = nullptr;
-    QToolButton *m_down = nullptr;
-    QPushButton *m_save = nullptr;
-    QPushButton *m_close = nullptr;
+    QComboBox *m_cityCombo = nullptr;
+    QListWidget *m_clockList = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QToolButton *m_upButton = nullptr;
+    QToolButton *m_downButton = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
     QLabel *m_waitPanel = nullptr;
 };

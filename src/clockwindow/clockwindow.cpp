@@ -57,7 +57,7 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     , m_alwaysOnTop(settings.displayOptions.alwaysOnTop)
     , m_settingsFileExists(QFileInfo::exists(folder.settingsFile()))
 {
-    setObjectName(u"frmDisplay"_s);
+    setObjectName(u"clockWindow"_s);
     setWindowTitle(u"Kerani"_s);
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette colours = palette();
@@ -118,7 +118,7 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
         column.entry = entryIndexes[i];
 
         // Labels lie beneath the faces and flags: create them first.
-        column.city = new CellLabel(u"lblCityName"_s, CityRowColour, Qt::AlignLeft, this);
+        column.city = new CellLabel(u"cityLabel"_s, CityRowColour, Qt::AlignLeft, this);
         column.city->setGeometry(place.cityLabel);
         column.city->setText(entry.name);
         column.city->setToolTip(m_zoneClocks->cityToolTip(column.entry, now).value_or(QString()));
@@ -136,13 +136,14 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
             watch(label);
             return label;
         };
-        column.time = addRow(u"lblTime"_s, TimeRowColour, place.timeLabel, m_layout.timeVisible,
+        column.time = addRow(u"timeLabel"_s, TimeRowColour, place.timeLabel, m_layout.timeVisible,
                              m_layout.timeRightToLeft, false);
-        column.date = addRow(u"lblDate"_s, DateRowColour, place.dateLabel, m_layout.dateVisible,
+        column.date = addRow(u"dateLabel"_s, DateRowColour, place.dateLabel, m_layout.dateVisible,
                              m_layout.dateRightToLeft, options.dateFormat == DateFormat::Long);
-        column.oppositeDate = addRow(u"lblODate"_s, OppositeDateRowColour, place.oppositeDateLabel,
-                                     m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft,
-                                     options.oppositeDateFormat == DateFormat::Long);
+        column.oppositeDate =
+            addRow(u"oppositeDateLabel"_s, OppositeDateRowColour, place.oppositeDateLabel,
+                   m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft,
+                   options.oppositeDateFormat == DateFormat::Long);
 
         if (m_layout.faceRowVisible) {
             column.face = new FaceWidget(face, hands, *m_handSprites, this);
@@ -170,9 +171,10 @@ void ClockWindow::buildStrip(const DisplayOptions &options)
     if (!m_layout.faceRowVisible || std::holds_alternative<StripFill::None>(fill.kind))
         return;
 
-    // Picture backgrounds are the window's own "BGImage"; every other kind is the "picClock" band.
+    // A picture background is named as such; every other kind is the band behind the faces.
     const bool picture = std::holds_alternative<StripFill::Picture>(fill.kind);
-    auto *strip = new StripWidget(picture ? u"BGImage"_s : u"picClock"_s, std::move(fill), this);
+    auto *strip = new StripWidget(picture ? u"backgroundPicture"_s : u"backgroundStrip"_s,
+                                  std::move(fill), this);
     strip->setGeometry(m_layout.strip);
     strip->lower();
     watch(strip);

@@ -8,10 +8,8 @@
 #include "zonetime/clock.h"
 
 #include <QDialog>
-#include <QImage>
 #include <QList>
 
-class ColourSwatch;
 class MessagePresenter;
 class StripWidget;
 class QButtonGroup;
@@ -58,12 +56,10 @@ private:
     [[nodiscard]] QWidget *createBackgroundChoosers();
     [[nodiscard]] QWidget *createPreview();
     [[nodiscard]] QLayout *createButtonRow();
-    [[nodiscard]] QPushButton *createSelectButton(const QString &objectName,
-                                                  const QString &accessibleName, QWidget *parent);
 
-    void listCountries();
+    void listCities();
     void showForm(const OptionsForm &form);
-    void showStyle();
+    void showFace();
     void showBackgroundKind();
     void showBackground();
     void showPicture();
@@ -77,31 +73,31 @@ private:
     QList<CityLine> m_cities;
     QString m_backgroundPicture; // the stored picture until the chooser takes another
 
-    QCheckBox *m_hideSysTray = nullptr;
-    QCheckBox *m_onTop = nullptr;
-    QCheckBox *m_clockDis = nullptr;
-    QCheckBox *m_timeDis = nullptr;
-    QComboBox *m_timeFormat = nullptr;
-    QCheckBox *m_dateDis = nullptr;
-    QComboBox *m_dateFormat = nullptr;
-    QCheckBox *m_opsDateDis = nullptr;
-    QComboBox *m_opsDFormat = nullptr;
-    QComboBox *m_opsDDiff = nullptr;
-    QCheckBox *m_followDst = nullptr;
-    QComboBox *m_localCity = nullptr;
-    QComboBox *m_style = nullptr;
-    QButtonGroup *m_kinds = nullptr;
-    ColourSwatch *m_solid = nullptr;
-    ColourSwatch *m_oneColor = nullptr;
-    ColourSwatch *m_twoColors1 = nullptr;
-    ColourSwatch *m_twoColors2 = nullptr;
-    QPushButton *m_solidSelect = nullptr;
-    QPushButton *m_oneColorSelect = nullptr;
-    QCheckBox *m_reverseDir = nullptr;
-    QPushButton *m_twoColors1Select = nullptr;
-    QPushButton *m_twoColors2Select = nullptr;
-    QPushButton *m_pictureSelect = nullptr;
-    StripWidget *m_preview = nullptr;
-    QLabel *m_picture = nullptr;
-    QLabel *m_face = nullptr;
+    QCheckBox *m_hideSysTrayIconBox = nullptr;
+    QCheckBox *m_alwaysOnTopBox = nullptr;
+    QCheckBox *m_displayClockBox = nullptr;
+    QCheckBox *m_displayTimeBox = nullptr;
+    QComboBox *m_timeFormatCombo = nullptr;
+    QCheckBox *m_displayDateBox = nullptr;
+    QComboBox *m_dateFormatCombo = nullptr;
+    QCheckBox *m_displayOppositeDateBox = nullptr;
+    QComboBox *m_oppositeDateFormatCombo = nullptr;
+    QComboBox *m_oppositeDateShiftCombo = nullptr;
+    QCheckBox *m_followDstBox = nullptr;
+    QComboBox *m_localCityCombo = nullptr;
+    QComboBox *m_faceStyleCombo = nullptr;
+    QButtonGroup *m_backgroundKinds = nullptr; // the kind buttons, by BackgroundKind
+    ColourSwatch *m_solidColourSwatch = nullptr;
+    ColourSwatch *m_gradientColourSwatch = nullptr;
+    ColourSwatch *m_topColourSwatch = nullptr;
+    ColourSwatch *m_bottomColourSwatch = nullptr;
+    QPushButton *m_pictureSelectButton = nullptr;
+    QPushButton *m_solidColourSelectButton = nullptr;
+    QPushButton *m_gradientColourSelectButton = nullptr;
+    QCheckBox *m_reverseDirectionBox = nullptr;
+    QPushButton *m_topColourSelectButton = nullptr;
+    QPushButton *m_bottomColourSelectButton = nullptr;
+    StripWidget *m_previewStrip = nullptr;
+    QLabel *m_previewPicture = nullptr;
+    QLabel *m_previewFace = nullptr;
 };

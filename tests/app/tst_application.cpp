@@ -53,11 +53,11 @@ private Q_SLOTS:
     {
         Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
         QCOMPARE(captions(app.mainMenu()),
-                 (QStringList{u"New Clock..."_s, u"Add Country/City..."_s, u"-"_s, u"Options..."_s,
-                              u"-"_s, u"Help"_s, u"-"_s, u"Exit"_s}));
-        QMenu *help = app.mainMenu()->findChild<QMenu *>(u"mnu1_5"_s);
+                 (QStringList{u"&New Clock..."_s, u"&Add Country/City..."_s, u"-"_s,
+                              u"&Options..."_s, u"-"_s, u"&Help"_s, u"-"_s, u"E&xit"_s}));
+        QMenu *help = app.mainMenu()->findChild<QMenu *>(u"helpMenu"_s);
         QVERIFY(help);
-        QCOMPARE(captions(help), (QStringList{u"Contents"_s, u"-"_s, u"About..."_s}));
+        QCOMPARE(captions(help), (QStringList{u"&Contents"_s, u"-"_s, u"&About..."_s}));
     }
 
     void reloadBuildsANewWindowAndFollowsTheTrayOption()
@@ -112,7 +112,7 @@ private Q_SLOTS:
 
         app.showAbout();
         QVERIFY(app.isDialogOpen());
-        app.aboutBox()->findChild<QWidget *>(u"cmdOK"_s)->setFocus();
+        app.aboutBox()->findChild<QWidget *>(u"okButton"_s)->setFocus();
         QTest::keyClick(app.aboutBox(), Qt::Key_Return);
         QVERIFY(!app.aboutBox()->isVisible());
         QVERIFY(!app.isDialogOpen());
@@ -129,7 +129,7 @@ private Q_SLOTS:
         for (const auto dialog : {Application::Dialog::ClockList, Application::Dialog::Options}) {
             const QPointer<ClockWindow> before = app.clockWindow();
             app.showDialog(dialog);
-            app.dialog(dialog)->findChild<QPushButton *>(u"cmdSave"_s)->click();
+            app.dialog(dialog)->findChild<QPushButton *>(u"saveButton"_s)->click();
             QVERIFY(!before);
             QVERIFY(app.clockWindow());
         }

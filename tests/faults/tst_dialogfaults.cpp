@@ -66,12 +66,12 @@ QWidget *changedDialog(Dialog dialog, Application &app)
     QWidget *window = app.dialog(dialog);
     switch (dialog) {
     case Dialog::Options:
-        child<QCheckBox>(window, u"chkOnTop"_s)->toggle();
+        child<QCheckBox>(window, u"alwaysOnTopBox"_s)->toggle();
         break;
     case Dialog::ClockList: {
-        auto *cities = child<QComboBox>(window, u"imgCombo1"_s);
+        auto *cities = child<QComboBox>(window, u"cityCombo"_s);
         cities->setCurrentIndex(cities->findText(u"Oslo [+01:00]"_s));
-        QTest::mouseClick(child<QPushButton>(window, u"cmdAdd"_s), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(window, u"addButton"_s), Qt::LeftButton);
         break;
     }
     case Dialog::CityEditor:
@@ -148,7 +148,7 @@ private Q_SLOTS:
                         Clock([] { return QDateTime(QDate(2024, 7, 7), QTime(12, 0), Qt::UTC); }),
                         messages);
         app.loadSettings();
-        const QStringList columns = labelTexts(app.clockWindow(), u"lblCityName"_s);
+        const QStringList columns = labelTexts(app.clockWindow(), u"cityLabel"_s);
         QCOMPARE(columns, (QStringList{u"Cairo"_s, u"Lima"_s}));
 
         // The user changes something in the dialog; then the disk fails; then the user saves.
@@ -156,7 +156,9 @@ private Q_SLOTS:
         if (const std::optional<QString> problem = scene.applyFault())
             QFAIL(qPrintable(*problem));
         const auto before = FaultDisk::snapshot(scene.root());
-        QTest::mouseClick(child<QPushButton>(window, u"cmdSave"_s), Qt::LeftButton);
+        // The city editor's controls keep their old names until its own rework.
+        const QString saveButton = dialog == Dialog::CityEditor ? u"cmdSave"_s : u"saveButton"_s;
+        QTest::mouseClick(child<QPushButton>(window, saveButton), Qt::LeftButton);
 
         // One error, and nothing else that claims a save.
         QStringList critical;
@@ -171,7 +173,7 @@ private Q_SLOTS:
         QVERIFY2(critical[0].startsWith(message), qPrintable(critical[0]));
         QCOMPARE(FaultDisk::snapshot(scene.root()), before);
         // The clock window is back, built from the file as it still is.
-        QCOMPARE(labelTexts(app.clockWindow(), u"lblCityName"_s), columns);
+        QCOMPARE(labelTexts(app.clockWindow(), u"cityLabel"_s), columns);
     }
 
     void thousandClocks()
@@ -185,12 +187,12 @@ private Q_SLOTS:
         m_now = QDateTime(QDate(2024, 7, 7), QTime(1, 0, 0), Qt::UTC);
 
         const auto window = makeWindow(settings);
-        QCOMPARE(window->findChildren<CellLabel *>(u"lblCityName"_s).size(), 1000);
+        QCOMPARE(window->findChildren<CellLabel *>(u"cityLabel"_s).size(), 1000);
         m_now = m_now.addSecs(1);
         window->tick();
         QVERIFY(window->isTicking());
-        const QStringList times = labelTexts(window.get(), u"lblTime"_s);
-        const QStringList dates = labelTexts(window.get(), u"lblDate"_s);
+        const QStringList times = labelTexts(window.get(), u"timeLabel"_s);
+        const QStringList dates = labelTexts(window.get(), u"dateLabel"_s);
         QCOMPARE(times.size(), 1000);
         for (int i = 0; i < 1000; ++i) {
             QCOMPARE(times[i], i % 2 ? u"06:30:01"_s : u"22:00:01"_s);
@@ -234,9 +236,9 @@ private Q_SLOTS:
             return QList<QStringList>{times, dates, opposite};
         };
         const auto shown = [](const QWidget *window) {
-            return QList<QStringList>{labelTexts(window, u"lblTime"_s),
-                                      labelTexts(window, u"lblDate"_s),
-                                      labelTexts(window, u"lblODate"_s)};
+            return QList<QStringList>{labelTexts(window, u"timeLabel"_s),
+                                      labelTexts(window, u"dateLabel"_s),
+                                      labelTexts(window, u"oppositeDateLabel"_s)};
         };
 
         m_now = QDateTime(QDate(2024, 7, 6), QTime(21, 30, 10, 250), Qt::UTC);
@@ -266,9 +268,9 @@ private Q_SLOTS:
         const auto window = makeWindow(settings);
         m_now = m_now.addDays(-1);
         window->tick();
-        QCOMPARE(labelTexts(window.get(), u"lblTime"_s), QStringList{u"23:30:10"_s});
+        QCOMPARE(labelTexts(window.get(), u"timeLabel"_s), QStringList{u"23:30:10"_s});
         m_now = m_now.addSecs(1);
-        QTRY_COMPARE_WITH_TIMEOUT(labelTexts(window.get(), u"lblTime"_s),
+        QTRY_COMPARE_WITH_TIMEOUT(labelTexts(window.get(), u"timeLabel"_s),
                                   QStringList{u"23:30:11"_s}, 3000);
         QVERIFY(window->isTicking());
     }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cities/cityline.h"
+
+#include <QList>
+#include <QString>
+
+class QComboBox;
+
+/// What a city's entry in a combo box of cities reads.
+enum class CityCaption {
+    Name,        // "Cairo"
+    NameAndZone, // "Cairo [+02:00]"
+};
+
+/// Adds the cities to the combo box in their order: each with its caption, its flag from the flags
+/// folder as icon (none when the flag is missing or is no picture), and its whole line as item
+/// data. Each flag picture is read once, however many cities share it.
+void addCities(QComboBox &combo, const QList<CityLine> &cities, const QString &flagsFolder,
+               CityCaption caption);
