@@ -1,6 +1,5 @@
 #include "app/application.h"
-#include "app/dialogs.h"
-#include "app/startup.h"
+#include "app/singleinstance.h"
 #include "ui/messagepresenter.h"
 
 #include <QApplication>

@@ -91,3 +91,8 @@ private:
     std::map<Dialog, DialogFactory> m_factories;
     std::map<Dialog, QPointer<QWidget>> m_dialogs;
 };
+
+/// Lets the main menu open the clock list editor, the city editor and the options dialog, each
+/// given what it uses from the application, with a Save of the clock list or the options wired to
+/// reloadSettings().
+void registerDialogs(Application &app);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cities/cityline.h"
+#include "cities/citylistfile.h"
 #include "clocklist/clocklistmodel.h"
 #include "settings/appfolder.h"
 #include "settings/settingsstate.h"

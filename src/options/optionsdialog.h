@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cities/cityline.h"
+#include "cities/citylistfile.h"
 #include "options/choosers.h"
 #include "options/optionsform.h"
 #include "settings/appfolder.h"

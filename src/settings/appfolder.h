@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/displayoptions.h"
+#include "settings/settingsstate.h"
 
 #include <QImage>
 #include <QString>
@@ -14,15 +14,15 @@ public:
     [[nodiscard]] QString path() const { return m_path; }
     [[nodiscard]] QString file(QStringView name) const;
 
-    [[nodiscard]] QString settingsFile() const;        // Kerani.ini
-    [[nodiscard]] QString factorySettingsFile() const; // Kerani.bak
-    [[nodiscard]] QString cityListFile() const;        // Cities.txt
-    [[nodiscard]] QString factoryCityListFile() const; // Cities.bak
-    [[nodiscard]] QString scratchFile() const;         // Temp.txt
-    [[nodiscard]] QString helpFile() const;            // kerani.html
-    [[nodiscard]] QString flagsFolder() const;
-    [[nodiscard]] QString clocksFolder() const;
-    [[nodiscard]] QString backgroundsFolder() const;
+    [[nodiscard]] QString settingsFile() const { return file(u"Kerani.ini"); }
+    [[nodiscard]] QString factorySettingsFile() const { return file(u"Kerani.bak"); }
+    [[nodiscard]] QString cityListFile() const { return file(u"Cities.txt"); }
+    [[nodiscard]] QString factoryCityListFile() const { return file(u"Cities.bak"); }
+    [[nodiscard]] QString scratchFile() const { return file(u"Temp.txt"); }
+    [[nodiscard]] QString helpFile() const { return file(u"kerani.html"); }
+    [[nodiscard]] QString flagsFolder() const { return file(u"flags"); }
+    [[nodiscard]] QString clocksFolder() const { return file(u"clocks"); }
+    [[nodiscard]] QString backgroundsFolder() const { return file(u"backgrounds"); }
     /// The face picture of a style: "clk01.bmp" to "clk05.bmp" in the clocks folder.
     [[nodiscard]] QString faceFile(FaceStyle style) const;
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "settings/appfolder.h"
-#include "settings/displayoptions.h"
 #include "settings/fileresult.h"
 #include "settings/profiledocument.h"
+#include "settings/settingsstate.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "zonetime/datepattern.h"
 
-#include "zonetime/localedigits.h"
+#include "zonetime/digits.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,4 @@
 #include "app/application.h"
-#include "app/dialogs.h"
 #include "support/recordingpresenter.h"
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "app/singleinstance.h"
 #include "support/testfiles.h"
 
 #include <QDir>

@@ -4,7 +4,6 @@
 // hour forward or back while the window runs.
 
 #include "app/application.h"
-#include "app/dialogs.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
 #include "faultdisk.h"

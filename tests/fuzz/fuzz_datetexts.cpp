@@ -4,10 +4,9 @@
 
 #include "fuzzsupport.h"
 #include "zonetime/datepattern.h"
-#include "zonetime/datetexts.h"
+#include "zonetime/digits.h"
 #include "zonetime/hijridate.h"
-#include "zonetime/localedigits.h"
-#include "zonetime/timetext.h"
+#include "zonetime/rowtexts.h"
 
 #include <QCalendar>
 #include <QDate>

@@ -1,8 +1,7 @@
-#include "settings/displayoptions.h"
+#include "settings/settingsstate.h"
 #include "zonetime/datepattern.h"
-#include "zonetime/datetexts.h"
-#include "zonetime/localedigits.h"
-#include "zonetime/timetext.h"
+#include "zonetime/digits.h"
+#include "zonetime/rowtexts.h"
 
 #include <QTest>
 

@@ -1,5 +1,4 @@
 #include "settings/settingsstate.h"
-#include "zonetime/checkdate.h"
 #include "zonetime/clock.h"
 #include "zonetime/zoneclockset.h"
 #include "zonetime/zonetime.h"
@@ -168,7 +167,7 @@ void TestZoneClockSet::dates()
 
     const QDateTime now = utc(QDate(2011, 12, 31), QTime(22, 30));
     QCOMPARE(ZoneClockSet(state, English).dates(now), dates);
-    QCOMPARE(checkDate(state, now, English), dates);
+    QCOMPARE(ZoneClockSet(state, English, now).dates(now), dates);
 }
 
 void TestZoneClockSet::badLocalCityUsesTheComputerOffset()

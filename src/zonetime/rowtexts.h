@@ -1,15 +1,19 @@
 #pragma once
 
-#include "settings/displayoptions.h"
+#include "settings/settingsstate.h"
 #include "zonetime/datepattern.h"
-#include "zonetime/localedigits.h"
+#include "zonetime/digits.h"
 
 #include <QCalendar>
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QTime>
 
 #include <optional>
+
+// The texts of a column's time, date and opposite-date rows, for one set of display options and
+// one locale. Each is prepared once per clock window; making a text is then a few look-ups.
 
 /// The date row and opposite-date row texts of one zone date, for one set of display options and
 /// one locale. Patterns are prepared once; each text is then a few look-ups.
@@ -47,4 +51,27 @@ private:
     std::optional<DatePattern> m_oppositePattern; // set when the opposite-date row gets texts
     bool m_oppositeIsLong = false;
     int m_shiftDays = 0;
+};
+
+/// The time row text of a zone time in the chosen TimeFormat. With "ampm" the hour runs 01..12
+/// and the locale's morning or afternoon text follows after a blank; otherwise it runs 00..23.
+/// Written directly, without a pattern, because it is made every second for every column.
+class TimeText final {
+public:
+    TimeText(TimeFormat format, const QLocale &locale);
+
+    /// Whether the format is one of the four; other values make no text.
+    [[nodiscard]] bool hasFormat() const { return m_valid; }
+
+    /// The text, or nothing for a format the program does not know (the label then keeps its
+    /// text).
+    [[nodiscard]] std::optional<QString> text(QTime time) const;
+
+private:
+    LocaleDigits m_digits;
+    QString m_amText;
+    QString m_pmText;
+    bool m_valid = false;
+    bool m_twelveHour = false;
+    bool m_seconds = false;
 };

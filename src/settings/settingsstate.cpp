@@ -1,4 +1,4 @@
-#include "settings/displayoptions.h"
+#include "settings/settingsstate.h"
 
 #include <array>
 #include <utility>
