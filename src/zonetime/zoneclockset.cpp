@@ -4,6 +4,8 @@
 #include "zonetime/zonelookup.h"
 #include "zonetime/zonetime.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 ZoneClockSet::ZoneClockSet(const SettingsState &state, const QLocale &locale, const QDateTime &now)
@@ -120,6 +122,6 @@ std::optional<QString> ZoneClockSet::cityToolTip(qsizetype index, const QDateTim
     if (!column.followed)
         return city.name % u" ("_s % city.zone % u')';
     const ZoneOffset current(column.followed->offsetFromUtc(now) / 60);
-    return city.name % u" ("_s % city.zone % u", now "_s % current.toText() % u' ' %
-           QString::fromLatin1(column.followed->id()) % u')';
+    return QCoreApplication::translate("ZoneClockSet", "%1 (%2, now %3 %4)")
+        .arg(city.name, city.zone, current.toText(), QString::fromLatin1(column.followed->id()));
 }
