@@ -53,7 +53,7 @@ void readCityList(benchmark::State &state)
     const GeneratedFolder generated(int(state.range(0)));
     const CityListFile file(generated.folder());
     for (auto _ : state) {
-        std::optional<QList<CityLine>> lines = file.read();
+        FileResult<QList<CityLine>> lines = file.read();
         benchmark::DoNotOptimize(lines);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -66,10 +66,10 @@ void readCityListWithFlags(benchmark::State &state)
     const GeneratedFolder generated(int(state.range(0)));
     const CityListFile file(generated.folder());
     for (auto _ : state) {
-        const std::optional<QList<CityLine>> lines = file.read();
+        const FileResult<QList<CityLine>> lines = file.read();
         const FlagFolder flags = FlagFolder::scan(generated.folder().flagsFolder());
         qsizetype found = 0;
-        for (const CityLine &line : lines.value_or(QList<CityLine>{}))
+        for (const CityLine &line : lines.valueOr({}))
             found += flags.picturePath(line.entry.flagFile).has_value() ? 1 : 0;
         benchmark::DoNotOptimize(found);
     }

@@ -65,8 +65,8 @@ void BM_SaveClockList(benchmark::State &state)
     QStringList reversed(list.crbegin(), list.crend());
     bool flip = false;
     for (auto _ : state) {
-        const SettingsSaveResult result = saveClockList(folder, clocks, flip ? reversed : list);
-        benchmark::DoNotOptimize(result.status);
+        const FileResult<> saved = saveClockList(folder, clocks, flip ? reversed : list);
+        benchmark::DoNotOptimize(saved);
         flip = !flip;
     }
     state.SetComplexityN(clocks);

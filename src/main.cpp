@@ -1,6 +1,5 @@
 #include "app/application.h"
-#include "app/dialogs.h"
-#include "app/startup.h"
+#include "app/singleinstance.h"
 #include "ui/messagepresenter.h"
 
 #include <QApplication>
@@ -14,6 +13,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication qtApp(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(KERANI_VERSION));
     // Lets desktops (and Wayland compositors) match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(KERANI_APP_ID));
     // The program lives in its tray icon and clock window; closing a dialog must not end it.

@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(u"frmAbout"_s);
+    setObjectName(u"aboutBox"_s);
     setWindowTitle(tr("About Kerani"));
     setWindowIcon(appIcon());
 
@@ -21,22 +21,24 @@ AboutBox::AboutBox(QWidget *parent)
     picture->setPixmap(appIcon().pixmap(64, 64));
     picture->setAlignment(Qt::AlignTop);
 
-    auto *text = new QLabel(this);
-    text->setObjectName(u"lblAbout"_s);
-    text->setTextFormat(Qt::RichText);
-    text->setText(tr("<h2>Kerani</h2><p>Version 3.0</p>"
-                     "<p>A desktop world clock: one small window with the time, the date and the "
-                     "Hijri date of every city you choose.</p>"));
-    text->setWordWrap(true);
+    auto *aboutLabel = new QLabel(this);
+    aboutLabel->setObjectName(u"aboutLabel"_s);
+    aboutLabel->setTextFormat(Qt::RichText);
+    aboutLabel->setText(
+        tr("<h2>Kerani</h2><p>Version %1</p>"
+           "<p>A desktop world clock: one small window with the time, the date and the Hijri "
+           "date of every city you choose.</p>")
+            .arg(QStringLiteral(KERANI_VERSION)));
+    aboutLabel->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(u"cmdOK"_s);
+    QPushButton *okButton = buttons->button(QDialogButtonBox::Ok);
+    okButton->setObjectName(u"okButton"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::hide);
 
     auto *row = new QHBoxLayout;
     row->addWidget(picture);
-    row->addWidget(text, 1);
+    row->addWidget(aboutLabel, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);

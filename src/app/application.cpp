@@ -1,9 +1,12 @@
 #include "app/application.h"
 
 #include "app/aboutbox.h"
-#include "ui/appicon.h"
-#include "settings/settingsloader.h"
+#include "cities/cityeditor.h"
+#include "clocklist/clocklisteditor.h"
 #include "clockwindow/clockwindow.h"
+#include "options/optionsdialog.h"
+#include "settings/settingsloader.h"
+#include "ui/appicon.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -40,30 +43,30 @@ Application::~Application()
 void Application::createMainMenu()
 {
     m_mainMenu = std::make_unique<QMenu>(tr("File"));
-    m_mainMenu->setObjectName(u"mainmenu"_s);
+    m_mainMenu->setObjectName(u"mainMenu"_s);
     const auto addItem = [](QMenu *menu, const QString &name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         return action;
     };
-    connect(addItem(m_mainMenu.get(), u"mnu1_0"_s, u"New Clock..."_s), &QAction::triggered, this,
-            [this] { showDialog(Dialog::ClockList); });
-    connect(addItem(m_mainMenu.get(), u"mnu1_1"_s, u"Add Country/City..."_s), &QAction::triggered,
-            this, [this] { showDialog(Dialog::CityEditor); });
+    connect(addItem(m_mainMenu.get(), u"newClockAction"_s, tr("&New Clock...")),
+            &QAction::triggered, this, [this] { showDialog(Dialog::ClockList); });
+    connect(addItem(m_mainMenu.get(), u"addCityAction"_s, tr("&Add Country/City...")),
+            &QAction::triggered, this, [this] { showDialog(Dialog::CityEditor); });
     m_mainMenu->addSeparator();
-    connect(addItem(m_mainMenu.get(), u"mnu1_3"_s, u"Options..."_s), &QAction::triggered, this,
-            [this] { showDialog(Dialog::Options); });
+    connect(addItem(m_mainMenu.get(), u"optionsAction"_s, tr("&Options...")), &QAction::triggered,
+            this, [this] { showDialog(Dialog::Options); });
     m_mainMenu->addSeparator();
-    QMenu *help = m_mainMenu->addMenu(u"Help"_s);
-    help->setObjectName(u"mnu1_5"_s);
-    help->menuAction()->setObjectName(u"mnu1_5"_s);
-    connect(addItem(help, u"mnu2_0"_s, u"Contents"_s), &QAction::triggered, this,
+    QMenu *helpMenu = m_mainMenu->addMenu(tr("&Help"));
+    helpMenu->setObjectName(u"helpMenu"_s);
+    helpMenu->menuAction()->setObjectName(u"helpMenuAction"_s);
+    connect(addItem(helpMenu, u"contentsAction"_s, tr("&Contents")), &QAction::triggered, this,
             &Application::showHelp);
-    help->addSeparator();
-    connect(addItem(help, u"mnu2_2"_s, u"About..."_s), &QAction::triggered, this,
+    helpMenu->addSeparator();
+    connect(addItem(helpMenu, u"aboutAction"_s, tr("&About...")), &QAction::triggered, this,
             &Application::showAbout);
     m_mainMenu->addSeparator();
-    connect(addItem(m_mainMenu.get(), u"mnu1_7"_s, u"Exit"_s), &QAction::triggered, this,
+    connect(addItem(m_mainMenu.get(), u"exitAction"_s, tr("E&xit")), &QAction::triggered, this,
             &Application::exit);
 }
 
@@ -76,8 +79,6 @@ void Application::loadSettings()
     addTrayIcon();
     m_clockWindow = new ClockWindow(m_settings, m_folder, m_clock, m_zoneTable,
                                     [this] { return isDialogOpen(); });
-    // A background picture that does not load counts as no background for this window.
-    m_settings.displayOptions.backGround = m_clockWindow->backGround();
     connect(m_clockWindow, &ClockWindow::menuRequested, this, &Application::showMainMenu);
     m_clockWindow->showAtTopCentre();
     Q_EMIT settingsLoaded();
@@ -89,6 +90,12 @@ void Application::closeClockWindow()
         return;
     m_clockWindow->stopTicking();
     delete m_clockWindow.data();
+}
+
+void Application::reloadSettings()
+{
+    closeClockWindow();
+    loadSettings();
 }
 
 bool Application::isDialogOpen() const
@@ -160,7 +167,7 @@ void Application::addTrayIcon()
     if (!m_trayIcon) {
         m_trayIcon = new QSystemTrayIcon(appIcon(), this);
         m_trayIcon->setObjectName(u"trayIcon"_s);
-        m_trayIcon->setToolTip(u"Kerani v3.0"_s);
+        m_trayIcon->setToolTip(tr("Kerani v%1").arg(QStringLiteral(KERANI_VERSION)));
         // Only the right button opens the menu; left clicks and double clicks do nothing.
         connect(m_trayIcon, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
@@ -214,4 +221,26 @@ void Application::exit()
     removeTrayIcon();
     closeClockWindow();
     QCoreApplication::exit(0);
+}
+
+void registerDialogs(Application &app)
+{
+    // Each dialog gets what it uses from the application; the settings it reads are the ones in
+    // force, and a Save of the clock list or the options makes the application reload them.
+    app.setDialogFactory(Application::Dialog::ClockList, [](Application &owner) {
+        auto *editor = new ClockListEditor(owner.appFolder(), owner.settings(), owner.messages());
+        QObject::connect(editor, &ClockListEditor::saveFinished, &owner,
+                         &Application::reloadSettings);
+        return editor;
+    });
+    app.setDialogFactory(Application::Dialog::CityEditor, [](Application &owner) {
+        return new CityEditor(owner.appFolder(), owner.settings(), owner.messages());
+    });
+    app.setDialogFactory(Application::Dialog::Options, [](Application &owner) {
+        auto *dialog =
+            new OptionsDialog(owner.appFolder(), owner.settings(), owner.clock(), owner.messages());
+        QObject::connect(dialog, &OptionsDialog::saveFinished, &owner,
+                         &Application::reloadSettings);
+        return dialog;
+    });
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/aboutbox.h"
+#include "clockwindow/clockwindow.h"
 #include "settings/appfolder.h"
 #include "settings/settingsstate.h"
-#include "clockwindow/clockwindow.h"
 #include "zonetime/clock.h"
 #include "zonetime/zonetable.h"
 
@@ -34,15 +34,19 @@ public:
     ~Application() override;
 
     /// Reads the whole settings file into the state, then builds and shows the clock window if
-    /// none is loaded. Callers that change the settings close the window first.
+    /// none is loaded.
     void loadSettings();
 
     /// Stops the clock window's ticking and destroys it; the next loadSettings() builds a new one.
     void closeClockWindow();
 
+    /// After a Save: closes the clock window, reads the settings again and builds a new window.
+    void reloadSettings();
+
     [[nodiscard]] const AppFolder &appFolder() const { return m_folder; }
+    /// The settings in force. The reference stays valid for the application's life; a reload
+    /// replaces what it holds.
     [[nodiscard]] const SettingsState &settings() const { return m_settings; }
-    [[nodiscard]] SettingsState &settings() { return m_settings; }
     [[nodiscard]] const Clock &clock() const { return m_clock; }
     [[nodiscard]] MessagePresenter &messages() { return m_messages; }
     [[nodiscard]] ClockWindow *clockWindow() const { return m_clockWindow; }
@@ -89,3 +93,8 @@ private:
     std::map<Dialog, DialogFactory> m_factories;
     std::map<Dialog, QPointer<QWidget>> m_dialogs;
 };
+
+/// Lets the main menu open the clock list editor, the city editor and the options dialog, each
+/// given what it uses from the application, with a Save of the clock list or the options wired to
+/// reloadSettings().
+void registerDialogs(Application &app);

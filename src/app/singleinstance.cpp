@@ -1,12 +1,17 @@
 #include "app/singleinstance.h"
 
+#include "settings/datafiles.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcStartUp, "kerani.startup", QtWarningMsg)
 
 SingleInstance::SingleInstance(const QString &applicationFolder, const QString &lockFolder)
     : m_lockFilePath((lockFolder.isEmpty() ? defaultLockFolder() : lockFolder) % u'/' %
@@ -46,4 +51,28 @@ QString SingleInstance::defaultLockFolder()
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
+namespace {
+
+QString describe(const FileResult<DataFileRestore> &restored)
+{
+    if (!restored)
+        return QStringLiteral("not restored: ") + restored.error();
+    return restored.value() == DataFileRestore::Present ? QStringLiteral("present")
+                                                        : QStringLiteral("restored");
+}
+
+} // namespace
+
+bool startUp(AppFolder &folder, SingleInstance &instance)
+{
+    // Without a usable lock folder the program still runs; only a running instance stops it.
+    if (instance.tryAcquire() == SingleInstance::Outcome::HeldByOther)
+        return false;
+    const DataFilesRestored restored = restoreMissingDataFiles(folder);
+    qCDebug(lcStartUp) << "Kerani.ini" << describe(restored.settings) << "Cities.txt"
+                       << describe(restored.cityList);
+    folder = folder.readingFactoryCopiesOfMissingFiles();
+    return true;
 }

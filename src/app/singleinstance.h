@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/appfolder.h"
+
 #include <QString>
 
 #include <memory>
@@ -39,3 +41,9 @@ private:
     QString m_lockFilePath;
     std::unique_ptr<QLockFile> m_lock;
 };
+
+/// The start-up sequence up to loading the settings: false when another instance runs (the
+/// program then ends at once, touching nothing); otherwise restores the missing data files, turns
+/// `folder` to the factory copies of those that could not be made, and returns true. The instance
+/// lock stays held by `instance`, which must live as long as the program.
+[[nodiscard]] bool startUp(AppFolder &folder, SingleInstance &instance);

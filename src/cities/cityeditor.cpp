@@ -1,10 +1,10 @@
 #include "cities/cityeditor.h"
 
-#include "app/application.h"
-#include "ui/messagepresenter.h"
 #include "cities/cityeditorlist.h"
 #include "cities/citylistfile.h"
 #include "cities/flagfolder.h"
+#include "ui/controls.h"
+#include "ui/messagepresenter.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -59,13 +59,6 @@ QLabel *createLabel(QWidget *parent, const QString &name, const QString &text,
     return label;
 }
 
-QPushButton *createButton(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 // The style may give a push button a least width of its own (Fusion: 80 pixels), which would
 // make three buttons side by side wider than the fields above them; these need only the room of
 // their captions and share the column's width.
@@ -87,9 +80,12 @@ QString chooseFileWithDialog(QWidget *parent, const QString &title, const QStrin
 
 } // namespace
 
-CityEditor::CityEditor(Application &app, QWidget *parent)
+CityEditor::CityEditor(const AppFolder &folder, const SettingsState &settings,
+                       MessagePresenter &messages, QWidget *parent)
     : QDialog(parent)
-    , m_app(app)
+    , m_folder(folder)
+    , m_settings(settings)
+    , m_messages(messages)
     , m_chooseFile(chooseFileWithDialog)
 {
     setObjectName(u"cityEditor"_s);
@@ -277,8 +273,8 @@ void CityEditor::listCities()
     m_flagCombo->setCurrentIndex(-1);
     // A missing or unreadable file shows an empty list; Save then tells the user what is wrong
     // with the file rather than replace it.
-    if (const std::optional<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read()) {
-        for (const CityLine &line : *lines)
+    if (const FileResult<QList<CityLine>> lines = CityListFile(m_folder).read()) {
+        for (const CityLine &line : lines.value())
             addCity(line.text);
     }
 
@@ -290,7 +286,7 @@ void CityEditor::listCities()
 
 void CityEditor::listFlags()
 {
-    const FlagFolder folder = FlagFolder::scan(m_app.appFolder().flagFolders());
+    const FlagFolder folder = FlagFolder::scan(m_folder.flagFolders());
     for (const FlagFolder::Bitmap &bitmap : folder.bitmaps()) {
         // Of two bitmaps whose codes differ only in case, the first in name order is the flag.
         if (m_flagPictures.contains(bitmap.code))
@@ -391,13 +387,13 @@ void CityEditor::save()
         return;
     }
     const CityEntry entry = CityEditorChecks::savedEntry(typed);
-    const auto result = CityListFile(m_app.appFolder()).save(entry);
-    if (const auto *failure = std::get_if<CityListFile::Failure>(&result)) {
+    const auto result = CityListFile(m_folder).save(entry);
+    if (!result) {
         // The file is as it was, so the fields and the lists stay as they are.
-        message(QMessageBox::Critical, failure->message);
+        message(QMessageBox::Critical, result.error());
         return;
     }
-    const CityListRewrite::SaveRewrite &rewrite = std::get<CityListRewrite::SaveRewrite>(result);
+    const CityListRewrite::SaveRewrite &rewrite = result.value();
     m_nameEdit->setText(entry.name);
     m_zoneEdit->setText(entry.zone);
 
@@ -456,19 +452,19 @@ void CityEditor::deleteCity()
                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     // The in-use test looks at the name field, which the user may have typed over.
-    if (CityEditorChecks::isInUse(m_app.settings().clockList, m_nameEdit->text().trimmed())) {
+    if (CityEditorChecks::isInUse(m_settings.clockList, m_nameEdit->text().trimmed())) {
         message(QMessageBox::Critical, CityEditorChecks::inUseMessage());
         return;
     }
 
     showWaitPanel();
-    const auto result = CityListFile(m_app.appFolder()).remove(text);
-    if (const auto *failure = std::get_if<CityListFile::Failure>(&result)) {
+    const auto result = CityListFile(m_folder).remove(text);
+    if (!result) {
         m_waitPanel->hide();
-        message(QMessageBox::Critical, failure->message);
+        message(QMessageBox::Critical, result.error());
         return;
     }
-    if (std::get<CityListRewrite::DeleteRewrite>(result).found()) {
+    if (result->found()) {
         const QScopedValueRollback listing(m_listing, true);
         const QList<qsizetype> removed = CityEditorList::planDelete(cityLines(), text);
         for (auto index = removed.crbegin(); index != removed.crend(); ++index)
@@ -486,7 +482,7 @@ void CityEditor::flagFromFile()
         return;
     const QScopedValueRollback busy(m_busy, true);
 
-    const QString folder = m_app.appFolder().flagsFolder();
+    const QString folder = m_folder.flagsFolder();
     const QString chosen =
         m_chooseFile ? m_chooseFile(this, tr("Select File"), folder, tr("Bitmap Files (*.bmp)"))
                      : QString();
@@ -564,5 +560,5 @@ QStringList CityEditor::cityLines() const
 QMessageBox::StandardButton CityEditor::message(QMessageBox::Icon icon, const QString &text,
                                                 QMessageBox::StandardButtons buttons)
 {
-    return m_app.messages().show(this, icon, text, buttons);
+    return m_messages.show(this, icon, text, buttons);
 }

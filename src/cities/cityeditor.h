@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cities/cityeditorchecks.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
 
 #include <QDialog>
 #include <QHash>
@@ -10,7 +12,7 @@
 #include <functional>
 #include <optional>
 
-class Application;
+class MessagePresenter;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -31,7 +33,10 @@ public:
     using FileChooser = std::function<QString(QWidget *parent, const QString &title,
                                               const QString &folder, const QString &filter)>;
 
-    explicit CityEditor(Application &app, QWidget *parent = nullptr);
+    /// `settings` are the settings in force, which must outlive the editor: a city that one of
+    /// their clocks shows cannot be deleted.
+    CityEditor(const AppFolder &folder, const SettingsState &settings, MessagePresenter &messages,
+               QWidget *parent = nullptr);
 
     /// Replaces the file-open dialog of "From File" (tests answer without a modal dialog).
     void setFileChooser(FileChooser chooser);
@@ -74,7 +79,9 @@ private:
     QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
-    Application &m_app;
+    AppFolder m_folder;
+    const SettingsState &m_settings;
+    MessagePresenter &m_messages;
     FileChooser m_chooseFile;
     QHash<QString, QPixmap> m_flagPictures; // the flag list's pictures by upper-case code
     QPixmap m_chosenFlagPicture;            // the picture of the chosen flag

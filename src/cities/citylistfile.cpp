@@ -1,7 +1,7 @@
 #include "cities/citylistfile.h"
 
-#include "settings/textfile.h"
 #include "cities/scratchreplace.h"
+#include "settings/textfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -13,6 +13,11 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("CityListFile", text);
+}
+
+QString tooLargeMessage(const QString &path)
+{
+    return tr("%1 is too large to be a city list.").arg(path);
 }
 
 bool hasLineBreak(QStringView text)
@@ -46,48 +51,76 @@ template<typename Visit> void forEachNonEmptyLine(QStringView text, Visit &&visi
 
 } // namespace
 
+std::optional<CityLine> CityLine::fromText(QString text)
+{
+    std::optional<CityEntry> entry = CityEntry::fromLine(text);
+    if (!entry)
+        return std::nullopt;
+    return CityLine{std::move(text), std::move(*entry)};
+}
+
+QString CityLine::clockListText() const
+{
+    return entry.name % u" ["_s % entry.zone % u']';
+}
+
+QString CityLine::editorText() const
+{
+    const qsizetype separator = text.indexOf(u'!');
+    return separator < 0 ? text : text.first(separator);
+}
+
+QString CityLine::editorData() const
+{
+    return CityEntry::upperCasedInPlace(QStringView(text).last(qMin<qsizetype>(14, text.size())));
+}
+
+QString CityLine::zoneAndFlagFile() const
+{
+    return entry.zone % entry.flagFile;
+}
+
 CityListFile::CityListFile(const AppFolder &folder)
     : m_path(folder.cityListFile())
     , m_scratchPath(folder.scratchFile())
 {
 }
 
-std::optional<QList<CityLine>> CityListFile::read() const
+FileResult<QList<CityLine>> CityListFile::read() const
 {
     const QFileInfo info(m_path);
-    if (!info.isFile() || info.size() > MaxFileSize)
-        return std::nullopt;
-    const std::optional<QString> text = TextFile::read(m_path);
+    if (!info.isFile())
+        return FileError{tr("%1 is not a file.").arg(m_path)};
+    if (info.size() > MaxFileSize)
+        return FileError{tooLargeMessage(m_path)};
+    const FileResult<QString> text = TextFile::read(m_path);
     if (!text)
-        return std::nullopt;
-    return cityLines(*text);
+        return FileError{text.error()};
+    return cityLines(text.value());
 }
 
-std::variant<CityListRewrite::SaveRewrite, CityListFile::Failure>
-CityListFile::save(const CityEntry &entry) const
+FileResult<CityListRewrite::SaveRewrite> CityListFile::save(const CityEntry &entry) const
 {
     if (!isWellFormed(entry))
-        return Failure{tr("The city line \"%1\" is not well-formed.").arg(entry.toLine())};
-    std::variant<QStringList, Failure> oldLines = readLines(Missing::IsEmpty);
-    if (const auto *failure = std::get_if<Failure>(&oldLines))
-        return *failure;
-    CityListRewrite::SaveRewrite rewrite =
-        CityListRewrite::forSave(std::get<QStringList>(oldLines), entry);
-    if (std::optional<Failure> failure = write(rewrite.lines))
-        return *failure;
+        return FileError{tr("The city line \"%1\" is not well-formed.").arg(entry.toLine())};
+    const FileResult<QStringList> oldLines = readLines(Missing::IsEmpty);
+    if (!oldLines)
+        return FileError{oldLines.error()};
+    CityListRewrite::SaveRewrite rewrite = CityListRewrite::forSave(oldLines.value(), entry);
+    if (FileResult<> written = write(rewrite.lines); !written)
+        return FileError{written.error()};
     return rewrite;
 }
 
-std::variant<CityListRewrite::DeleteRewrite, CityListFile::Failure>
-CityListFile::remove(QStringView editorText) const
+FileResult<CityListRewrite::DeleteRewrite> CityListFile::remove(QStringView editorText) const
 {
-    std::variant<QStringList, Failure> oldLines = readLines(Missing::IsError);
-    if (const auto *failure = std::get_if<Failure>(&oldLines))
-        return *failure;
+    const FileResult<QStringList> oldLines = readLines(Missing::IsError);
+    if (!oldLines)
+        return FileError{oldLines.error()};
     CityListRewrite::DeleteRewrite rewrite =
-        CityListRewrite::forDelete(std::get<QStringList>(oldLines), editorText);
-    if (std::optional<Failure> failure = write(rewrite.lines))
-        return *failure;
+        CityListRewrite::forDelete(oldLines.value(), editorText);
+    if (FileResult<> written = write(rewrite.lines); !written)
+        return FileError{written.error()};
     return rewrite;
 }
 
@@ -121,7 +154,7 @@ QByteArray CityListFile::encode(const QStringList &lines)
     return TextFile::encode(text);
 }
 
-std::variant<QStringList, CityListFile::Failure> CityListFile::readLines(Missing missing) const
+FileResult<QStringList> CityListFile::readLines(Missing missing) const
 {
     const QFileInfo info(m_path);
     if (!info.exists()) {
@@ -129,19 +162,20 @@ std::variant<QStringList, CityListFile::Failure> CityListFile::readLines(Missing
         // read would otherwise be replaced by a list without the user's cities.
         if (missing == Missing::IsEmpty)
             return QStringList{};
-        return Failure{tr("%1 does not exist.").arg(m_path)};
+        return FileError{tr("%1 does not exist.").arg(m_path)};
     }
     if (info.size() > MaxFileSize)
-        return Failure{tr("%1 is too large to be a city list.").arg(m_path)};
-    const std::optional<QString> text = TextFile::read(m_path);
+        return FileError{tooLargeMessage(m_path)};
+    const FileResult<QString> text = TextFile::read(m_path);
     if (!text)
-        return Failure{tr("%1 could not be read.").arg(m_path)};
-    return nonEmptyLines(*text);
+        return FileError{tr("%1 could not be read.").arg(m_path)};
+    return nonEmptyLines(text.value());
 }
 
-std::optional<CityListFile::Failure> CityListFile::write(const QStringList &lines) const
+FileResult<> CityListFile::write(const QStringList &lines) const
 {
-    if (std::optional<QString> error = replaceThroughScratch(m_path, m_scratchPath, encode(lines)))
-        return Failure{tr("The city list could not be saved.\n%1").arg(*error)};
-    return std::nullopt;
+    if (FileResult<> replaced = replaceThroughScratch(m_path, m_scratchPath, encode(lines));
+        !replaced)
+        return FileError{tr("The city list could not be saved.\n%1").arg(replaced.error())};
+    return {};
 }

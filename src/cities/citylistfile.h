@@ -1,8 +1,9 @@
 #pragma once
 
-#include "settings/appfolder.h"
-#include "cities/cityline.h"
 #include "cities/citylistrewrite.h"
+#include "settings/appfolder.h"
+#include "settings/cityentry.h"
+#include "settings/fileresult.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,7 +12,32 @@
 #include <QStringView>
 
 #include <optional>
-#include <variant>
+
+/// One line of the city list as the dialogs show it: the line's text exactly as the file holds it
+/// (the separators are never tested, so the text is not rebuilt from the entry) and its entry.
+struct CityLine {
+    QString text;
+    CityEntry entry;
+
+    /// The line with its entry, or nothing when the line is too short to be split by position.
+    [[nodiscard]] static std::optional<CityLine> fromText(QString text);
+
+    /// "Name [+hh:mm]": the clock list editor's text of the city.
+    [[nodiscard]] QString clockListText() const;
+
+    /// The city editor's text: the part of the line before its first "!" (so a name that itself
+    /// holds "!" shows cut there), the whole line when it has none.
+    [[nodiscard]] QString editorText() const;
+
+    /// The city editor's hidden data: the last 14 characters upper-cased ("+02:00!EGY.BMP").
+    [[nodiscard]] QString editorData() const;
+
+    /// The hidden data of the clock list editor and the options dialog: the zone followed directly
+    /// by the flag file, 13 characters ("+02:00EGY.bmp").
+    [[nodiscard]] QString zoneAndFlagFile() const;
+
+    friend bool operator==(const CityLine &, const CityLine &) = default;
+};
 
 /// The city list file Cities.txt: every city the user can put on a clock, one line each.
 ///
@@ -21,11 +47,6 @@
 /// Cities.txt as it was and says why. Written lines end with CR LF and are UTF-8.
 class CityListFile final {
 public:
-    /// Why a rewrite did not happen; the message is meant for the user.
-    struct Failure {
-        QString message;
-    };
-
     /// Files larger than this are refused rather than read whole into memory.
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
@@ -33,22 +54,20 @@ public:
 
     [[nodiscard]] QString path() const { return m_path; }
 
-    /// The city lines in file order, or nothing when the file is missing or cannot be read (the
-    /// dialogs then show an empty list).
-    [[nodiscard]] std::optional<QList<CityLine>> read() const;
+    /// The city lines in file order, or why there are none: the file is missing, too large or
+    /// cannot be read (the dialogs then show an empty list).
+    FileResult<QList<CityLine>> read() const;
 
     /// Writes the entry's line into the file by the Save rule (CityListRewrite::forSave). A missing
     /// file counts as an empty one and is created. A file that exists but cannot be read is never
     /// replaced, and neither is anything when the entry would not make a well-formed line (a zone
     /// not 6 or a flag file not 7 characters long, or a line break in any field).
-    [[nodiscard]] std::variant<CityListRewrite::SaveRewrite, Failure>
-    save(const CityEntry &entry) const;
+    FileResult<CityListRewrite::SaveRewrite> save(const CityEntry &entry) const;
 
     /// Leaves out every line whose text before its first "!" is `editorText` exactly
     /// (CityListRewrite::forDelete). The file is rewritten, without its empty lines, even when no
     /// line matched; a missing file is an error, as there is nothing to delete from.
-    [[nodiscard]] std::variant<CityListRewrite::DeleteRewrite, Failure>
-    remove(QStringView editorText) const;
+    FileResult<CityListRewrite::DeleteRewrite> remove(QStringView editorText) const;
 
     /// The non-empty lines of a text, line ends CR LF, LF or CR.
     [[nodiscard]] static QStringList nonEmptyLines(QStringView text);
@@ -62,8 +81,8 @@ public:
 private:
     enum class Missing { IsEmpty, IsError };
 
-    [[nodiscard]] std::variant<QStringList, Failure> readLines(Missing missing) const;
-    [[nodiscard]] std::optional<Failure> write(const QStringList &lines) const;
+    FileResult<QStringList> readLines(Missing missing) const;
+    FileResult<> write(const QStringList &lines) const;
 
     QString m_path;
     QString m_scratchPath;

@@ -44,41 +44,43 @@ void syncFolder([[maybe_unused]] const QString &folder)
 #endif
 }
 
-std::optional<QString> writeScratch(QFile &file, const QByteArray &bytes)
+FileResult<> writeScratch(QFile &file, const QByteArray &bytes)
 {
     // NewOnly: a file that appeared after the stale one was removed is not written through.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return tr("%1 could not be created: %2").arg(file.fileName(), file.errorString());
+        return FileError{
+            tr("%1 could not be created: %2").arg(file.fileName(), file.errorString())};
     if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
         const QString error = file.errorString();
         file.close();
-        return tr("%1 could not be written: %2").arg(file.fileName(), error);
+        return FileError{tr("%1 could not be written: %2").arg(file.fileName(), error)};
     }
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return tr("%1 could not be written: %2").arg(file.fileName(), file.errorString());
-    return std::nullopt;
+        return FileError{
+            tr("%1 could not be written: %2").arg(file.fileName(), file.errorString())};
+    return {};
 }
 
 } // namespace
 
-std::optional<QString> replaceThroughScratch(const QString &target, const QString &scratch,
-                                             const QByteArray &bytes)
+FileResult<> replaceThroughScratch(const QString &target, const QString &scratch,
+                                   const QByteArray &bytes)
 {
     const QFileInfo targetInfo(target);
     if (targetInfo.isDir())
-        return tr("%1 is a folder, not a file.").arg(target);
+        return FileError{tr("%1 is a folder, not a file.").arg(target)};
 
     // A scratch file left by an earlier rewrite that failed; a folder of that name cannot be
     // removed and ends the rewrite here, before anything was written.
     const QFileInfo scratchInfo(scratch);
     if ((scratchInfo.exists() || scratchInfo.isSymLink()) && !QFile::remove(scratch))
-        return tr("%1 could not be removed.").arg(scratch);
+        return FileError{tr("%1 could not be removed.").arg(scratch)};
 
     QFile file(scratch);
-    if (std::optional<QString> error = writeScratch(file, bytes)) {
+    if (FileResult<> written = writeScratch(file, bytes); !written) {
         QFile::remove(scratch);
-        return error;
+        return written;
     }
     // The new file keeps the access rights the user gave the old one.
     if (targetInfo.exists())
@@ -88,9 +90,9 @@ std::optional<QString> replaceThroughScratch(const QString &target, const QStrin
     std::filesystem::rename(toNativePath(scratch), toNativePath(target), error);
     if (error) {
         QFile::remove(scratch);
-        return tr("%1 could not be replaced: %2")
-            .arg(target, QString::fromLocal8Bit(error.message()));
+        return FileError{tr("%1 could not be replaced: %2")
+                             .arg(target, QString::fromLocal8Bit(error.message()))};
     }
     syncFolder(targetInfo.absolutePath());
-    return std::nullopt;
+    return {};
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "cities/cityline.h"
+#include "cities/citylistfile.h"
 #include "clocklist/clocklistmodel.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
 
 #include <QDialog>
 #include <QList>
@@ -9,7 +11,7 @@
 
 #include <optional>
 
-class Application;
+class MessagePresenter;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -24,7 +26,15 @@ class ClockListEditor final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ClockListEditor(Application &app, QWidget *parent = nullptr);
+    /// `settings` are the settings in force, which must outlive the dialog; the clocks it shows
+    /// come from them.
+    ClockListEditor(const AppFolder &folder, const SettingsState &settings,
+                    MessagePresenter &messages, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    /// Save ran and its message was shown: the settings file may have changed (also after a
+    /// refused or failed Save), and the clock window is to be built from it again.
+    void saveFinished();
 
 private:
     [[nodiscard]] QGroupBox *createCityFrame();
@@ -33,7 +43,7 @@ private:
     void createWaitPanel();
     void setUpKeyboard();
 
-    void listCountries(const QList<CityLine> &cities);
+    void listCities(const QList<CityLine> &cities);
     void listClocks(const QList<CityLine> &cities);
 
     void addClock();
@@ -47,16 +57,18 @@ private:
     void showWaitPanel();
     void tell(QMessageBox::Icon icon, const QString &text);
 
-    Application &m_app;
+    AppFolder m_folder;
+    const SettingsState &m_settings;
+    MessagePresenter &m_messages;
     ClockListModel m_clocks;
 
-    QComboBox *m_cities = nullptr;
-    QListWidget *m_list = nullptr;
-    QPushButton *m_add = nullptr;
-    QPushButton *m_remove = nullptr;
-    QToolButton *m_up = nullptr;
-    QToolButton *m_down = nullptr;
-    QPushButton *m_save = nullptr;
-    QPushButton *m_close = nullptr;
+    QComboBox *m_cityCombo = nullptr;
+    QListWidget *m_clockList = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QToolButton *m_upButton = nullptr;
+    QToolButton *m_downButton = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
     QLabel *m_waitPanel = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cities/cityline.h"
+#include "cities/citylistfile.h"
 
 #include <QList>
 #include <QStringList>

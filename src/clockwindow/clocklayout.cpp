@@ -15,8 +15,6 @@ constexpr int SingleLineRowTwips = 240; // 16 pixels at the 16-pixel pitch
 constexpr int LongDateRowTwips = 575;   // 38 1/3 pixels
 constexpr double LongDateHeight = 17.0 + 17.0 + 16.0 / 3.0;
 constexpr int Pitch = 16;
-constexpr int DateFormatLong = 3;
-constexpr int DateFormatYearFirst = 2;
 
 int toPixels(double value)
 {
@@ -58,8 +56,8 @@ Rows computeRows(const DisplayOptions &options, ClockLayout &layout)
         rows.timeTop = rows.cityTop + Pitch;
     }
 
-    const auto rowHeightFor = [&rows](qint16 format) {
-        if (format == DateFormatLong) {
+    const auto rowHeightFor = [&rows](DateFormat format) {
+        if (format == DateFormat::Long) {
             rows.heightTwips += LongDateRowTwips;
             return LongDateHeight;
         }
@@ -74,9 +72,9 @@ Rows computeRows(const DisplayOptions &options, ClockLayout &layout)
     }
 
     rows.oppositeTop = rows.cityTop;
-    if (options.displayOpsDate) {
-        rows.oppositeHeight = rowHeightFor(options.opsDateFormat);
-        if (options.displayDate && options.dateFormat == DateFormatLong)
+    if (options.displayOppositeDate) {
+        rows.oppositeHeight = rowHeightFor(options.oppositeDateFormat);
+        if (options.displayDate && options.dateFormat == DateFormat::Long)
             rows.oppositeTop = rows.dateTop + rows.dateHeight - 1;
         else if (options.displayDate)
             rows.oppositeTop = rows.dateTop + Pitch;
@@ -87,22 +85,23 @@ Rows computeRows(const DisplayOptions &options, ClockLayout &layout)
     }
 
     // Two long dates share the line between them.
-    if (options.displayDate && options.displayOpsDate && options.dateFormat == DateFormatLong &&
-        options.opsDateFormat == DateFormatLong)
+    if (options.displayDate && options.displayOppositeDate &&
+        options.dateFormat == DateFormat::Long && options.oppositeDateFormat == DateFormat::Long)
         rows.heightTwips -= TwipsPerPixel;
 
     layout.faceRowVisible = options.displayClock;
     layout.timeVisible = options.displayTime;
     layout.dateVisible = options.displayDate;
-    layout.oppositeDateVisible = options.displayOpsDate;
+    layout.oppositeDateVisible = options.displayOppositeDate;
     return rows;
 }
 
 void applyReadingDirection(const DisplayOptions &options, ClockLayout &layout)
 {
-    const bool yearFirstDate = options.displayDate && options.dateFormat == DateFormatYearFirst;
+    const bool yearFirstDate =
+        options.displayDate && options.dateFormat == DateFormat::YearMonthDay;
     const bool yearFirstOpposite =
-        options.displayOpsDate && options.opsDateFormat == DateFormatYearFirst;
+        options.displayOppositeDate && options.oppositeDateFormat == DateFormat::YearMonthDay;
     if (!yearFirstDate && !yearFirstOpposite)
         return;
     layout.timeRightToLeft = options.displayTime;

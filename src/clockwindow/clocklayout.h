@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/displayoptions.h"
+#include "settings/settingsstate.h"
 
 #include <QList>
 #include <QRect>

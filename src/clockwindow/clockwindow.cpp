@@ -1,15 +1,15 @@
 #include "clockwindow/clockwindow.h"
 
-#include "settings/cityentry.h"
 #include "cities/flagfolder.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/facewidget.h"
 #include "clockwindow/flagbox.h"
-#include "zonetime/hands.h"
 #include "clockwindow/handsprites.h"
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"
 #include "clockwindow/textpieces.h"
+#include "settings/cityentry.h"
+#include "zonetime/hands.h"
 #include "zonetime/zoneclockset.h"
 
 #include <QFileInfo>
@@ -31,12 +31,6 @@ const QColor OppositeDateRowColour(192, 255, 192);
 // Wake a little after the second boundary so that the clock read then is safely in the new
 // second, whatever the timer's own slack.
 constexpr int TickMarginMs = 5;
-constexpr int DateFormatLong = 3;
-
-QString faceFile(const AppFolder &folder, int clockPicture)
-{
-    return folder.clocksFolder() % u"/clk0"_s % QString::number(clockPicture + 1) % u".bmp"_s;
-}
 
 QDateTime minuteOf(const QDateTime &now)
 {
@@ -60,10 +54,10 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool)
     , m_clock(clock)
     , m_dialogOpen(std::move(dialogOpen))
-    , m_settings(settings)
+    , m_alwaysOnTop(settings.displayOptions.alwaysOnTop)
     , m_settingsFileExists(QFileInfo::exists(folder.settingsFile()))
 {
-    setObjectName(u"frmDisplay"_s);
+    setObjectName(u"clockWindow"_s);
     setWindowTitle(u"Kerani"_s);
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette colours = palette();
@@ -72,11 +66,11 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     setAutoFillBackground(true);
 
     const QDateTime builtAt = m_clock.now();
-    m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale(), builtAt, zones);
+    m_zoneClocks = std::make_unique<ZoneClockSet>(settings, QLocale(), builtAt, zones);
     m_textPieces = std::make_unique<TextPieces>(font(), palette().color(QPalette::WindowText));
     m_handSprites = std::make_unique<HandSprites>();
-    buildColumns(m_settings, folder, builtAt);
-    buildStrip(m_settings, folder);
+    buildColumns(settings, folder, builtAt);
+    buildStrip(settings.displayOptions);
     setFixedSize(m_layout.windowSize.expandedTo(QSize(1, 1)));
 
     m_timer.setSingleShot(true);
@@ -111,10 +105,10 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
     QImage face;
     std::optional<QRegion> outline;
     if (options.displayClock && m_settingsFileExists) {
-        face.load(faceFile(folder, options.clockPicture));
+        face = readPicture(folder.faceFile(options.faceStyle));
         outline = getPictureRegion(face);
     }
-    const QColor hands = handColour(options.clockPicture);
+    const QColor hands = handColour(options.faceStyle);
     const FlagFolder flags = FlagFolder::scan(folder.flagFolders());
 
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -124,7 +118,7 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
         column.entry = entryIndexes[i];
 
         // Labels lie beneath the faces and flags: create them first.
-        column.city = new CellLabel(u"lblCityName"_s, CityRowColour, Qt::AlignLeft, this);
+        column.city = new CellLabel(u"cityLabel"_s, CityRowColour, Qt::AlignLeft, this);
         column.city->setGeometry(place.cityLabel);
         column.city->setText(entry.name);
         column.city->setToolTip(m_zoneClocks->cityToolTip(column.entry, now).value_or(QString()));
@@ -142,13 +136,14 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
             watch(label);
             return label;
         };
-        column.time = addRow(u"lblTime"_s, TimeRowColour, place.timeLabel, m_layout.timeVisible,
+        column.time = addRow(u"timeLabel"_s, TimeRowColour, place.timeLabel, m_layout.timeVisible,
                              m_layout.timeRightToLeft, false);
-        column.date = addRow(u"lblDate"_s, DateRowColour, place.dateLabel, m_layout.dateVisible,
-                             m_layout.dateRightToLeft, options.dateFormat == DateFormatLong);
-        column.oppositeDate = addRow(u"lblODate"_s, OppositeDateRowColour, place.oppositeDateLabel,
-                                     m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft,
-                                     options.opsDateFormat == DateFormatLong);
+        column.date = addRow(u"dateLabel"_s, DateRowColour, place.dateLabel, m_layout.dateVisible,
+                             m_layout.dateRightToLeft, options.dateFormat == DateFormat::Long);
+        column.oppositeDate =
+            addRow(u"oppositeDateLabel"_s, OppositeDateRowColour, place.oppositeDateLabel,
+                   m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft,
+                   options.oppositeDateFormat == DateFormat::Long);
 
         if (m_layout.faceRowVisible) {
             column.face = new FaceWidget(face, hands, *m_handSprites, this);
@@ -170,19 +165,16 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
     }
 }
 
-void ClockWindow::buildStrip(const SettingsState &settings, const AppFolder &)
+void ClockWindow::buildStrip(const DisplayOptions &options)
 {
-    const DisplayOptions &options = settings.displayOptions;
     StripFill fill = stripFillFor(options);
-    m_backGround = options.backGround;
-    if (options.backGround == u"pic"_s && std::holds_alternative<StripFill::None>(fill.kind))
-        m_backGround = u"non"_s;
     if (!m_layout.faceRowVisible || std::holds_alternative<StripFill::None>(fill.kind))
         return;
 
-    // Picture backgrounds are the window's own "BGImage"; every other kind is the "picClock" band.
+    // A picture background is named as such; every other kind is the band behind the faces.
     const bool picture = std::holds_alternative<StripFill::Picture>(fill.kind);
-    auto *strip = new StripWidget(picture ? u"BGImage"_s : u"picClock"_s, std::move(fill), this);
+    auto *strip = new StripWidget(picture ? u"backgroundPicture"_s : u"backgroundStrip"_s,
+                                  std::move(fill), this);
     strip->setGeometry(m_layout.strip);
     strip->lower();
     watch(strip);
@@ -301,7 +293,7 @@ void ClockWindow::updateStacking()
         m_hiddenByMinimise = false;
         showNormal();
     }
-    const bool wanted = m_settings.displayOptions.alwaysOnTop && !(m_dialogOpen && m_dialogOpen());
+    const bool wanted = m_alwaysOnTop && !(m_dialogOpen && m_dialogOpen());
     if (wanted == m_onTop)
         return;
     m_onTop = wanted;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "clockwindow/clocklayout.h"
 #include "settings/appfolder.h"
 #include "settings/settingsstate.h"
-#include "clockwindow/clocklayout.h"
 #include "zonetime/clock.h"
 
 #include <QDateTime>
@@ -38,8 +38,6 @@ public:
                 const ZoneTable &zones, DialogOpenQuery dialogOpen, QWidget *parent = nullptr);
     ~ClockWindow() override;
 
-    /// The background kind in force: "non" when a picture was asked for but does not load.
-    [[nodiscard]] QString backGround() const { return m_backGround; }
     [[nodiscard]] const ClockLayout &layout() const { return m_layout; }
 
     /// Places the window touching the top edge, centred on the primary screen, and shows it.
@@ -66,7 +64,7 @@ protected:
 private:
     struct Column;
 
-    void buildStrip(const SettingsState &settings, const AppFolder &folder);
+    void buildStrip(const DisplayOptions &options);
     void buildColumns(const SettingsState &settings, const AppFolder &folder, const QDateTime &now);
     void startTicking();
     void scheduleNextTick(const QDateTime &now);
@@ -77,12 +75,11 @@ private:
 
     Clock m_clock;
     DialogOpenQuery m_dialogOpen;
+    bool m_alwaysOnTop = false;
     ClockLayout m_layout;
-    QString m_backGround;
     std::unique_ptr<ZoneClockSet> m_zoneClocks;
     std::unique_ptr<TextPieces> m_textPieces;
     std::unique_ptr<HandSprites> m_handSprites;
-    SettingsState m_settings;
     QList<Column> m_columns;
     QTimer m_timer;
     QDateTime m_datesMinute; // the computer clock's minute the date rows were made in

@@ -17,7 +17,7 @@ FaceWidget::FaceWidget(const QImage &face, QColor handColour, HandSprites &sprit
     , m_handColour(handColour)
     , m_sprites(sprites)
 {
-    setObjectName(u"picFClock"_s);
+    setObjectName(u"clockFace"_s);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

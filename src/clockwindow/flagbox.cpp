@@ -8,7 +8,7 @@ FlagBox::FlagBox(const QPixmap &flag, QWidget *parent)
     : QWidget(parent)
     , m_flag(flag)
 {
-    setObjectName(u"picFlag"_s);
+    setObjectName(u"flagBox"_s);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -1,49 +1,39 @@
 #include "clockwindow/stripbackground.h"
 
-#include "settings/displayoptions.h"
-#include "settings/settingsvalue.h"
-#include "settings/colournumber.h"
 #include "clockwindow/stripgradient.h"
+#include "settings/appfolder.h"
 
-#include <QFileInfo>
 #include <QPainter>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
-QColor colourOf(const QString &text)
-{
-    return ColourNumber::toColor(SettingsValue::colourNumber(text));
-}
-
 StripFill pictureFill(const QString &path)
 {
-    QImage image;
-    if (QFileInfo(path).isFile())
-        image.load(path);
+    QImage image = readPicture(path);
     if (image.isNull())
         return {StripFill::None{}};
-    return {StripFill::Picture{image}};
+    return {StripFill::Picture{std::move(image)}};
 }
 
 } // namespace
 
 StripFill stripFillFor(const DisplayOptions &options)
 {
-    const QString &kind = options.backGround;
-    if (kind == u"non"_s)
-        return {StripFill::None{}};
-    if (kind == u"pic"_s)
-        return pictureFill(options.bgPicture);
-    if (kind == u"sld"_s)
-        return {StripFill::Solid{colourOf(options.solid)}};
-    if (kind == u"grt1"_s)
-        return {StripFill::OneColorGradient{colourOf(options.oneColor), options.oneColorDir + 1}};
-    if (kind == u"grt2"_s)
-        return {StripFill::TwoColorGradient{colourOf(options.twoColors1),
-                                            colourOf(options.twoColors2)}};
-    return {StripFill::Solid{Qt::white}};
+    if (!options.background)
+        return {StripFill::Solid{Qt::white}};
+    switch (*options.background) {
+    case BackgroundKind::None:
+        break;
+    case BackgroundKind::Picture:
+        return pictureFill(options.backgroundPicture);
+    case BackgroundKind::Solid:
+        return {StripFill::Solid{options.solidColour}};
+    case BackgroundKind::OneColourGradient:
+        return {StripFill::OneColorGradient{options.gradientColour, options.gradientDirection}};
+    case BackgroundKind::TwoColourGradient:
+        return {StripFill::TwoColorGradient{options.topColour, options.bottomColour}};
+    }
+    return {StripFill::None{}};
 }
 
 QImage renderStripFill(const StripFill &fill, QSize logicalSize, qreal pixelRatio)
@@ -58,7 +48,7 @@ QImage renderStripFill(const StripFill &fill, QSize logicalSize, qreal pixelRati
                 image.fill(kind.colour);
             } else if constexpr (std::is_same_v<Kind, StripFill::OneColorGradient>) {
                 // Bands are whole window pixels; scale them up without smoothing.
-                image = renderOneColorGradient(logicalSize, kind.start, kind.directionCode)
+                image = renderOneColorGradient(logicalSize, kind.start, kind.direction)
                             .scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
             } else if constexpr (std::is_same_v<Kind, StripFill::TwoColorGradient>) {
                 image = renderTwoColorGradient(deviceSize, kind.top, kind.bottom);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingsstate.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -14,7 +16,7 @@ struct StripFill {
     };
     struct OneColorGradient {
         QColor start;
-        int directionCode = 1;
+        GradientDirection direction = GradientDirection::TopDown;
     };
     struct TwoColorGradient {
         QColor top;
@@ -27,12 +29,9 @@ struct StripFill {
     std::variant<None, Solid, OneColorGradient, TwoColorGradient, Picture> kind;
 };
 
-struct DisplayOptions;
-class AppFolder;
-
-/// The strip fill for a set of options: "non" nothing, "pic" the picture (nothing when the file
-/// does not load), "sld" a solid colour, "grt1" and "grt2" the gradients, any other text white.
-/// Colours are colour-number texts (decimal or "&H" hexadecimal).
+/// The strip fill for a set of options: nothing for no background, the picture (nothing when the
+/// file does not load), a solid colour, one of the gradients, and white for a kind the program
+/// does not know.
 [[nodiscard]] StripFill stripFillFor(const DisplayOptions &options);
 
 /// The strip's picture at a size in device pixels; `logicalSize` is the strip's size in window

@@ -15,20 +15,13 @@ int divideToEven(int value, int divisor)
     return static_cast<int>(std::nearbyint(double(value) / divisor));
 }
 
-BandDirection directionFromCode(int code)
-{
-    if (code < 1 || code > 4)
-        return BandDirection::TopDown;
-    return static_cast<BandDirection>(code);
-}
-
 } // namespace
 
-QList<GradientBand> oneColorGradientBands(QSize surface, QColor start, int directionCode)
+QList<GradientBand> oneColorGradientBands(QSize surface, QColor start, GradientDirection stored)
 {
-    const BandDirection direction = directionFromCode(directionCode);
+    const GradientDirection direction = isKnown(stored) ? stored : GradientDirection::TopDown;
     const bool vertical =
-        direction == BandDirection::TopDown || direction == BandDirection::BottomUp;
+        direction == GradientDirection::TopDown || direction == GradientDirection::BottomUp;
     const int step = divideToEven(vertical ? surface.height() : surface.width(), BandCount);
 
     // Corners are inclusive, so each band reaches one line into the next.
@@ -37,10 +30,10 @@ QList<GradientBand> oneColorGradientBands(QSize surface, QColor start, int direc
     int x2 = surface.width();
     int y2 = surface.height();
     if (vertical) {
-        y1 = direction == BandDirection::TopDown ? 0 : surface.height() - step;
+        y1 = direction == GradientDirection::TopDown ? 0 : surface.height() - step;
         y2 = y1 + step;
     } else {
-        x1 = direction == BandDirection::LeftToRight ? 0 : surface.width() - step;
+        x1 = direction == GradientDirection::LeftToRight ? 0 : surface.width() - step;
         x2 = x1 + step;
     }
 
@@ -51,9 +44,9 @@ QList<GradientBand> oneColorGradientBands(QSize surface, QColor start, int direc
     QList<GradientBand> bands;
     bands.reserve(BandCount);
     for (int band = 1; band <= BandCount; ++band) {
-        if (band == BandCount && direction == BandDirection::BottomUp)
+        if (band == BandCount && direction == GradientDirection::BottomUp)
             y1 = 0;
-        if (band == BandCount && direction == BandDirection::RightToLeft)
+        if (band == BandCount && direction == GradientDirection::RightToLeft)
             x1 = 0;
         red = qMax(0, red - DarkeningPerBand);
         green = qMax(0, green - DarkeningPerBand);
@@ -66,19 +59,19 @@ QList<GradientBand> oneColorGradientBands(QSize surface, QColor start, int direc
             bands.append({clipped, QColor(red, green, blue)});
 
         switch (direction) {
-        case BandDirection::TopDown:
+        case GradientDirection::TopDown:
             y1 = y2;
             y2 = y1 + step;
             break;
-        case BandDirection::BottomUp:
+        case GradientDirection::BottomUp:
             y1 -= step;
             y2 = y1 + step;
             break;
-        case BandDirection::LeftToRight:
+        case GradientDirection::LeftToRight:
             x1 = x2;
             x2 = x1 + step;
             break;
-        case BandDirection::RightToLeft:
+        case GradientDirection::RightToLeft:
             x1 -= step;
             x2 = x1 + step;
             break;
@@ -103,13 +96,13 @@ QList<QColor> twoColorGradientRows(int height, QColor top, QColor bottom)
     return rows;
 }
 
-QImage renderOneColorGradient(QSize surface, QColor start, int directionCode)
+QImage renderOneColorGradient(QSize surface, QColor start, GradientDirection direction)
 {
     // Before the first band the surface is white, as an unpainted strip is.
     QImage image(surface, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    for (const GradientBand &band : oneColorGradientBands(surface, start, directionCode))
+    for (const GradientBand &band : oneColorGradientBands(surface, start, direction))
         painter.fillRect(band.rect, band.colour);
     return image;
 }

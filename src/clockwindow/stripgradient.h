@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingsstate.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -15,21 +17,19 @@ struct GradientBand {
     friend bool operator==(const GradientBand &, const GradientBand &) = default;
 };
 
-/// Direction codes of the one-colour gradient: where the bands start.
-enum class BandDirection { TopDown = 1, BottomUp = 2, LeftToRight = 3, RightToLeft = 4 };
-
 /// The 100 bands of the one-colour gradient on a surface of the given size: each band is 3 darker
 /// per channel than the one before (the first already is), never below 0. Band sizes are the
 /// surface size / 100 to the nearest whole pixel, halves to even, so a small surface is covered
 /// after fewer than 100 bands and a large one may keep a strip of the last colour it had. A
-/// direction code outside 1..4 draws top down.
+/// direction the program does not know draws top down.
 [[nodiscard]] QList<GradientBand> oneColorGradientBands(QSize surface, QColor start,
-                                                        int directionCode);
+                                                        GradientDirection direction);
 
 /// The colour of each row of the two-colour gradient: the top row is exactly `top`, the bottom
 /// row exactly `bottom`, linear in between.
 [[nodiscard]] QList<QColor> twoColorGradientRows(int height, QColor top, QColor bottom);
 
 /// The strip's picture for either gradient, one device pixel per image pixel.
-[[nodiscard]] QImage renderOneColorGradient(QSize surface, QColor start, int directionCode);
+[[nodiscard]] QImage renderOneColorGradient(QSize surface, QColor start,
+                                            GradientDirection direction);
 [[nodiscard]] QImage renderTwoColorGradient(QSize surface, QColor top, QColor bottom);

@@ -1,12 +1,29 @@
 #pragma once
 
 #include <QColor>
+#include <QFrame>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
-class QWidget;
+/// A small framed box filled with one colour: the options dialog's colour swatches, which the
+/// colour chooser below sets.
+class ColourSwatch final : public QFrame {
+    Q_OBJECT
+
+public:
+    ColourSwatch(const QString &objectName, const QString &accessibleName, QWidget *parent);
+
+    [[nodiscard]] QColor colour() const { return m_colour; }
+    void setColour(const QColor &colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_colour = Qt::white;
+};
 
 /// The colour and file choosers of the options dialog. The dialog asks through these functions,
 /// so tests answer in place of the user and no modal chooser ever waits.

@@ -1,14 +1,12 @@
 #include "options/optionsdialog.h"
 
-#include "app/application.h"
-#include "ui/messagepresenter.h"
-#include "settings/settingswriter.h"
+#include "cities/citycombo.h"
 #include "cities/citylistfile.h"
-#include "cities/flagfolder.h"
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"
-#include "options/backgroundcontrols.h"
-#include "options/colourswatch.h"
+#include "settings/settingswriter.h"
+#include "ui/controls.h"
+#include "ui/messagepresenter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,8 +15,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHash>
-#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
@@ -33,8 +29,6 @@ namespace {
 constexpr int PreviewSize = 78;
 constexpr QSize FlagSize(16, 11);
 
-const QStringList DateFormats = {u"dd/MM/yyyy"_s, u"MM/dd/yyyy"_s, u"yyyy/MM/dd"_s, u"Long Date"_s};
-
 QCheckBox *createCheckBox(const QString &objectName, const QString &caption, QWidget *parent)
 {
     auto *box = new QCheckBox(caption, parent);
@@ -42,16 +36,16 @@ QCheckBox *createCheckBox(const QString &objectName, const QString &caption, QWi
     return box;
 }
 
-QComboBox *createList(const QString &objectName, const QString &accessibleName,
-                      const QStringList &entries, QWidget *parent)
+QComboBox *createCombo(const QString &objectName, const QString &accessibleName,
+                       const QStringList &entries, QWidget *parent)
 {
-    auto *list = new QComboBox(parent);
-    list->setObjectName(objectName);
-    list->setAccessibleName(accessibleName);
-    list->addItems(entries);
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    combo->setAccessibleName(accessibleName);
+    combo->addItems(entries);
     // The dialog starts with nothing chosen; the settings then select their entries.
-    list->setCurrentIndex(-1);
-    return list;
+    combo->setCurrentIndex(-1);
+    return combo;
 }
 
 QLabel *createCaption(const QString &text, QWidget *buddy, QWidget *parent)
@@ -61,15 +55,49 @@ QLabel *createCaption(const QString &text, QWidget *buddy, QWidget *parent)
     return label;
 }
 
+QPushButton *createSelectButton(const QString &objectName, const QString &accessibleName,
+                                QWidget *parent)
+{
+    // Every chooser is captioned "Select", so none has a mnemonic of its own; the accessible
+    // name says which one it is, and each follows its kind's button in the tab order.
+    QPushButton *button = createButton(parent, objectName, OptionsDialog::tr("Select"));
+    button->setAccessibleName(accessibleName);
+    // Enter in a list must not press a chooser or Save by surprise.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QStringList dateFormatCaptions()
+{
+    return {u"dd/MM/yyyy"_s, u"MM/dd/yyyy"_s, u"yyyy/MM/dd"_s, OptionsDialog::tr("Long Date")};
+}
+
+/// The position a list shows for a choice: -1, no entry, for none.
+template<typename Choice> int positionOf(std::optional<Choice> choice)
+{
+    return choice ? int(*choice) : -1;
+}
+
+/// The choice a list shows: nothing while no entry is chosen.
+template<typename Choice> std::optional<Choice> choiceOf(const QComboBox *combo)
+{
+    const int position = combo->currentIndex();
+    return position < 0 ? std::nullopt : std::optional<Choice>(Choice(position));
+}
+
 } // namespace
 
-OptionsDialog::OptionsDialog(Application &app, QWidget *parent)
+OptionsDialog::OptionsDialog(const AppFolder &folder, const SettingsState &settings,
+                             const Clock &clock, MessagePresenter &messages, QWidget *parent)
     : QDialog(parent)
-    , m_app(app)
+    , m_folder(folder)
+    , m_settings(settings)
+    , m_messages(messages)
     , m_choosers(Choosers::system())
+    , m_backgroundPicture(settings.displayOptions.backgroundPicture)
 {
-    setObjectName(u"frmOptions"_s);
-    setWindowTitle(u"Options"_s);
+    setObjectName(u"optionsDialog"_s);
+    setWindowTitle(tr("Options"));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(createOptionsFrame(), 0, 0, 2, 1);
@@ -80,23 +108,23 @@ OptionsDialog::OptionsDialog(Application &app, QWidget *parent)
     layout->setRowStretch(1, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    listCountries();
+    listCities();
     // Without a settings file the controls keep their initial state: nothing chosen, white
     // swatches; only the city list is filled.
-    if (QFileInfo::exists(m_app.appFolder().settingsFile())) {
-        const int offsetMinutes = m_app.clock().now().offsetFromUtc() / 60;
-        showForm(OptionsForm::fromSettings(m_app.settings(), m_cities, offsetMinutes));
+    if (QFileInfo::exists(m_folder.settingsFile())) {
+        const int offsetMinutes = clock.now().offsetFromUtc() / 60;
+        showForm(OptionsForm::fromSettings(m_settings, m_cities, offsetMinutes));
     }
-    showStyle();
+    showFace();
     showBackgroundKind();
 
     // Connected only now, so that loading the settings runs each handler once, above.
-    connect(m_style, &QComboBox::currentIndexChanged, this, &OptionsDialog::showStyle);
-    connect(m_kinds, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(m_faceStyleCombo, &QComboBox::currentIndexChanged, this, &OptionsDialog::showFace);
+    connect(m_backgroundKinds, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             showBackgroundKind();
     });
-    connect(m_reverseDir, &QCheckBox::toggled, this, &OptionsDialog::showBackground);
+    connect(m_reverseDirectionBox, &QCheckBox::toggled, this, &OptionsDialog::showBackground);
 }
 
 void OptionsDialog::setChoosers(Choosers choosers)
@@ -106,84 +134,75 @@ void OptionsDialog::setChoosers(Choosers choosers)
 
 QWidget *OptionsDialog::createOptionsFrame()
 {
-    auto *frame = new QGroupBox(u" Options "_s, this);
-    frame->setObjectName(u"fraOptions"_s);
+    auto *frame = new QGroupBox(tr(" Options "), this);
+    frame->setObjectName(u"optionsFrame"_s);
     auto *layout = new QVBoxLayout(frame);
-    const auto addList = [&](const QString &caption, QComboBox *list) {
-        layout->addWidget(createCaption(caption, list, frame));
-        layout->addWidget(list);
+    const auto addCombo = [&](const QString &caption, QComboBox *combo) {
+        layout->addWidget(createCaption(caption, combo, frame));
+        layout->addWidget(combo);
+    };
+    const auto addCheckBox = [&](const QString &objectName, const QString &caption) {
+        QCheckBox *box = createCheckBox(objectName, caption, frame);
+        layout->addWidget(box);
+        return box;
     };
 
-    m_hideSysTray = createCheckBox(u"chkHideSysTray"_s, u"Hide SysTray Icon"_s, frame);
-    layout->addWidget(m_hideSysTray);
-    m_onTop = createCheckBox(u"chkOnTop"_s, u"Clocks Always On Top"_s, frame);
-    layout->addWidget(m_onTop);
-    m_clockDis = createCheckBox(u"chkClockDis"_s, u"Display Clock"_s, frame);
-    layout->addWidget(m_clockDis);
-    m_timeDis = createCheckBox(u"chkTimeDis"_s, u"Display Time"_s, frame);
-    layout->addWidget(m_timeDis);
-    m_timeFormat = createList(u"cboTimeFormat"_s, u"Time Format"_s,
-                              {u"AM/PM"_s, u"24Hour"_s, u"Long AM/PM"_s, u"Long 24Hour"_s}, frame);
-    addList(u"Time Format :"_s, m_timeFormat);
-    m_dateDis = createCheckBox(u"chkDateDis"_s, u"Display Date"_s, frame);
-    layout->addWidget(m_dateDis);
-    m_dateFormat = createList(u"cboDateFormat"_s, u"Date Format"_s, DateFormats, frame);
-    addList(u"Date Format :"_s, m_dateFormat);
-    m_opsDateDis = createCheckBox(u"chkOpsDateDis"_s, u"Display Opposite Date"_s, frame);
-    layout->addWidget(m_opsDateDis);
-    m_opsDFormat = createList(u"cboOpsDFormat"_s, u"Opposite Date Format"_s, DateFormats, frame);
-    addList(u"Date Format :"_s, m_opsDFormat);
-    m_opsDDiff = createList(u"cboOpsDDiff"_s, u"Opposite Date Differences"_s,
-                            {u"-2"_s, u"-1"_s, u"0"_s, u"+1"_s, u"+2"_s}, frame);
-    addList(u"Opposite Date Diffrences"_s, m_opsDDiff);
-    m_followDst = createCheckBox(u"chkFollowDST"_s, u"Follow Daylight Saving Time"_s, frame);
-    layout->addWidget(m_followDst);
+    m_hideSysTrayIconBox = addCheckBox(u"hideSysTrayIconBox"_s, tr("&Hide SysTray Icon"));
+    m_alwaysOnTopBox = addCheckBox(u"alwaysOnTopBox"_s, tr("Clocks &Always On Top"));
+    m_displayClockBox = addCheckBox(u"displayClockBox"_s, tr("Display Cloc&k"));
+    m_displayTimeBox = addCheckBox(u"displayTimeBox"_s, tr("Display &Time"));
+    m_timeFormatCombo =
+        createCombo(u"timeFormatCombo"_s, tr("Time Format"),
+                    {tr("AM/PM"), tr("24Hour"), tr("Long AM/PM"), tr("Long 24Hour")}, frame);
+    addCombo(tr("Time &Format :"), m_timeFormatCombo);
+    m_displayDateBox = addCheckBox(u"displayDateBox"_s, tr("Display &Date"));
+    m_dateFormatCombo =
+        createCombo(u"dateFormatCombo"_s, tr("Date Format"), dateFormatCaptions(), frame);
+    addCombo(tr("Date Fo&rmat :"), m_dateFormatCombo);
+    m_displayOppositeDateBox =
+        addCheckBox(u"displayOppositeDateBox"_s, tr("Display &Opposite Date"));
+    m_oppositeDateFormatCombo = createCombo(
+        u"oppositeDateFormatCombo"_s, tr("Opposite Date Format"), dateFormatCaptions(), frame);
+    addCombo(tr("Date For&mat :"), m_oppositeDateFormatCombo);
+    m_oppositeDateShiftCombo =
+        createCombo(u"oppositeDateShiftCombo"_s, tr("Opposite Date Differences"),
+                    {u"-2"_s, u"-1"_s, u"0"_s, u"+1"_s, u"+2"_s}, frame);
+    addCombo(tr("Opposite Date Diffr&ences"), m_oppositeDateShiftCombo);
+    m_followDstBox = addCheckBox(u"followDstBox"_s, tr("Follow Daylight Sa&ving Time"));
     layout->addStretch();
     return frame;
 }
 
 QWidget *OptionsDialog::createLocalCityFrame()
 {
-    auto *frame = new QGroupBox(u" Local Country/City "_s, this);
-    frame->setObjectName(u"fraLocalCity"_s);
+    auto *frame = new QGroupBox(tr(" Local Country/City "), this);
+    frame->setObjectName(u"localCityFrame"_s);
     auto *layout = new QVBoxLayout(frame);
-    m_localCity = new QComboBox(frame);
-    m_localCity->setObjectName(u"imgCombo1"_s);
-    m_localCity->setAccessibleName(u"Local Country/City"_s);
-    m_localCity->setIconSize(FlagSize);
-    m_localCity->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_localCity->setMinimumContentsLength(28);
-    m_localCity->setMaxVisibleItems(20);
-    layout->addWidget(m_localCity);
+    m_localCityCombo = new QComboBox(frame);
+    m_localCityCombo->setObjectName(u"localCityCombo"_s);
+    m_localCityCombo->setAccessibleName(tr("Local Country/City"));
+    m_localCityCombo->setIconSize(FlagSize);
+    m_localCityCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_localCityCombo->setMinimumContentsLength(28);
+    m_localCityCombo->setMaxVisibleItems(20);
+    layout->addWidget(m_localCityCombo);
     return frame;
-}
-
-QPushButton *OptionsDialog::createSelectButton(const QString &objectName,
-                                               const QString &accessibleName, QWidget *parent)
-{
-    auto *button = new QPushButton(u"Select"_s, parent);
-    button->setObjectName(objectName);
-    // Every chooser is captioned "Select"; the accessible name says which one it is.
-    button->setAccessibleName(accessibleName);
-    // Enter in a list must not press a chooser or Save by surprise.
-    button->setAutoDefault(false);
-    return button;
 }
 
 QWidget *OptionsDialog::createClockStyleFrame()
 {
-    auto *frame = new QGroupBox(u" Clock Style "_s, this);
-    frame->setObjectName(u"fraClockStyle"_s);
+    auto *frame = new QGroupBox(tr(" Clock Style "), this);
+    frame->setObjectName(u"clockStyleFrame"_s);
     auto *layout = new QHBoxLayout(frame);
 
     auto *choosers = new QVBoxLayout;
-    m_style = createList(u"styCombo1"_s, u"Clock Picture"_s, {}, frame);
-    for (int number = 1; number <= OptionsForm::ClockPictureCount; ++number)
-        m_style->addItem(u"Style_0"_s + QString::number(number), number);
-    m_style->setCurrentIndex(-1);
+    QStringList styles;
+    for (int number = 1; number <= ChoiceCount<FaceStyle>; ++number)
+        styles.append(tr("Style_%1").arg(number, 2, 10, QChar(u'0')));
+    m_faceStyleCombo = createCombo(u"faceStyleCombo"_s, tr("Clock Picture"), styles, frame);
     auto *styleRow = new QHBoxLayout;
-    styleRow->addWidget(createCaption(u"Clock Picture :"_s, m_style, frame));
-    styleRow->addWidget(m_style, 1);
+    styleRow->addWidget(createCaption(tr("Clock &Picture :"), m_faceStyleCombo, frame));
+    styleRow->addWidget(m_faceStyleCombo, 1);
     choosers->addLayout(styleRow);
     choosers->addWidget(createBackgroundChoosers());
     choosers->addStretch();
@@ -197,95 +216,98 @@ QWidget *OptionsDialog::createBackgroundChoosers()
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(u"Clocks BackGround :"_s, box), 0, 0, 1, 5);
+    grid->addWidget(new QLabel(tr("Clocks BackGround :"), box), 0, 0, 1, 5);
 
-    m_kinds = new QButtonGroup(this);
-    m_kinds->setExclusive(true);
-    const QStringList captions = {u"None"_s, u"Picture"_s, u"Solid Color"_s,
-                                  u"Gradient/One Color"_s, u"Gradient/Two Colors"_s};
+    m_backgroundKinds = new QButtonGroup(this);
+    m_backgroundKinds->setExclusive(true);
+    const auto addKind = [&](BackgroundKind kind, const QString &objectName,
+                             const QString &caption) {
+        auto *button = new QRadioButton(caption, box);
+        button->setObjectName(objectName);
+        m_backgroundKinds->addButton(button, int(kind));
+        grid->addWidget(button, int(kind) + 1, 0);
+        return int(kind) + 1;
+    };
     // Each kind's row holds its own choosers, so tabbing goes through them in reading order.
-    for (int kind = 0; kind < captions.size(); ++kind) {
-        auto *button = new QRadioButton(captions[kind], box);
-        button->setObjectName(u"Option1_"_s + QString::number(kind));
-        m_kinds->addButton(button, kind);
-        grid->addWidget(button, kind + 1, 0);
-        switch (BackgroundKind(kind)) {
-        case BackgroundKind::None:
-            break;
-        case BackgroundKind::Picture:
-            m_pictureSelect =
-                createSelectButton(u"cmdClkBGPicSel"_s, u"Select background picture"_s, box);
-            grid->addWidget(m_pictureSelect, kind + 1, 2);
-            break;
-        case BackgroundKind::Solid:
-            m_solid = new ColourSwatch(u"Picture1"_s, u"Solid colour"_s, box);
-            m_solidSelect = createSelectButton(u"cmdSolidClr"_s, u"Select solid colour"_s, box);
-            grid->addWidget(m_solid, kind + 1, 1);
-            grid->addWidget(m_solidSelect, kind + 1, 2);
-            break;
-        case BackgroundKind::OneColorGradient:
-            m_oneColor = new ColourSwatch(u"Picture2"_s, u"Gradient colour"_s, box);
-            m_oneColorSelect =
-                createSelectButton(u"cmdOGColor"_s, u"Select gradient colour"_s, box);
-            m_reverseDir = createCheckBox(u"chkReverseDir"_s, u"Reverse Dir"_s, box);
-            grid->addWidget(m_oneColor, kind + 1, 1);
-            grid->addWidget(m_oneColorSelect, kind + 1, 2);
-            grid->addWidget(m_reverseDir, kind + 1, 3, 1, 2);
-            break;
-        case BackgroundKind::TwoColorGradient:
-            m_twoColors1 = new ColourSwatch(u"Picture3"_s, u"Top colour"_s, box);
-            m_twoColors1Select = createSelectButton(u"cmdTG1Color"_s, u"Select top colour"_s, box);
-            m_twoColors2 = new ColourSwatch(u"Picture4"_s, u"Bottom colour"_s, box);
-            m_twoColors2Select =
-                createSelectButton(u"cmdTG2Color"_s, u"Select bottom colour"_s, box);
-            grid->addWidget(m_twoColors1, kind + 1, 1);
-            grid->addWidget(m_twoColors1Select, kind + 1, 2);
-            grid->addWidget(m_twoColors2, kind + 1, 3);
-            grid->addWidget(m_twoColors2Select, kind + 1, 4);
-            break;
-        }
-    }
+    addKind(BackgroundKind::None, u"noBackgroundButton"_s, tr("&None"));
 
-    connect(m_pictureSelect, &QPushButton::clicked, this, &OptionsDialog::choosePicture);
-    connect(m_solidSelect, &QPushButton::clicked, this, [this] { chooseColour(m_solid); });
-    connect(m_oneColorSelect, &QPushButton::clicked, this, [this] { chooseColour(m_oneColor); });
-    connect(m_twoColors1Select, &QPushButton::clicked, this,
-            [this] { chooseColour(m_twoColors1); });
-    connect(m_twoColors2Select, &QPushButton::clicked, this,
-            [this] { chooseColour(m_twoColors2); });
+    int row = addKind(BackgroundKind::Picture, u"pictureBackgroundButton"_s, tr("Pict&ure"));
+    m_pictureSelectButton =
+        createSelectButton(u"pictureSelectButton"_s, tr("Select background picture"), box);
+    grid->addWidget(m_pictureSelectButton, row, 2);
+
+    row = addKind(BackgroundKind::Solid, u"solidBackgroundButton"_s, tr("Solid Co&lor"));
+    m_solidColourSwatch = new ColourSwatch(u"solidColourSwatch"_s, tr("Solid colour"), box);
+    m_solidColourSelectButton =
+        createSelectButton(u"solidColourSelectButton"_s, tr("Select solid colour"), box);
+    grid->addWidget(m_solidColourSwatch, row, 1);
+    grid->addWidget(m_solidColourSelectButton, row, 2);
+
+    row = addKind(BackgroundKind::OneColourGradient, u"oneColourGradientButton"_s,
+                  tr("&Gradient/One Color"));
+    m_gradientColourSwatch =
+        new ColourSwatch(u"gradientColourSwatch"_s, tr("Gradient colour"), box);
+    m_gradientColourSelectButton =
+        createSelectButton(u"gradientColourSelectButton"_s, tr("Select gradient colour"), box);
+    m_reverseDirectionBox = createCheckBox(u"reverseDirectionBox"_s, tr("Reverse D&ir"), box);
+    grid->addWidget(m_gradientColourSwatch, row, 1);
+    grid->addWidget(m_gradientColourSelectButton, row, 2);
+    grid->addWidget(m_reverseDirectionBox, row, 3, 1, 2);
+
+    row = addKind(BackgroundKind::TwoColourGradient, u"twoColourGradientButton"_s,
+                  tr("Gradient/T&wo Colors"));
+    m_topColourSwatch = new ColourSwatch(u"topColourSwatch"_s, tr("Top colour"), box);
+    m_topColourSelectButton =
+        createSelectButton(u"topColourSelectButton"_s, tr("Select top colour"), box);
+    m_bottomColourSwatch = new ColourSwatch(u"bottomColourSwatch"_s, tr("Bottom colour"), box);
+    m_bottomColourSelectButton =
+        createSelectButton(u"bottomColourSelectButton"_s, tr("Select bottom colour"), box);
+    grid->addWidget(m_topColourSwatch, row, 1);
+    grid->addWidget(m_topColourSelectButton, row, 2);
+    grid->addWidget(m_bottomColourSwatch, row, 3);
+    grid->addWidget(m_bottomColourSelectButton, row, 4);
+
+    connect(m_pictureSelectButton, &QPushButton::clicked, this, &OptionsDialog::choosePicture);
+    const auto connectChooser = [this](QPushButton *button, ColourSwatch *swatch) {
+        connect(button, &QPushButton::clicked, this, [this, swatch] { chooseColour(swatch); });
+    };
+    connectChooser(m_solidColourSelectButton, m_solidColourSwatch);
+    connectChooser(m_gradientColourSelectButton, m_gradientColourSwatch);
+    connectChooser(m_topColourSelectButton, m_topColourSwatch);
+    connectChooser(m_bottomColourSelectButton, m_bottomColourSwatch);
     return box;
 }
 
 QWidget *OptionsDialog::createPreview()
 {
     auto *frame = new QFrame(this);
-    frame->setObjectName(u"Picture5"_s);
+    frame->setObjectName(u"previewFrame"_s);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *layout = new QVBoxLayout(frame);
     const int border = frame->frameWidth();
     layout->setContentsMargins(border, border, border, border);
 
-    m_preview = new StripWidget(u"picClock"_s, StripFill{}, frame);
-    m_preview->setAccessibleName(u"Clock style preview"_s);
-    m_preview->setFixedSize(PreviewSize, PreviewSize);
-    layout->addWidget(m_preview);
+    m_previewStrip = new StripWidget(u"previewStrip"_s, StripFill{}, frame);
+    m_previewStrip->setAccessibleName(tr("Clock style preview"));
+    m_previewStrip->setFixedSize(PreviewSize, PreviewSize);
+    layout->addWidget(m_previewStrip);
 
     // The stretched picture, then the face over it: children stack in the order they are made.
-    m_picture = new QLabel(m_preview);
-    m_picture->setObjectName(u"imgClock"_s);
-    m_picture->setScaledContents(true);
-    m_picture->setGeometry(0, 0, PreviewSize, PreviewSize);
-    m_picture->hide();
+    m_previewPicture = new QLabel(m_previewStrip);
+    m_previewPicture->setObjectName(u"previewPicture"_s);
+    m_previewPicture->setScaledContents(true);
+    m_previewPicture->setGeometry(0, 0, PreviewSize, PreviewSize);
+    m_previewPicture->hide();
 
-    m_face = new QLabel(m_preview);
-    m_face->setObjectName(u"picFClock"_s);
-    m_face->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_face->setGeometry(0, 0, PreviewSize, PreviewSize);
+    m_previewFace = new QLabel(m_previewStrip);
+    m_previewFace->setObjectName(u"previewFace"_s);
+    m_previewFace->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_previewFace->setGeometry(0, 0, PreviewSize, PreviewSize);
     // Blank and square until a face picture is loaded, as a clock face without its picture is.
-    m_face->setAutoFillBackground(true);
-    QPalette palette = m_face->palette();
+    m_previewFace->setAutoFillBackground(true);
+    QPalette palette = m_previewFace->palette();
     palette.setColor(QPalette::Window, Qt::white);
-    m_face->setPalette(palette);
+    m_previewFace->setPalette(palette);
     return frame;
 }
 
@@ -293,11 +315,9 @@ QLayout *OptionsDialog::createButtonRow()
 {
     auto *row = new QHBoxLayout;
     row->addStretch();
-    auto *saveButton = new QPushButton(u"Save"_s, this);
-    saveButton->setObjectName(u"cmdSave"_s);
+    QPushButton *saveButton = createButton(this, u"saveButton"_s, tr("&Save"));
     saveButton->setAutoDefault(false);
-    auto *closeButton = new QPushButton(u"Close"_s, this);
-    closeButton->setObjectName(u"cmdClose"_s);
+    QPushButton *closeButton = createButton(this, u"closeButton"_s, tr("&Close"));
     closeButton->setAutoDefault(false);
     row->addWidget(saveButton);
     row->addWidget(closeButton);
@@ -306,135 +326,119 @@ QLayout *OptionsDialog::createButtonRow()
     return row;
 }
 
-void OptionsDialog::listCountries()
+void OptionsDialog::listCities()
 {
-    std::optional<QList<CityLine>> lines = CityListFile(m_app.appFolder()).read();
+    FileResult<QList<CityLine>> lines = CityListFile(m_folder).read();
     if (!lines)
         return;
-    m_cities = std::move(*lines);
-    const FlagFolder flags = FlagFolder::scan(m_app.appFolder().flagFolders());
-    // Many cities share a flag: each picture is read once.
-    QHash<QString, QIcon> icons;
-    for (const CityLine &city : std::as_const(m_cities)) {
-        QIcon icon;
-        if (const std::optional<QString> path = flags.picturePath(city.entry.flagFile)) {
-            auto found = icons.constFind(*path);
-            if (found == icons.constEnd())
-                found = icons.insert(*path, QIcon(QPixmap(*path)));
-            icon = *found;
-        }
-        m_localCity->addItem(icon, city.entry.name, city.text);
-    }
-    m_localCity->setCurrentIndex(-1);
+    m_cities = std::move(lines).value();
+    addCities(*m_localCityCombo, m_cities, m_folder.flagFolders(), CityCaption::Name);
+    m_localCityCombo->setCurrentIndex(-1);
 }
 
 void OptionsDialog::showForm(const OptionsForm &form)
 {
-    m_localCity->setCurrentIndex(form.localCity ? m_localCity->findData(*form.localCity) : -1);
-    m_hideSysTray->setChecked(form.hideSysTrayIcon);
-    m_onTop->setChecked(form.alwaysOnTop);
-    m_clockDis->setChecked(form.displayClock);
-    m_timeDis->setChecked(form.displayTime);
-    m_timeFormat->setCurrentIndex(form.timeFormat);
-    m_dateDis->setChecked(form.displayDate);
-    m_dateFormat->setCurrentIndex(form.dateFormat);
-    m_opsDateDis->setChecked(form.displayOpsDate);
-    m_opsDFormat->setCurrentIndex(form.opsDateFormat);
-    m_opsDDiff->setCurrentIndex(form.opsDateDiff);
-    m_followDst->setChecked(form.followDst);
-    m_style->setCurrentIndex(form.clockPicture);
-    m_solid->setColour(form.solid);
-    m_oneColor->setColour(form.oneColor);
-    m_reverseDir->setChecked(form.reverseDir);
-    m_twoColors1->setColour(form.twoColors1);
-    m_twoColors2->setColour(form.twoColors2);
+    m_localCityCombo->setCurrentIndex(form.localCity ? m_localCityCombo->findData(*form.localCity)
+                                                     : -1);
+    m_hideSysTrayIconBox->setChecked(form.hideSysTrayIcon);
+    m_alwaysOnTopBox->setChecked(form.alwaysOnTop);
+    m_displayClockBox->setChecked(form.displayClock);
+    m_displayTimeBox->setChecked(form.displayTime);
+    m_timeFormatCombo->setCurrentIndex(positionOf(form.timeFormat));
+    m_displayDateBox->setChecked(form.displayDate);
+    m_dateFormatCombo->setCurrentIndex(positionOf(form.dateFormat));
+    m_displayOppositeDateBox->setChecked(form.displayOppositeDate);
+    m_oppositeDateFormatCombo->setCurrentIndex(positionOf(form.oppositeDateFormat));
+    m_oppositeDateShiftCombo->setCurrentIndex(positionOf(form.oppositeDateShift));
+    m_followDstBox->setChecked(form.followDst);
+    m_faceStyleCombo->setCurrentIndex(positionOf(form.faceStyle));
+    m_solidColourSwatch->setColour(form.solidColour);
+    m_gradientColourSwatch->setColour(form.gradientColour);
+    m_reverseDirectionBox->setChecked(form.reverseDirection);
+    m_topColourSwatch->setColour(form.topColour);
+    m_bottomColourSwatch->setColour(form.bottomColour);
     if (form.background)
-        m_kinds->button(int(*form.background))->setChecked(true);
+        m_backgroundKinds->button(int(*form.background))->setChecked(true);
 }
 
 OptionsForm OptionsDialog::form() const
 {
     OptionsForm form;
-    if (m_localCity->currentIndex() >= 0)
-        form.localCity = m_localCity->currentData().toString();
-    form.hideSysTrayIcon = m_hideSysTray->isChecked();
-    form.alwaysOnTop = m_onTop->isChecked();
-    form.displayClock = m_clockDis->isChecked();
-    form.displayTime = m_timeDis->isChecked();
-    form.timeFormat = m_timeFormat->currentIndex();
-    form.displayDate = m_dateDis->isChecked();
-    form.dateFormat = m_dateFormat->currentIndex();
-    form.displayOpsDate = m_opsDateDis->isChecked();
-    form.opsDateFormat = m_opsDFormat->currentIndex();
-    form.opsDateDiff = m_opsDDiff->currentIndex();
-    form.followDst = m_followDst->isChecked();
-    form.clockPicture = m_style->currentIndex();
-    form.solid = m_solid->colour();
-    form.oneColor = m_oneColor->colour();
-    form.reverseDir = m_reverseDir->isChecked();
-    form.twoColors1 = m_twoColors1->colour();
-    form.twoColors2 = m_twoColors2->colour();
-    if (const int kind = m_kinds->checkedId(); kind >= 0)
+    if (m_localCityCombo->currentIndex() >= 0)
+        form.localCity = m_localCityCombo->currentData().toString();
+    form.hideSysTrayIcon = m_hideSysTrayIconBox->isChecked();
+    form.alwaysOnTop = m_alwaysOnTopBox->isChecked();
+    form.displayClock = m_displayClockBox->isChecked();
+    form.displayTime = m_displayTimeBox->isChecked();
+    form.timeFormat = choiceOf<TimeFormat>(m_timeFormatCombo);
+    form.displayDate = m_displayDateBox->isChecked();
+    form.dateFormat = choiceOf<DateFormat>(m_dateFormatCombo);
+    form.displayOppositeDate = m_displayOppositeDateBox->isChecked();
+    form.oppositeDateFormat = choiceOf<DateFormat>(m_oppositeDateFormatCombo);
+    form.oppositeDateShift = choiceOf<OppositeDateShift>(m_oppositeDateShiftCombo);
+    form.followDst = m_followDstBox->isChecked();
+    form.faceStyle = choiceOf<FaceStyle>(m_faceStyleCombo);
+    form.backgroundPicture = m_backgroundPicture;
+    form.solidColour = m_solidColourSwatch->colour();
+    form.gradientColour = m_gradientColourSwatch->colour();
+    form.reverseDirection = m_reverseDirectionBox->isChecked();
+    form.topColour = m_topColourSwatch->colour();
+    form.bottomColour = m_bottomColourSwatch->colour();
+    if (const int kind = m_backgroundKinds->checkedId(); kind >= 0)
         form.background = BackgroundKind(kind);
     return form;
 }
 
-void OptionsDialog::showStyle()
+void OptionsDialog::showFace()
 {
-    const QVariant number = m_style->currentData();
-    if (!number.isValid())
+    const std::optional<FaceStyle> style = choiceOf<FaceStyle>(m_faceStyleCombo);
+    if (!style)
         return;
-    const QString path = faceFilePath(m_app.appFolder(), number.toInt());
-    QImage face;
-    if (QFileInfo(path).isFile())
-        face.load(path);
+    const QImage face = readPicture(m_folder.faceFile(*style));
     if (face.isNull()) {
         // The preview keeps the face it has.
-        m_app.messages().show(this, QMessageBox::Warning, u"Style not found!"_s);
+        m_messages.show(this, QMessageBox::Warning, tr("Style not found!"));
         return;
     }
-    m_face->setPixmap(QPixmap::fromImage(face));
+    m_previewFace->setPixmap(QPixmap::fromImage(face));
     if (const std::optional<QRegion> outline = getPictureRegion(face))
-        m_face->setMask(*outline);
+        m_previewFace->setMask(*outline);
     else
-        m_face->clearMask();
+        m_previewFace->clearMask();
 }
 
 void OptionsDialog::showBackgroundKind()
 {
-    const BackgroundControls controls = BackgroundControls::forKind(form().background);
-    m_pictureSelect->setEnabled(controls.pictureSelect);
-    m_solidSelect->setEnabled(controls.solidSelect);
-    m_oneColorSelect->setEnabled(controls.oneColorSelect);
-    m_reverseDir->setEnabled(controls.reverseDir);
-    m_twoColors1Select->setEnabled(controls.twoColor1Select);
-    m_twoColors2Select->setEnabled(controls.twoColor2Select);
+    const BackgroundControls controls = form().backgroundControls();
+    m_pictureSelectButton->setEnabled(controls.pictureSelect);
+    m_solidColourSelectButton->setEnabled(controls.solidSelect);
+    m_gradientColourSelectButton->setEnabled(controls.gradientSelect);
+    m_reverseDirectionBox->setEnabled(controls.reverseDirection);
+    m_topColourSelectButton->setEnabled(controls.topColourSelect);
+    m_bottomColourSelectButton->setEnabled(controls.bottomColourSelect);
     if (controls.pictureShown)
         showPicture();
     else
-        m_picture->hide();
+        m_previewPicture->hide();
     showBackground();
 }
 
 void OptionsDialog::showBackground()
 {
-    m_preview->setFill(form().previewFill());
+    m_previewStrip->setFill(form().previewFill());
 }
 
 void OptionsDialog::showPicture()
 {
-    const QString &path = m_app.settings().displayOptions.bgPicture;
-    QImage picture;
-    if (!path.isEmpty() && QFileInfo(path).isFile())
-        picture.load(path);
+    const QImage picture = readPicture(m_backgroundPicture);
     if (picture.isNull()) {
         // No picture to show: the grey box is the preview.
-        m_picture->clear();
-        m_picture->hide();
+        m_previewPicture->clear();
+        m_previewPicture->hide();
         return;
     }
-    m_picture->setPixmap(QPixmap::fromImage(picture));
-    m_picture->show();
+    m_previewPicture->setPixmap(QPixmap::fromImage(picture));
+    m_previewPicture->show();
 }
 
 void OptionsDialog::chooseColour(ColourSwatch *swatch)
@@ -457,37 +461,29 @@ void OptionsDialog::choosePicture()
         return;
     const QPointer<OptionsDialog> alive(this);
     const QString path = m_choosers.picture(
-        this, {u"Select File"_s, m_app.appFolder().backgroundsFolder(), u"Bitmap Files (*.bmp)"_s});
+        this, {tr("Select File"), m_folder.backgroundsFolder(), tr("Bitmap Files (*.bmp)")});
     if (!alive || path.isEmpty())
         return;
-    if (form().background != BackgroundKind::Picture || !QFileInfo(path).isFile())
+    if (form().background != BackgroundKind::Picture)
         return;
-    QImage picture;
-    if (!picture.load(path))
-        return; // not a picture: the preview and the stored path stay as they were
-    m_app.settings().displayOptions.bgPicture = path;
-    m_picture->setPixmap(QPixmap::fromImage(picture));
-    m_picture->show();
+    const QImage picture = readPicture(path);
+    if (picture.isNull())
+        return; // not a picture: the preview and the chosen path stay as they were
+    m_backgroundPicture = path;
+    m_previewPicture->setPixmap(QPixmap::fromImage(picture));
+    m_previewPicture->show();
 }
 
 void OptionsDialog::save()
 {
-    const OptionsSave values = form().toSave(m_app.settings().displayOptions);
-    m_app.closeClockWindow();
-    const SettingsSaveResult result = saveOptions(m_app.appFolder(), values);
-    switch (result.status) {
-    case SettingsSaveResult::Status::Saved:
-        m_app.messages().show(this, QMessageBox::Information, u"Options are saved !"_s);
-        if (values.localCity)
-            m_app.settings().localCity = *values.localCity;
-        break;
-    case SettingsSaveResult::Status::NoSettingsFile:
-        // Nothing to write into; the clock window is still built anew below.
-        break;
-    case SettingsSaveResult::Status::Failed:
-        m_app.messages().show(this, QMessageBox::Critical,
-                              tr("The options could not be saved: %1").arg(result.error));
-        break;
+    const FileResult<OptionsSaved> saved =
+        saveOptions(m_folder, form().toSave(m_settings.displayOptions));
+    if (!saved) {
+        m_messages.show(this, QMessageBox::Critical,
+                        tr("The options could not be saved: %1").arg(saved.error()));
+    } else if (saved.value() == OptionsSaved::Saved) {
+        m_messages.show(this, QMessageBox::Information, tr("Options are saved !"));
     }
-    m_app.loadSettings();
+    // Without a settings file nothing was written, and the clock window is still built anew.
+    Q_EMIT saveFinished();
 }

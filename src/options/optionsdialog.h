@@ -1,15 +1,16 @@
 #pragma once
 
-#include "cities/cityline.h"
+#include "cities/citylistfile.h"
 #include "options/choosers.h"
 #include "options/optionsform.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
+#include "zonetime/clock.h"
 
 #include <QDialog>
-#include <QImage>
 #include <QList>
 
-class Application;
-class ColourSwatch;
+class MessagePresenter;
 class StripWidget;
 class QButtonGroup;
 class QCheckBox;
@@ -20,13 +21,17 @@ class QPushButton;
 /// The options dialog ("Options"): the local city, the rows and formats of the clocks, the tray
 /// icon, always-on-top, and the clock style and background with a live preview of one face.
 /// Not modal. Save writes the settings file and rebuilds the clock window; the dialog stays open.
-/// Between opening and saving the values live in the controls, except the background picture,
-/// which the picture chooser puts into the settings state at once.
+/// Between opening and saving the values live in the controls and, for the background picture,
+/// in the dialog.
 class OptionsDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsDialog(Application &app, QWidget *parent = nullptr);
+    /// `settings` are the settings in force, which must outlive the dialog: the controls show
+    /// them, and a Save keeps what the controls leave unchosen as they hold it. `clock` gives the
+    /// computer's offset from UTC, which proposes a local city in a fresh settings file.
+    OptionsDialog(const AppFolder &folder, const SettingsState &settings, const Clock &clock,
+                  MessagePresenter &messages, QWidget *parent = nullptr);
 
     /// Replaces the colour and file choosers (tests answer in place of the user).
     void setChoosers(Choosers choosers);
@@ -34,9 +39,15 @@ public:
     /// What the controls hold now.
     [[nodiscard]] OptionsForm form() const;
 
-    /// cmdSave: closes the clock window, writes the settings file, tells the user, and loads the
-    /// settings again, which builds a new clock window.
+    /// Save: writes the settings file, tells the user, and reports saveFinished(); the dialog
+    /// stays open.
     void save();
+
+Q_SIGNALS:
+    /// Save ran and its message was shown: the settings file may have changed (also when there
+    /// was none to write into, or the Save failed), and the clock window is to be built from it
+    /// again.
+    void saveFinished();
 
 private:
     [[nodiscard]] QWidget *createOptionsFrame();
@@ -45,47 +56,48 @@ private:
     [[nodiscard]] QWidget *createBackgroundChoosers();
     [[nodiscard]] QWidget *createPreview();
     [[nodiscard]] QLayout *createButtonRow();
-    [[nodiscard]] QPushButton *createSelectButton(const QString &objectName,
-                                                  const QString &accessibleName, QWidget *parent);
 
-    void listCountries();
+    void listCities();
     void showForm(const OptionsForm &form);
-    void showStyle();
+    void showFace();
     void showBackgroundKind();
     void showBackground();
     void showPicture();
     void chooseColour(ColourSwatch *swatch);
     void choosePicture();
 
-    Application &m_app;
+    AppFolder m_folder;
+    const SettingsState &m_settings;
+    MessagePresenter &m_messages;
     Choosers m_choosers;
     QList<CityLine> m_cities;
+    QString m_backgroundPicture; // the stored picture until the chooser takes another
 
-    QCheckBox *m_hideSysTray = nullptr;
-    QCheckBox *m_onTop = nullptr;
-    QCheckBox *m_clockDis = nullptr;
-    QCheckBox *m_timeDis = nullptr;
-    QComboBox *m_timeFormat = nullptr;
-    QCheckBox *m_dateDis = nullptr;
-    QComboBox *m_dateFormat = nullptr;
-    QCheckBox *m_opsDateDis = nullptr;
-    QComboBox *m_opsDFormat = nullptr;
-    QComboBox *m_opsDDiff = nullptr;
-    QCheckBox *m_followDst = nullptr;
-    QComboBox *m_localCity = nullptr;
-    QComboBox *m_style = nullptr;
-    QButtonGroup *m_kinds = nullptr;
-    ColourSwatch *m_solid = nullptr;
-    ColourSwatch *m_oneColor = nullptr;
-    ColourSwatch *m_twoColors1 = nullptr;
-    ColourSwatch *m_twoColors2 = nullptr;
-    QPushButton *m_solidSelect = nullptr;
-    QPushButton *m_oneColorSelect = nullptr;
-    QCheckBox *m_reverseDir = nullptr;
-    QPushButton *m_twoColors1Select = nullptr;
-    QPushButton *m_twoColors2Select = nullptr;
-    QPushButton *m_pictureSelect = nullptr;
-    StripWidget *m_preview = nullptr;
-    QLabel *m_picture = nullptr;
-    QLabel *m_face = nullptr;
+    QCheckBox *m_hideSysTrayIconBox = nullptr;
+    QCheckBox *m_alwaysOnTopBox = nullptr;
+    QCheckBox *m_displayClockBox = nullptr;
+    QCheckBox *m_displayTimeBox = nullptr;
+    QComboBox *m_timeFormatCombo = nullptr;
+    QCheckBox *m_displayDateBox = nullptr;
+    QComboBox *m_dateFormatCombo = nullptr;
+    QCheckBox *m_displayOppositeDateBox = nullptr;
+    QComboBox *m_oppositeDateFormatCombo = nullptr;
+    QComboBox *m_oppositeDateShiftCombo = nullptr;
+    QCheckBox *m_followDstBox = nullptr;
+    QComboBox *m_localCityCombo = nullptr;
+    QComboBox *m_faceStyleCombo = nullptr;
+    QButtonGroup *m_backgroundKinds = nullptr; // the kind buttons, by BackgroundKind
+    ColourSwatch *m_solidColourSwatch = nullptr;
+    ColourSwatch *m_gradientColourSwatch = nullptr;
+    ColourSwatch *m_topColourSwatch = nullptr;
+    ColourSwatch *m_bottomColourSwatch = nullptr;
+    QPushButton *m_pictureSelectButton = nullptr;
+    QPushButton *m_solidColourSelectButton = nullptr;
+    QPushButton *m_gradientColourSelectButton = nullptr;
+    QCheckBox *m_reverseDirectionBox = nullptr;
+    QPushButton *m_topColourSelectButton = nullptr;
+    QPushButton *m_bottomColourSelectButton = nullptr;
+    StripWidget *m_previewStrip = nullptr;
+    QLabel *m_previewPicture = nullptr;
+    QLabel *m_previewFace = nullptr;
 };

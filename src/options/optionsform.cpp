@@ -1,35 +1,16 @@
 #include "options/optionsform.h"
 
-#include "settings/settingsvalue.h"
-#include "settings/colournumber.h"
-#include "clockwindow/stripgradient.h"
 #include "zonetime/zoneoffset.h"
 #include "zonetime/zonetime.h"
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
 const QColor PreviewGrey(207, 207, 207);
 
-int listPosition(qint16 stored, int count)
+/// A stored position as a list shows it: nothing for a position the list does not have.
+template<typename Choice> std::optional<Choice> shown(Choice stored)
 {
-    return stored >= 0 && stored < count ? stored : OptionsForm::NoSelection;
-}
-
-qint16 storedPosition(int position, qint16 current)
-{
-    return position == OptionsForm::NoSelection ? current : qint16(position);
-}
-
-QColor colourOf(const QString &text)
-{
-    return ColourNumber::toColor(SettingsValue::colourNumber(text));
-}
-
-QString colourText(const QColor &colour)
-{
-    return SettingsValue::numberToText(ColourNumber::fromColor(colour));
+    return isKnown(stored) ? std::optional<Choice>(stored) : std::nullopt;
 }
 
 } // namespace
@@ -44,20 +25,21 @@ OptionsForm OptionsForm::fromSettings(const SettingsState &settings, const QList
     form.alwaysOnTop = options.alwaysOnTop;
     form.displayClock = options.displayClock;
     form.displayTime = options.displayTime;
-    form.timeFormat = listPosition(options.timeFormat, TimeFormatCount);
+    form.timeFormat = shown(options.timeFormat);
     form.displayDate = options.displayDate;
-    form.dateFormat = listPosition(options.dateFormat, DateFormatCount);
-    form.displayOpsDate = options.displayOpsDate;
-    form.opsDateFormat = listPosition(options.opsDateFormat, DateFormatCount);
-    form.opsDateDiff = listPosition(options.opsDateDiff, OpsDateDiffCount);
+    form.dateFormat = shown(options.dateFormat);
+    form.displayOppositeDate = options.displayOppositeDate;
+    form.oppositeDateFormat = shown(options.oppositeDateFormat);
+    form.oppositeDateShift = shown(options.oppositeDateShift);
     form.followDst = options.followDst;
-    form.clockPicture = listPosition(options.clockPicture, ClockPictureCount);
-    form.solid = colourOf(options.solid);
-    form.oneColor = colourOf(options.oneColor);
-    form.reverseDir = options.oneColorDir == 1;
-    form.twoColors1 = colourOf(options.twoColors1);
-    form.twoColors2 = colourOf(options.twoColors2);
-    form.background = BackgroundCode::kindOf(options.backGround);
+    form.faceStyle = shown(options.faceStyle);
+    form.background = options.background;
+    form.backgroundPicture = options.backgroundPicture;
+    form.solidColour = options.solidColour;
+    form.gradientColour = options.gradientColour;
+    form.reverseDirection = options.gradientDirection == GradientDirection::BottomUp;
+    form.topColour = options.topColour;
+    form.bottomColour = options.bottomColour;
     return form;
 }
 
@@ -70,22 +52,23 @@ OptionsSave OptionsForm::toSave(const DisplayOptions &current) const
     options.alwaysOnTop = alwaysOnTop;
     options.displayClock = displayClock;
     options.displayTime = displayTime;
-    options.timeFormat = storedPosition(timeFormat, current.timeFormat);
+    options.timeFormat = timeFormat.value_or(current.timeFormat);
     options.displayDate = displayDate;
-    options.dateFormat = storedPosition(dateFormat, current.dateFormat);
-    options.displayOpsDate = displayOpsDate;
-    options.opsDateFormat = storedPosition(opsDateFormat, current.opsDateFormat);
-    options.opsDateDiff = storedPosition(opsDateDiff, current.opsDateDiff);
+    options.dateFormat = dateFormat.value_or(current.dateFormat);
+    options.displayOppositeDate = displayOppositeDate;
+    options.oppositeDateFormat = oppositeDateFormat.value_or(current.oppositeDateFormat);
+    options.oppositeDateShift = oppositeDateShift.value_or(current.oppositeDateShift);
     options.followDst = followDst;
-    options.clockPicture = storedPosition(clockPicture, current.clockPicture);
-    options.bgPicture = current.bgPicture;
-    options.solid = colourText(solid);
-    options.oneColor = colourText(oneColor);
-    options.oneColorDir = reverseDir ? 1 : 0;
-    options.twoColors1 = colourText(twoColors1);
-    options.twoColors2 = colourText(twoColors2);
-    // A code the dialog has no button for is handed on as it is; the writer leaves it unwritten.
-    options.backGround = background ? BackgroundCode::codeOf(*background) : current.backGround;
+    options.faceStyle = faceStyle.value_or(current.faceStyle);
+    options.backgroundPicture = backgroundPicture;
+    options.solidColour = solidColour;
+    options.gradientColour = gradientColour;
+    options.gradientDirection =
+        reverseDirection ? GradientDirection::BottomUp : GradientDirection::TopDown;
+    options.topColour = topColour;
+    options.bottomColour = bottomColour;
+    // A kind the dialog has no button for is handed on as it is; the writer leaves it unwritten.
+    options.background = background ? background : current.background;
     return save;
 }
 
@@ -98,14 +81,42 @@ StripFill OptionsForm::previewFill() const
     case BackgroundKind::Picture:
         break;
     case BackgroundKind::Solid:
-        return {StripFill::Solid{solid}};
-    case BackgroundKind::OneColorGradient:
-        return {StripFill::OneColorGradient{
-            oneColor, int(reverseDir ? BandDirection::BottomUp : BandDirection::TopDown)}};
-    case BackgroundKind::TwoColorGradient:
-        return {StripFill::TwoColorGradient{twoColors1, twoColors2}};
+        return {StripFill::Solid{solidColour}};
+    case BackgroundKind::OneColourGradient:
+        return {StripFill::OneColorGradient{gradientColour, reverseDirection
+                                                                ? GradientDirection::BottomUp
+                                                                : GradientDirection::TopDown}};
+    case BackgroundKind::TwoColourGradient:
+        return {StripFill::TwoColorGradient{topColour, bottomColour}};
     }
     return {StripFill::Solid{PreviewGrey}};
+}
+
+BackgroundControls OptionsForm::backgroundControls() const
+{
+    BackgroundControls controls;
+    if (!background)
+        return controls;
+    switch (*background) {
+    case BackgroundKind::None:
+        break;
+    case BackgroundKind::Picture:
+        controls.pictureShown = true;
+        controls.pictureSelect = true;
+        break;
+    case BackgroundKind::Solid:
+        controls.solidSelect = true;
+        break;
+    case BackgroundKind::OneColourGradient:
+        controls.gradientSelect = true;
+        controls.reverseDirection = true;
+        break;
+    case BackgroundKind::TwoColourGradient:
+        controls.topColourSelect = true;
+        controls.bottomColourSelect = true;
+        break;
+    }
+    return controls;
 }
 
 std::optional<QString> chooseLocalCity(const QList<CityLine> &cities, QStringView localCity,
@@ -124,9 +135,4 @@ std::optional<QString> chooseLocalCity(const QList<CityLine> &cities, QStringVie
             return city.text;
     }
     return std::nullopt;
-}
-
-QString faceFilePath(const AppFolder &folder, int faceNumber)
-{
-    return folder.clocksFolder() % u"/clk0"_s % QString::number(faceNumber) % u".bmp"_s;
 }

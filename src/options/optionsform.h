@@ -1,11 +1,9 @@
 #pragma once
 
-#include "settings/appfolder.h"
+#include "cities/citylistfile.h"
+#include "clockwindow/stripbackground.h"
 #include "settings/settingsstate.h"
 #include "settings/settingswriter.h"
-#include "cities/cityline.h"
-#include "clockwindow/stripbackground.h"
-#include "options/backgroundkind.h"
 
 #include <QColor>
 #include <QList>
@@ -13,41 +11,50 @@
 
 #include <optional>
 
+/// Which of the background choosers can be used for the chosen kind: only those of that kind, and
+/// the stretched picture shows only for "Picture".
+struct BackgroundControls {
+    bool pictureShown = false;     // the stretched picture (shown only when there is one)
+    bool pictureSelect = false;    // the picture chooser
+    bool solidSelect = false;      // the solid colour chooser
+    bool gradientSelect = false;   // the one-colour gradient's colour chooser
+    bool reverseDirection = false; // the one-colour gradient's direction box
+    bool topColourSelect = false;  // the two-colour gradient's choosers
+    bool bottomColourSelect = false;
+
+    friend bool operator==(const BackgroundControls &, const BackgroundControls &) = default;
+};
+
 /// What the options dialog's controls hold, as plain values: how the settings state is shown in
 /// them and what a Save writes from them.
 ///
-/// List positions count from 0 in the order of the lists' entries; NoSelection stands for a list
-/// without a selected entry (a stored position outside the list, or no settings file). A Save
-/// leaves such a key as the state holds it, so a hand-edited value is never replaced by a
-/// position the user did not choose.
+/// A list shows no entry (nothing here) for a stored position it does not have, or when there is
+/// no settings file. A Save leaves such a key as the state holds it, so a hand-edited value is
+/// never replaced by a position the user did not choose.
 struct OptionsForm {
-    static constexpr int NoSelection = -1;
-    static constexpr int TimeFormatCount = 4;   // "AM/PM" .. "Long 24Hour"
-    static constexpr int DateFormatCount = 4;   // "dd/MM/yyyy" .. "Long Date", both date lists
-    static constexpr int OpsDateDiffCount = 5;  // "-2" .. "+2"
-    static constexpr int ClockPictureCount = 5; // "Style_01" .. "Style_05"
-
     /// The chosen local city's whole line; nothing when no city is chosen.
     std::optional<QString> localCity;
     bool hideSysTrayIcon = false;
     bool alwaysOnTop = false;
     bool displayClock = false;
     bool displayTime = false;
-    int timeFormat = NoSelection;
+    std::optional<TimeFormat> timeFormat;
     bool displayDate = false;
-    int dateFormat = NoSelection;
-    bool displayOpsDate = false;
-    int opsDateFormat = NoSelection;
-    int opsDateDiff = NoSelection;
+    std::optional<DateFormat> dateFormat;
+    bool displayOppositeDate = false;
+    std::optional<DateFormat> oppositeDateFormat;
+    std::optional<OppositeDateShift> oppositeDateShift;
     bool followDst = false;
-    int clockPicture = NoSelection;
-    QColor solid = Qt::white; // the swatches start white
-    QColor oneColor = Qt::white;
-    bool reverseDir = false; // one-colour gradient from the bottom up
-    QColor twoColors1 = Qt::white;
-    QColor twoColors2 = Qt::white;
+    std::optional<FaceStyle> faceStyle;
     /// The chosen background kind; nothing when no kind button is checked.
     std::optional<BackgroundKind> background;
+    /// The background picture: the stored one until the picture chooser takes another.
+    QString backgroundPicture;
+    QColor solidColour = Qt::white; // the swatches start white
+    QColor gradientColour = Qt::white;
+    bool reverseDirection = false; // one-colour gradient from the bottom up
+    QColor topColour = Qt::white;
+    QColor bottomColour = Qt::white;
 
     /// The controls' values for the settings state. `cities` are the lines of the city list in
     /// its order; `utcOffsetMinutes` is the computer's current offset from UTC, used only when
@@ -58,14 +65,17 @@ struct OptionsForm {
                                                   const QList<CityLine> &cities,
                                                   int utcOffsetMinutes);
 
-    /// What a Save writes. `current` is the state's record: its BGPicture is written as it
-    /// stands (the picture chooser changes it directly), and it supplies the value of every list
-    /// without a selection and the BackGround code when no kind is chosen.
+    /// What a Save writes. `current` is the state's record: it supplies the value of every list
+    /// without a selection and the background when no kind is chosen.
     [[nodiscard]] OptionsSave toSave(const DisplayOptions &current) const;
 
     /// What the preview box behind the face shows: light grey (207, 207, 207) for "None", for
     /// "Picture" (the picture lies over it) and when no kind is chosen; else the chosen colours.
     [[nodiscard]] StripFill previewFill() const;
+
+    /// The choosers the chosen kind enables; with no kind chosen every chooser is off, as for
+    /// "None".
+    [[nodiscard]] BackgroundControls backgroundControls() const;
 
     friend bool operator==(const OptionsForm &, const OptionsForm &) = default;
 };
@@ -74,6 +84,3 @@ struct OptionsForm {
 /// `localCity` is no city line, the first city whose offset is `utcOffsetMinutes`.
 [[nodiscard]] std::optional<QString> chooseLocalCity(const QList<CityLine> &cities,
                                                      QStringView localCity, int utcOffsetMinutes);
-
-/// The face picture of a style: the clocks folder's "clk0" + `faceNumber` + ".bmp" (1 to 5).
-[[nodiscard]] QString faceFilePath(const AppFolder &folder, int faceNumber);

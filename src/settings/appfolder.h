@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/settingsstate.h"
+
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -59,6 +62,8 @@ public:
     [[nodiscard]] QStringList flagFolders() const;
     [[nodiscard]] QString clocksFolder() const;
     [[nodiscard]] QString backgroundsFolder() const;
+    /// The face picture of a style: "clk01.bmp" to "clk05.bmp" in the clocks folder.
+    [[nodiscard]] QString faceFile(FaceStyle style) const;
 
     /// For a run in which the user's files could not be made: the same places, but Kerani.ini and
     /// Cities.txt, where they do not exist, are read from their factory copies. Saving them then
@@ -80,3 +85,7 @@ private:
     bool m_settingsFromFactory = false;
     bool m_cityListFromFactory = false;
 };
+
+/// The picture in a file, or a null image when the path names no regular file or the file holds
+/// no picture. Only regular files are read, so a path to a device or a pipe never blocks.
+[[nodiscard]] QImage readPicture(const QString &path);

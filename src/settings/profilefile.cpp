@@ -20,25 +20,24 @@ ProfileFile ProfileFile::open(const QString &path)
     // A dangling link still names something: writing through it could land anywhere.
     if (!info.exists() && !info.isSymLink())
         return ProfileFile(path, State::Missing, {});
-    if (auto text = TextFile::read(path))
-        return ProfileFile(path, State::Read, std::move(*text));
+    if (FileResult<QString> text = TextFile::read(path))
+        return ProfileFile(path, State::Read, std::move(text).value());
     return ProfileFile(path, State::Unreadable, {});
 }
 
-ProfileFile::SaveResult ProfileFile::save()
+FileResult<ProfileFile::Saved> ProfileFile::save()
 {
     const QString text = m_document.toText();
     if (text == m_originalText) // also a missing or unreadable file that nothing was written to
-        return {SaveResult::Status::Unchanged, {}};
+        return Saved::Unchanged;
     if (m_state == State::Unreadable) {
-        return {
-            SaveResult::Status::Failed,
+        return FileError{
             QCoreApplication::translate("ProfileFile", "%1 cannot be read, so it was not changed.")
                 .arg(QDir::toNativeSeparators(m_path))};
     }
-    if (const auto error = TextFile::writeAtomically(m_path, TextFile::encode(text)))
-        return {SaveResult::Status::Failed, *error};
+    if (FileResult<> written = TextFile::writeAtomically(m_path, TextFile::encode(text)); !written)
+        return FileError{written.error()};
     m_originalText = text;
     m_state = State::Read;
-    return {SaveResult::Status::Written, {}};
+    return Saved::Written;
 }

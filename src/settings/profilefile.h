@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/fileresult.h"
 #include "settings/profiledocument.h"
 
 #include <QString>
@@ -15,12 +16,10 @@ public:
         Unreadable, // something is there but cannot be read (a folder, no permission)
     };
 
-    struct SaveResult {
-        enum class Status { Written, Unchanged, Failed };
-        Status status = Status::Unchanged;
-        QString error; // why the save failed, for the user; empty otherwise
-
-        [[nodiscard]] bool succeeded() const { return status != Status::Failed; }
+    /// What a save that did not fail did.
+    enum class Saved {
+        Written,   // the file holds the document's text now
+        Unchanged, // the text was what the file held: nothing was written
     };
 
     [[nodiscard]] static ProfileFile open(const QString &path);
@@ -34,7 +33,7 @@ public:
 
     /// Writes the document when its text differs from what was read. A file that exists but could
     /// not be read is never replaced, since its content would be lost.
-    [[nodiscard]] SaveResult save();
+    FileResult<Saved> save();
 
 private:
     ProfileFile(QString path, State state, QString text);

@@ -26,9 +26,15 @@ public:
     {
         return SettingsValue::numericFlag(text(section, key));
     }
-    [[nodiscard]] qint16 wholeNumber(QStringView section, QStringView key) const
+    /// A position in a list of choices, held whatever number it is.
+    template<typename Choice>
+    [[nodiscard]] Choice choice(QStringView section, QStringView key) const
     {
-        return SettingsValue::wholeNumber(text(section, key));
+        return Choice(SettingsValue::wholeNumber(text(section, key)));
+    }
+    [[nodiscard]] QColor colour(QStringView section, QStringView key) const
+    {
+        return SettingsValue::colour(text(section, key));
     }
 
 private:
@@ -41,7 +47,12 @@ private:
 SettingsState loadSettings(const AppFolder &folder)
 {
     // A missing or unreadable file gives an empty document, whose every key reads as "00".
-    return loadSettings(ProfileFile::open(folder.settingsFile()).document());
+    SettingsState state = loadSettings(ProfileFile::open(folder.settingsFile()).document());
+    DisplayOptions &options = state.displayOptions;
+    if (options.background == BackgroundKind::Picture &&
+        readPicture(options.backgroundPicture).isNull())
+        options.background = BackgroundKind::None;
+    return state;
 }
 
 SettingsState loadSettings(const ProfileDocument &document)
@@ -52,7 +63,8 @@ SettingsState loadSettings(const ProfileDocument &document)
 
     state.localCity = read.text(Key::settings, Key::local);
     // A negative count means no clocks; keeping it at 0 keeps clockCount == clockList.size().
-    state.clockCount = std::max<qint16>(0, read.wholeNumber(Key::settings, Key::clocks));
+    state.clockCount =
+        std::max<qint16>(0, SettingsValue::wholeNumber(read.text(Key::settings, Key::clocks)));
     state.clockList.reserve(state.clockCount);
     for (int number = 1; number <= state.clockCount; ++number)
         state.clockList.append(
@@ -62,22 +74,22 @@ SettingsState loadSettings(const ProfileDocument &document)
     options.displayClock = read.exactOneFlag(Key::options, Key::displayClock);
     options.displayTime = read.exactOneFlag(Key::options, Key::displayTime);
     options.displayDate = read.exactOneFlag(Key::options, Key::displayDate);
-    options.displayOpsDate = read.exactOneFlag(Key::options, Key::displayOpsDate);
+    options.displayOppositeDate = read.exactOneFlag(Key::options, Key::displayOpsDate);
     options.followDst = read.exactOneFlag(Key::options, Key::followDst);
 
-    options.timeFormat = read.wholeNumber(Key::options, Key::timeFormat);
-    options.dateFormat = read.wholeNumber(Key::options, Key::dateFormat);
-    options.opsDateFormat = read.wholeNumber(Key::options, Key::opsDateFormat);
-    options.opsDateDiff = read.wholeNumber(Key::options, Key::opsDateDiff);
+    options.timeFormat = read.choice<TimeFormat>(Key::options, Key::timeFormat);
+    options.dateFormat = read.choice<DateFormat>(Key::options, Key::dateFormat);
+    options.oppositeDateFormat = read.choice<DateFormat>(Key::options, Key::opsDateFormat);
+    options.oppositeDateShift = read.choice<OppositeDateShift>(Key::options, Key::opsDateDiff);
 
-    options.clockPicture = read.wholeNumber(Key::clocksStyle, Key::clockPicture);
-    options.backGround = read.text(Key::clocksStyle, Key::backGround);
-    options.bgPicture = read.text(Key::clocksStyle, Key::bgPicture);
-    options.solid = read.text(Key::clocksStyle, Key::solid);
-    options.oneColor = read.text(Key::clocksStyle, Key::oneColor);
-    options.oneColorDir = read.wholeNumber(Key::clocksStyle, Key::oneColorDir);
-    options.twoColors1 = read.text(Key::clocksStyle, Key::twoColors1);
-    options.twoColors2 = read.text(Key::clocksStyle, Key::twoColors2);
+    options.faceStyle = read.choice<FaceStyle>(Key::clocksStyle, Key::clockPicture);
+    options.background = backgroundKindOf(read.text(Key::clocksStyle, Key::backGround));
+    options.backgroundPicture = read.text(Key::clocksStyle, Key::bgPicture);
+    options.solidColour = read.colour(Key::clocksStyle, Key::solid);
+    options.gradientColour = read.colour(Key::clocksStyle, Key::oneColor);
+    options.gradientDirection = read.choice<GradientDirection>(Key::clocksStyle, Key::oneColorDir);
+    options.topColour = read.colour(Key::clocksStyle, Key::twoColors1);
+    options.bottomColour = read.colour(Key::clocksStyle, Key::twoColors2);
 
     options.alwaysOnTop = read.numericFlag(Key::options, Key::alwaysOnTop);
     options.hideSysTrayIcon = read.numericFlag(Key::options, Key::hideSysTrayIcon);

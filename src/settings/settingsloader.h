@@ -9,7 +9,10 @@
 /// list has exactly clockCount entries: clocks whose section is missing read as "00", sections
 /// beyond the count are not read, and a negative count reads as 0 (no clocks). Never changes the
 /// file.
+///
+/// A picture background whose picture does not load reads as no background ("non"): the clock
+/// window shows none, the options dialog shows "None", and its Save writes "non".
 [[nodiscard]] SettingsState loadSettings(const AppFolder &folder);
 
-/// The same, from an already parsed settings file.
+/// The settings as an already parsed settings file holds them, without looking at any other file.
 [[nodiscard]] SettingsState loadSettings(const ProfileDocument &document);

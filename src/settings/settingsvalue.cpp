@@ -149,6 +149,18 @@ qint32 colourNumber(QStringView text)
     return nearestClamped<qint32>(numericValue(text));
 }
 
+QColor colour(QStringView text)
+{
+    const qint32 number = colourNumber(text);
+    return QColor(number & 0xFF, (number >> 8) & 0xFF, (number >> 16) & 0xFF);
+}
+
+QString colourToText(const QColor &colour)
+{
+    return numberToText(qint64(colour.red()) + 256 * qint64(colour.green()) +
+                        65536 * qint64(colour.blue()));
+}
+
 QString numberToText(qint64 number)
 {
     return QString::number(number);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 /// How the texts of the settings file become values and values become texts again.
@@ -31,6 +32,13 @@ namespace SettingsValue {
 /// A colour number (0x00BBGGRR) from its decimal or "&H" hexadecimal text, taken to the nearest
 /// whole number like wholeNumber() and clamped to 32 bits. "-1" stays -1.
 [[nodiscard]] qint32 colourNumber(QStringView text);
+
+/// The colour of a colour number's text: red in the lowest byte, then green, then blue. A
+/// negative number keeps its low bytes, so "-1" is white.
+[[nodiscard]] QColor colour(QStringView text);
+
+/// The colour as it is written: its colour number in plain decimal text.
+[[nodiscard]] QString colourToText(const QColor &colour);
 
 /// Plain decimal text: no leading blank, "-" for negatives.
 [[nodiscard]] QString numberToText(qint64 number);

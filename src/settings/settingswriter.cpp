@@ -5,9 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <array>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -23,42 +20,40 @@ public:
 
     void write(QStringView section, QStringView key, const QString &value)
     {
-        if (m_error || m_document.setValue(section, key, value))
+        if (!m_result || m_document.setValue(section, key, value))
             return;
-        m_error = QCoreApplication::translate("SettingsWriter",
-                                              "The setting %1/%2 cannot hold a line break, so the "
-                                              "settings were not saved.")
-                      .arg(section, key);
+        m_result = FileError{QCoreApplication::translate("SettingsWriter",
+                                                         "The setting %1/%2 cannot hold a line "
+                                                         "break, so the settings were not saved.")
+                                 .arg(section, key)};
     }
 
-    [[nodiscard]] std::optional<QString> error() const { return m_error; }
+    [[nodiscard]] FileResult<> result() const { return m_result; }
 
 private:
     ProfileDocument &m_document;
-    std::optional<QString> m_error;
+    FileResult<> m_result;
 };
 
-bool isBackGroundCode(const QString &text)
+template<typename Choice> QString choiceToText(Choice choice)
 {
-    static constexpr std::array<QStringView, 5> codes = {u"non", u"pic", u"sld", u"grt1", u"grt2"};
-    return std::find(codes.begin(), codes.end(), text) != codes.end();
+    return SettingsValue::numberToText(qint16(choice));
 }
 
-SettingsSaveResult saveDocument(ProfileFile &file)
+FileResult<> saveDocument(ProfileFile &file)
 {
-    const ProfileFile::SaveResult saved = file.save();
-    if (!saved.succeeded())
-        return {SettingsSaveResult::Status::Failed, saved.error};
-    return {SettingsSaveResult::Status::Saved, {}};
+    if (const FileResult<ProfileFile::Saved> saved = file.save(); !saved)
+        return FileError{saved.error()};
+    return {};
 }
 
 } // namespace
 
-std::optional<QString> writeOptions(ProfileDocument &document, const OptionsSave &save)
+FileResult<> writeOptions(ProfileDocument &document, const OptionsSave &save)
 {
     namespace Key = SettingsKey;
+    using SettingsValue::colourToText;
     using SettingsValue::flagToText;
-    using SettingsValue::numberToText;
     const DisplayOptions &options = save.options;
     Writes writes(document);
 
@@ -69,28 +64,28 @@ std::optional<QString> writeOptions(ProfileDocument &document, const OptionsSave
     writes.write(Key::options, Key::alwaysOnTop, flagToText(options.alwaysOnTop));
     writes.write(Key::options, Key::displayClock, flagToText(options.displayClock));
     writes.write(Key::options, Key::displayTime, flagToText(options.displayTime));
-    writes.write(Key::options, Key::timeFormat, numberToText(options.timeFormat));
+    writes.write(Key::options, Key::timeFormat, choiceToText(options.timeFormat));
     writes.write(Key::options, Key::displayDate, flagToText(options.displayDate));
-    writes.write(Key::options, Key::dateFormat, numberToText(options.dateFormat));
-    writes.write(Key::options, Key::displayOpsDate, flagToText(options.displayOpsDate));
-    writes.write(Key::options, Key::opsDateFormat, numberToText(options.opsDateFormat));
-    writes.write(Key::options, Key::opsDateDiff, numberToText(options.opsDateDiff));
+    writes.write(Key::options, Key::dateFormat, choiceToText(options.dateFormat));
+    writes.write(Key::options, Key::displayOpsDate, flagToText(options.displayOppositeDate));
+    writes.write(Key::options, Key::opsDateFormat, choiceToText(options.oppositeDateFormat));
+    writes.write(Key::options, Key::opsDateDiff, choiceToText(options.oppositeDateShift));
     writes.write(Key::options, Key::followDst, flagToText(options.followDst));
 
-    writes.write(Key::clocksStyle, Key::clockPicture, numberToText(options.clockPicture));
-    writes.write(Key::clocksStyle, Key::bgPicture, options.bgPicture);
-    writes.write(Key::clocksStyle, Key::solid, options.solid);
-    writes.write(Key::clocksStyle, Key::oneColor, options.oneColor);
-    writes.write(Key::clocksStyle, Key::oneColorDir, numberToText(options.oneColorDir));
-    writes.write(Key::clocksStyle, Key::twoColors1, options.twoColors1);
-    writes.write(Key::clocksStyle, Key::twoColors2, options.twoColors2);
-    if (isBackGroundCode(options.backGround))
-        writes.write(Key::clocksStyle, Key::backGround, options.backGround);
-    return writes.error();
+    writes.write(Key::clocksStyle, Key::clockPicture, choiceToText(options.faceStyle));
+    writes.write(Key::clocksStyle, Key::bgPicture, options.backgroundPicture);
+    writes.write(Key::clocksStyle, Key::solid, colourToText(options.solidColour));
+    writes.write(Key::clocksStyle, Key::oneColor, colourToText(options.gradientColour));
+    writes.write(Key::clocksStyle, Key::oneColorDir, choiceToText(options.gradientDirection));
+    writes.write(Key::clocksStyle, Key::twoColors1, colourToText(options.topColour));
+    writes.write(Key::clocksStyle, Key::twoColors2, colourToText(options.bottomColour));
+    if (options.background)
+        writes.write(Key::clocksStyle, Key::backGround, backgroundCode(*options.background));
+    return writes.result();
 }
 
-std::optional<QString> writeClockList(ProfileDocument &document, int oldClockCount,
-                                      const QStringList &clockList)
+FileResult<> writeClockList(ProfileDocument &document, int oldClockCount,
+                            const QStringList &clockList)
 {
     for (int number = 1; number <= oldClockCount; ++number)
         document.removeSection(SettingsValue::clockSectionName(number));
@@ -102,24 +97,25 @@ std::optional<QString> writeClockList(ProfileDocument &document, int oldClockCou
         writes.write(SettingsValue::clockSectionName(int(i + 1)), SettingsKey::countryCity,
                      clockList[i]);
     }
-    return writes.error();
+    return writes.result();
 }
 
-SettingsSaveResult saveOptions(const AppFolder &folder, const OptionsSave &save)
+FileResult<OptionsSaved> saveOptions(const AppFolder &folder, const OptionsSave &save)
 {
     ProfileFile file = ProfileFile::open(folder.settingsFile());
     if (!file.exists())
-        return {SettingsSaveResult::Status::NoSettingsFile, {}};
-    if (const auto error = writeOptions(file.document(), save))
-        return {SettingsSaveResult::Status::Failed, *error};
-    return saveDocument(file);
+        return OptionsSaved::NoSettingsFile;
+    if (FileResult<> written = writeOptions(file.document(), save); !written)
+        return FileError{written.error()};
+    if (FileResult<> saved = saveDocument(file); !saved)
+        return FileError{saved.error()};
+    return OptionsSaved::Saved;
 }
 
-SettingsSaveResult saveClockList(const AppFolder &folder, int oldClockCount,
-                                 const QStringList &clockList)
+FileResult<> saveClockList(const AppFolder &folder, int oldClockCount, const QStringList &clockList)
 {
     ProfileFile file = ProfileFile::open(folder.settingsFile());
-    if (const auto error = writeClockList(file.document(), oldClockCount, clockList))
-        return {SettingsSaveResult::Status::Failed, *error};
+    if (FileResult<> written = writeClockList(file.document(), oldClockCount, clockList); !written)
+        return written;
     return saveDocument(file);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "settings/appfolder.h"
-#include "settings/displayoptions.h"
+#include "settings/fileresult.h"
 #include "settings/profiledocument.h"
+#include "settings/settingsstate.h"
 
 #include <QStringList>
 
@@ -13,41 +14,35 @@ struct OptionsSave {
     /// The chosen local city's whole line; nothing when there is no city to choose, and then
     /// Settings/Local keeps what it holds.
     std::optional<QString> localCity;
-    /// Every other key. Colours are written as they stand (the dialog gives decimal colour
-    /// numbers); BackGround is written only when it is one of "non", "pic", "sld", "grt1" and
-    /// "grt2", so that a stored code the dialog shows no button for stays as it is.
+    /// Every other key. Colours are written as decimal colour numbers, positions in lists as the
+    /// numbers they hold; BackGround is written only for a known kind, so that a stored code the
+    /// program does not know stays as it is.
     DisplayOptions options;
 };
 
-/// The outcome of a Save, for the dialog to show when the save did not happen.
-struct SettingsSaveResult {
-    enum class Status {
-        Saved,          // the file holds the new values (rewritten, or already holding them)
-        NoSettingsFile, // the options Save found no Kerani.ini and wrote nothing, as intended
-        Failed,         // nothing was written; error says why
-    };
-    Status status = Status::Saved;
-    QString error;
+/// What an options Save that did not fail did.
+enum class OptionsSaved {
+    Saved,          // the file holds the new values (rewritten, or already holding them)
+    NoSettingsFile, // there was no Kerani.ini: nothing was written, as intended
 };
 
 /// The options Save into an open document, in this order: Settings/Local (when given), the
-/// Options keys, the Clocks_Style keys. Returns an error text when a value cannot be stored (a
-/// line break in it); the document may then hold part of the writes and must not be saved.
-[[nodiscard]] std::optional<QString> writeOptions(ProfileDocument &document,
-                                                  const OptionsSave &save);
+/// Options keys, the Clocks_Style keys. Fails when a value cannot be stored (a line break in it);
+/// the document may then hold part of the writes and must not be saved.
+FileResult<> writeOptions(ProfileDocument &document, const OptionsSave &save);
 
 /// The clock list Save into an open document: deletes the sections Clock_01 to the old count,
 /// writes Settings/Clocks with at least two digits, and Country/City of each clock in new
-/// sections from Clock_01 on, in list order. Errors as writeOptions().
-[[nodiscard]] std::optional<QString> writeClockList(ProfileDocument &document, int oldClockCount,
-                                                    const QStringList &clockList);
+/// sections from Clock_01 on, in list order. Fails as writeOptions().
+FileResult<> writeClockList(ProfileDocument &document, int oldClockCount,
+                            const QStringList &clockList);
 
 /// The options dialog's Save: writes nothing when Kerani.ini does not exist, and otherwise all the
 /// keys in one atomic rewrite of the file (or none, when the rewrite fails).
-[[nodiscard]] SettingsSaveResult saveOptions(const AppFolder &folder, const OptionsSave &save);
+FileResult<OptionsSaved> saveOptions(const AppFolder &folder, const OptionsSave &save);
 
 /// The clock list editor's Save: rewrites the clock sections in one atomic rewrite of Kerani.ini,
 /// creating the file when it is missing. oldClockCount is the number of clocks before the save.
 /// The dialog refuses an empty list before calling; given one, this writes Clocks "00".
-[[nodiscard]] SettingsSaveResult saveClockList(const AppFolder &folder, int oldClockCount,
-                                               const QStringList &clockList);
+FileResult<> saveClockList(const AppFolder &folder, int oldClockCount,
+                           const QStringList &clockList);

@@ -35,13 +35,18 @@ QString decodeWindows1252(const QByteArray &bytes)
 }
 
 // Data the disk could not take can still be reported at the sync, after every write succeeded.
-std::optional<QString> syncToDisk([[maybe_unused]] QFileDevice &file)
+FileResult<> syncToDisk([[maybe_unused]] QFileDevice &file)
 {
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return FileError{QString::fromLocal8Bit(std::strerror(errno))};
 #endif
-    return std::nullopt;
+    return {};
+}
+
+QString isFolderMessage(const QString &path)
+{
+    return QFile::tr("%1 is a folder, not a file.").arg(path);
 }
 
 } // namespace
@@ -62,36 +67,38 @@ QByteArray encode(const QString &text)
     return text.toUtf8();
 }
 
-std::optional<QString> read(const QString &path)
+FileResult<QString> read(const QString &path)
 {
+    if (QFileInfo(path).isDir())
+        return FileError{isFolderMessage(path)};
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly))
+        return FileError{file.errorString()};
     return decode(file.readAll());
 }
 
-std::optional<QString> writeAtomically(const QString &path, const QByteArray &bytes)
+FileResult<> writeAtomically(const QString &path, const QByteArray &bytes)
 {
     if (QFileInfo(path).isDir())
-        return QFile::tr("%1 is a folder, not a file.").arg(path);
+        return FileError{isFolderMessage(path)};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return FileError{file.errorString()};
     // QSaveFile::commit() misses a write that fails while its buffer is flushed on closing (a
     // full disk) and renames the short file over the old one. Flushed and synced here, a failure
     // still cancels the save and the old file stays.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
-        return error;
+        return FileError{error};
     }
-    if (const std::optional<QString> error = syncToDisk(file)) {
+    if (FileResult<> synced = syncToDisk(file); !synced) {
         file.cancelWriting();
-        return error;
+        return synced;
     }
     if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+        return FileError{file.errorString()};
+    return {};
 }
 
 } // namespace TextFile

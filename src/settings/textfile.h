@@ -1,9 +1,9 @@
 #pragma once
 
+#include "settings/fileresult.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 /// Reading and writing the program's small text files.
 ///
@@ -16,11 +16,10 @@ namespace TextFile {
 [[nodiscard]] QString decode(const QByteArray &bytes);
 [[nodiscard]] QByteArray encode(const QString &text);
 
-/// The file's text, or nothing when it cannot be opened (missing, a folder, unreadable).
-[[nodiscard]] std::optional<QString> read(const QString &path);
+/// The file's text, or why it cannot be read (missing, a folder, unreadable).
+FileResult<QString> read(const QString &path);
 
-/// Replaces the file's content atomically. Returns an error text for the user when it fails; the
-/// old file is then unchanged.
-[[nodiscard]] std::optional<QString> writeAtomically(const QString &path, const QByteArray &bytes);
+/// Replaces the file's content atomically. When it fails the old file is unchanged.
+FileResult<> writeAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace TextFile

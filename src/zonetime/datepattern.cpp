@@ -1,6 +1,6 @@
 #include "zonetime/datepattern.h"
 
-#include "zonetime/localedigits.h"
+#include "zonetime/digits.h"
 
 using namespace Qt::StringLiterals;
 
@@ -86,24 +86,23 @@ void DatePattern::appendText(const QString &text)
         m_pieces.append({Part::Text, text});
 }
 
-std::optional<DatePattern> DatePattern::forFormat(int dateFormat, const QLocale &locale)
+std::optional<DatePattern> DatePattern::forFormat(DateFormat format, const QLocale &locale)
 {
     const QString separator = dateSeparator(locale);
     const auto numeric = [&separator](QStringView first, QStringView second, QStringView third) {
         return DatePattern(QString(first + separator + second + separator + third));
     };
-    switch (dateFormat) {
-    case 0:
+    switch (format) {
+    case DateFormat::DayMonthYear:
         return numeric(u"dd", u"MM", u"yyyy");
-    case 1:
+    case DateFormat::MonthDayYear:
         return numeric(u"MM", u"dd", u"yyyy");
-    case 2:
+    case DateFormat::YearMonthDay:
         return numeric(u"yyyy", u"MM", u"dd");
-    case 3:
+    case DateFormat::Long:
         return DatePattern(locale.dateFormat(QLocale::LongFormat));
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 QString DatePattern::dateSeparator(const QLocale &locale)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingsstate.h"
+
 #include <QCalendar>
 #include <QList>
 #include <QLocale>
@@ -29,9 +31,10 @@ class DatePattern final {
 public:
     explicit DatePattern(QStringView pattern);
 
-    /// The pattern of a DateFormat value: 0 "dd/MM/yyyy", 1 "MM/dd/yyyy", 2 "yyyy/MM/dd" with the
-    /// locale's date separator for "/", 3 the locale's long date format; nothing for other values.
-    [[nodiscard]] static std::optional<DatePattern> forFormat(int dateFormat,
+    /// The pattern of a date format: "dd/MM/yyyy", "MM/dd/yyyy", "yyyy/MM/dd" with the locale's
+    /// date separator for "/", or the locale's long date format; nothing for a format the program
+    /// does not know.
+    [[nodiscard]] static std::optional<DatePattern> forFormat(DateFormat format,
                                                               const QLocale &locale);
 
     /// The locale's date separator: the characters between the first two fields of its short date

@@ -1,6 +1,6 @@
 #include "zonetime/hands.h"
 
-#include "zonetime/digitsvalue.h"
+#include "zonetime/digits.h"
 
 namespace {
 
@@ -80,9 +80,9 @@ void setHands(QTime time, HandPoints &points)
     hourHand(hourText.view(), minuteText.view(), points);
 }
 
-QColor handColour(int clockPicture)
+QColor handColour(FaceStyle style)
 {
-    if (clockPicture == 2 || clockPicture == 4)
+    if (style == FaceStyle::Style3 || style == FaceStyle::Style5)
         return QColor(159, 159, 159);
     return QColor(Qt::black);
 }

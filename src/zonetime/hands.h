@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingsstate.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QStringView>
@@ -80,9 +82,9 @@ void hourHand(QStringView hourText, QStringView minuteText, HandPoints &points);
 /// hour "01" ... "12").
 void setHands(QTime time, HandPoints &points);
 
-/// Colour of the minute and hour hands: light grey (159, 159, 159) on the dark faces of styles 2
-/// and 4, black on every other style.
-[[nodiscard]] QColor handColour(int clockPicture);
+/// Colour of the minute and hour hands: light grey (159, 159, 159) on the dark faces of styles 3
+/// and 5, black on every other style.
+[[nodiscard]] QColor handColour(FaceStyle style);
 
 /// The second hand is red on every face.
 [[nodiscard]] QColor secondHandColour();

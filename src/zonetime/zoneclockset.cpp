@@ -138,9 +138,9 @@ std::optional<QString> ZoneClockSet::cityToolTip(qsizetype index, const QDateTim
     }
     const QTimeZone &zone = *column.followed;
     const int offsetSeconds = zone.offsetFromUtc(now);
-    QString tip = city.name % u" ("_s % city.zone % u", now "_s %
-                  ZoneOffset(offsetSeconds / 60).toText() % u' ' % QString::fromLatin1(zone.id()) %
-                  u')';
+    QString tip = QCoreApplication::translate("ZoneClockSet", "%1 (%2, now %3 %4)")
+                      .arg(city.name, city.zone, ZoneOffset(offsetSeconds / 60).toText(),
+                           QString::fromLatin1(zone.id()));
     const QDateTime there = now.toOffsetFromUtc(offsetSeconds);
     tip += u'\n' % timeDifferenceText((offsetSeconds - now.offsetFromUtc()) / 60,
                                       wallClock(now).date().daysTo(there.date()));

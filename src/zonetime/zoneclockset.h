@@ -1,10 +1,8 @@
 #pragma once
 
 #include "settings/cityentry.h"
-#include "zonetime/columndates.h"
-#include "zonetime/columntick.h"
-#include "zonetime/datetexts.h"
-#include "zonetime/timetext.h"
+#include "zonetime/hands.h"
+#include "zonetime/rowtexts.h"
 #include "zonetime/zoneoffset.h"
 #include "zonetime/zonetable.h"
 
@@ -17,6 +15,26 @@
 #include <optional>
 
 struct SettingsState;
+
+/// What one second's tick gives one clock column.
+struct ColumnTick {
+    /// The zone's wall-clock reading (naive, in Qt::UTC; see zonetime.h), or nothing for a clock
+    /// entry that is no city line.
+    std::optional<QDateTime> zoneTime;
+    /// The time row text, or nothing when the label keeps its text (time row off, a time format
+    /// the program does not know, entry no city line).
+    std::optional<QString> timeText;
+    /// Where to draw the hands; unchanged from the previous tick when the face is off.
+    HandPoints hands;
+};
+
+/// The texts of one column's date row and opposite-date row.
+struct ColumnDates {
+    QString date;
+    QString oppositeDate;
+
+    friend bool operator==(const ColumnDates &, const ColumnDates &) = default;
+};
 
 /// The clocks of one clock window, prepared once per build from the settings state: every
 /// entry's zone is found once and the text patterns are taken apart once, so that the per-second

@@ -1,6 +1,6 @@
 #include "zonetime/zoneoffset.h"
 
-#include "zonetime/digitsvalue.h"
+#include "zonetime/digits.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,11 +52,11 @@ private Q_SLOTS:
     {
         Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
         QCOMPARE(captions(app.mainMenu()),
-                 (QStringList{u"New Clock..."_s, u"Add Country/City..."_s, u"-"_s, u"Options..."_s,
-                              u"-"_s, u"Help"_s, u"-"_s, u"Exit"_s}));
-        QMenu *help = app.mainMenu()->findChild<QMenu *>(u"mnu1_5"_s);
+                 (QStringList{u"&New Clock..."_s, u"&Add Country/City..."_s, u"-"_s,
+                              u"&Options..."_s, u"-"_s, u"&Help"_s, u"-"_s, u"E&xit"_s}));
+        QMenu *help = app.mainMenu()->findChild<QMenu *>(u"helpMenu"_s);
         QVERIFY(help);
-        QCOMPARE(captions(help), (QStringList{u"Contents"_s, u"-"_s, u"About..."_s}));
+        QCOMPARE(captions(help), (QStringList{u"&Contents"_s, u"-"_s, u"&About..."_s}));
     }
 
     void reloadBuildsANewWindowAndFollowsTheTrayOption()
@@ -109,10 +111,34 @@ private Q_SLOTS:
 
         app.showAbout();
         QVERIFY(app.isDialogOpen());
-        app.aboutBox()->findChild<QWidget *>(u"cmdOK"_s)->setFocus();
+        app.aboutBox()->findChild<QWidget *>(u"okButton"_s)->setFocus();
         QTest::keyClick(app.aboutBox(), Qt::Key_Return);
         QVERIFY(!app.aboutBox()->isVisible());
         QVERIFY(!app.isDialogOpen());
+    }
+
+    void dialogSavesReloadTheSettings()
+    {
+        writeSettings(false);
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        registerDialogs(app);
+        app.loadSettings();
+        QSignalSpy loaded(&app, &Application::settingsLoaded);
+        // Each Save of the clock list or the options builds a new clock window, once.
+        for (const auto dialog : {Application::Dialog::ClockList, Application::Dialog::Options}) {
+            const QPointer<ClockWindow> before = app.clockWindow();
+            app.showDialog(dialog);
+            app.dialog(dialog)->findChild<QPushButton *>(u"saveButton"_s)->click();
+            QVERIFY(!before);
+            QVERIFY(app.clockWindow());
+        }
+        QCOMPARE(loaded.size(), 2);
+        // The city editor's Save changes the city list only.
+        app.showDialog(Application::Dialog::CityEditor);
+        app.dialog(Application::Dialog::CityEditor)
+            ->findChild<QPushButton *>(u"saveButton"_s)
+            ->click();
+        QCOMPARE(loaded.size(), 2);
     }
 
     void clockWindowStaysOffTopWhileADialogIsOpen()

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "app/singleinstance.h"
 #include "support/testfiles.h"
 
 #include <QDir>
@@ -14,8 +14,6 @@ namespace {
 const QByteArray kFactorySettings = "[Settings]\r\nClocks=01\r\n[Clock_01]\r\n"
                                     "Country/City=Z\xfcrich!+01:00!CHE.bmp\r\n\0\xff\r"_ba;
 const QByteArray kFactoryCities = "Cairo!+02:00!EGY.bmp\nLima!-05:00!PER.bmp\n"_ba;
-const QByteArray kUserSettings = "[Settings]\r\nClocks=00\r\n"_ba;
-const QByteArray kUserCities = "Oslo!+01:00!NOR.bmp\r\n"_ba;
 
 } // namespace
 
@@ -33,78 +31,6 @@ private Q_SLOTS:
         m_locks = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid() && m_locks->isValid());
         m_folder = std::make_unique<AppFolder>(m_dir->path());
-    }
-
-    void restore_data()
-    {
-        QTest::addColumn<bool>("ini");
-        QTest::addColumn<bool>("bak");
-        QTest::addColumn<bool>("cities");
-        QTest::addColumn<bool>("citiesBak");
-        QTest::addColumn<DataFilesRestored>("expected");
-
-        using R = DataFileRestore;
-        QTest::newRow("both missing")
-            << false << true << false << true << DataFilesRestored{R::Restored, R::Restored};
-        QTest::newRow("only the city list missing")
-            << true << true << false << true << DataFilesRestored{R::Present, R::Restored};
-        QTest::newRow("no factory copies")
-            << false << false << false << false << DataFilesRestored{R::Failed, R::Failed};
-        QTest::newRow("one factory copy missing")
-            << false << false << false << true << DataFilesRestored{R::Failed, R::Restored};
-        QTest::newRow("present files need no factory copies")
-            << true << false << true << false << DataFilesRestored{R::Present, R::Present};
-    }
-
-    void restore()
-    {
-        QFETCH(bool, ini);
-        QFETCH(bool, bak);
-        QFETCH(bool, cities);
-        QFETCH(bool, citiesBak);
-        QFETCH(DataFilesRestored, expected);
-
-        struct DataFile {
-            QString path, factoryPath;
-            QByteArray user, factory;
-            bool present, hasFactory;
-            DataFileRestore outcome;
-        };
-        const DataFile files[] = {{m_folder->settingsFile(), m_folder->factorySettingsFile(),
-                                   kUserSettings, kFactorySettings, ini, bak, expected.settings},
-                                  {m_folder->cityListFile(), m_folder->factoryCityListFile(),
-                                   kUserCities, kFactoryCities, cities, citiesBak,
-                                   expected.cityList}};
-        for (const DataFile &file : files) {
-            if (file.present)
-                QVERIFY(TestFiles::writeBytes(file.path, file.user));
-            if (file.hasFactory)
-                QVERIFY(TestFiles::writeBytes(file.factoryPath, file.factory));
-        }
-
-        QVERIFY(restoreMissingDataFiles(*m_folder) == expected);
-
-        for (const DataFile &file : files) {
-            const bool restored = file.outcome == DataFileRestore::Restored;
-            QCOMPARE(QFileInfo::exists(file.path), file.present || restored);
-            QCOMPARE(TestFiles::readBytes(file.path),
-                     file.present ? file.user : (restored ? file.factory : QByteArray()));
-            // The factory copies are only ever read.
-            QCOMPARE(QFileInfo::exists(file.factoryPath), file.hasFactory);
-            QCOMPARE(TestFiles::readBytes(file.factoryPath),
-                     file.hasFactory ? file.factory : QByteArray());
-        }
-    }
-
-    void folderNamedLikeTheSettingsFileIsKept()
-    {
-        QVERIFY(QDir(m_dir->path()).mkdir(u"Kerani.ini"_s));
-        QVERIFY(TestFiles::writeBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s), "mine"));
-        QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
-
-        QCOMPARE(restoreMissingDataFiles(*m_folder).settings, DataFileRestore::Present);
-        QVERIFY(QFileInfo(m_folder->settingsFile()).isDir());
-        QCOMPARE(TestFiles::readBytes(m_dir->filePath(u"Kerani.ini/keep.txt"_s)), "mine"_ba);
     }
 
     void perUserFilesFromFactoryCopies_data()

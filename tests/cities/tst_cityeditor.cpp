@@ -95,7 +95,7 @@ class TestCityEditor final : public QObject {
             font.setPixelSize(pixelSize);
             QApplication::setFont(font); // cleanup() restores it
         }
-        m_editor = std::make_unique<CityEditor>(*m_app);
+        m_editor = std::make_unique<CityEditor>(m_app->appFolder(), m_app->settings(), m_messages);
         m_editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
     }

@@ -104,18 +104,18 @@ void TestCityListFile::readLines()
     QFETCH(QStringList, expected);
 
     writeBytes(m_folder->cityListFile(), bytes);
-    const std::optional<QList<CityLine>> lines = CityListFile(*m_folder).read();
-    QVERIFY(lines.has_value());
-    QCOMPARE(texts(*lines), expected);
-    for (const CityLine &line : *lines)
+    const FileResult<QList<CityLine>> lines = CityListFile(*m_folder).read();
+    QVERIFY2(lines, qPrintable(lines.error()));
+    QCOMPARE(texts(lines.value()), expected);
+    for (const CityLine &line : lines.value())
         QCOMPARE(line.entry.toLine().size(), line.text.size());
 }
 
 void TestCityListFile::readMissingOrFolder()
 {
-    QVERIFY(!CityListFile(*m_folder).read().has_value());
+    QVERIFY(!CityListFile(*m_folder).read());
     QVERIFY(QDir(m_folder->path()).mkdir(u"Cities.txt"_s));
-    QVERIFY(!CityListFile(*m_folder).read().has_value());
+    QVERIFY(!CityListFile(*m_folder).read());
 }
 
 void TestCityListFile::readGarbage_data()
@@ -141,9 +141,9 @@ void TestCityListFile::readGarbage()
     }
     writeBytes(m_folder->cityListFile(), bytes);
 
-    const std::optional<QList<CityLine>> lines = CityListFile(*m_folder).read();
-    QVERIFY(lines.has_value());
-    for (const CityLine &line : *lines) {
+    const FileResult<QList<CityLine>> lines = CityListFile(*m_folder).read();
+    QVERIFY(lines);
+    for (const CityLine &line : lines.value()) {
         QVERIFY(line.text.size() >= CityEntry::TailLength);
         QVERIFY(!line.text.contains(u'\n') && !line.text.contains(u'\r'));
     }
@@ -227,10 +227,10 @@ void TestCityListFile::rewrite()
     const CityListFile file(*m_folder);
     if (deleted.isNull()) {
         const auto result = file.save({u"Bern"_s, u"+01:00"_s, u"che.bmp"_s});
-        QVERIFY(std::holds_alternative<CityListRewrite::SaveRewrite>(result));
+        QVERIFY2(result, qPrintable(result.error()));
     } else {
         const auto result = file.remove(deleted);
-        QVERIFY(std::holds_alternative<CityListRewrite::DeleteRewrite>(result));
+        QVERIFY2(result, qPrintable(result.error()));
     }
     QTEST(readBytes(m_folder->cityListFile()), "expected");
     QVERIFY(!QFile::exists(m_folder->scratchFile()));
@@ -283,8 +283,8 @@ void TestCityListFile::failureKeepsFile()
     const QByteArray oldBytes = readBytes(folder.cityListFile());
 
     const auto failureOf = [](const auto &result) -> std::optional<QString> {
-        if (const auto *failure = std::get_if<CityListFile::Failure>(&result))
-            return failure->message;
+        if (!result)
+            return result.error();
         return std::nullopt;
     };
     const CityListFile file(folder);
@@ -306,8 +306,9 @@ void TestCityListFile::failedRenameRemovesScratch()
     // The scratch file is written, but the rename cannot reach a folder that does not exist.
     const QString scratch = m_dir->filePath(u"Temp.txt"_s);
     const QString target = m_dir->filePath(u"gone/Cities.txt"_s);
-    const std::optional<QString> error = replaceThroughScratch(target, scratch, "x\r\n"_ba);
-    QVERIFY(error.has_value());
+    const FileResult<> replaced = replaceThroughScratch(target, scratch, "x\r\n"_ba);
+    QVERIFY(!replaced);
+    QVERIFY(!replaced.error().isEmpty());
     QVERIFY(!QFile::exists(scratch));
     QVERIFY(!QFile::exists(target));
 }

@@ -1,8 +1,8 @@
-#include "settings/appfolder.h"
 #include "app/application.h"
 #include "clocklist/clocklisteditor.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
+#include "settings/appfolder.h"
 #include "support/recordingpresenter.h"
 
 #include <QComboBox>
@@ -98,7 +98,10 @@ public:
             spoil(folder());
 
         m_app.loadSettings();
-        m_editor = std::make_unique<ClockListEditor>(m_app);
+        m_editor = std::make_unique<ClockListEditor>(folder(), m_app.settings(), presenter);
+        // As the main menu's editor is: a Save makes the application reload.
+        QObject::connect(m_editor.get(), &ClockListEditor::saveFinished, &m_app,
+                         &Application::reloadSettings);
         m_editor->show();
     }
 
@@ -110,8 +113,8 @@ public:
     {
         return m_editor->findChild<T *>(name);
     }
-    [[nodiscard]] QListWidget *list() const { return find<QListWidget>(u"List1"_s); }
-    [[nodiscard]] QComboBox *cities() const { return find<QComboBox>(u"imgCombo1"_s); }
+    [[nodiscard]] QListWidget *list() const { return find<QListWidget>(u"clockList"_s); }
+    [[nodiscard]] QComboBox *cities() const { return find<QComboBox>(u"cityCombo"_s); }
 
     void click(const QString &button) const
     {
@@ -147,7 +150,7 @@ public:
     {
         QStringList names;
         if (ClockWindow *window = m_app.clockWindow()) {
-            for (const CellLabel *label : window->findChildren<CellLabel *>(u"lblCityName"_s))
+            for (const CellLabel *label : window->findChildren<CellLabel *>(u"cityLabel"_s))
                 names.append(label->text());
         }
         return names;
@@ -199,7 +202,7 @@ private Q_SLOTS:
                         [](const AppFolder &folder) { QFile::remove(folder.cityListFile()); });
         QCOMPARE(session.cities()->count(), 0);
         QCOMPARE(session.list()->count(), 0);
-        session.click(u"cmdAdd"_s);
+        session.click(u"addButton"_s);
         QCOMPARE(session.list()->count(), 0);
         QVERIFY(session.told().isEmpty());
     }
@@ -216,7 +219,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("told");
 
         const QStringList three = {u"Cairo"_s, u"Lima"_s, u"Oslo"_s};
-        const QString remove = u"cmdRemove"_s;
+        const QString remove = u"removeButton"_s;
         QTest::newRow("remove the only row")
             << 1 << -1 << remove << QStringList{u"Cairo"_s} << -1
             << QStringList{u"Information: You must have one country at least."_s};
@@ -228,12 +231,12 @@ private Q_SLOTS:
             << QStringList{u"Information: Select country first."_s};
         QTest::newRow("removed") << 3 << 1 << remove << QStringList{u"Cairo"_s, u"Oslo"_s} << -1
                                  << QStringList{};
-        QTest::newRow("up") << 3 << 2 << u"cmdUp"_s << QStringList{u"Cairo"_s, u"Oslo"_s, u"Lima"_s}
-                            << 1 << QStringList{};
-        QTest::newRow("down") << 3 << 0 << u"cmdDown"_s
+        QTest::newRow("up") << 3 << 2 << u"upButton"_s
+                            << QStringList{u"Cairo"_s, u"Oslo"_s, u"Lima"_s} << 1 << QStringList{};
+        QTest::newRow("down") << 3 << 0 << u"downButton"_s
                               << QStringList{u"Lima"_s, u"Cairo"_s, u"Oslo"_s} << 1
                               << QStringList{};
-        QTest::newRow("up at the top") << 3 << 0 << u"cmdUp"_s << three << 0 << QStringList{};
+        QTest::newRow("up at the top") << 3 << 0 << u"upButton"_s << three << 0 << QStringList{};
     }
     void rowButtons()
     {
@@ -264,14 +267,14 @@ private Q_SLOTS:
         Session session(cycleOfCities(oldCount));
         while (session.list()->count() > newCount) {
             session.select(session.list()->count() - 1);
-            session.click(u"cmdRemove"_s);
+            session.click(u"removeButton"_s);
         }
         for (int row = session.list()->count(); row < newCount; ++row) {
             session.cities()->setCurrentIndex(row % Cities.size());
-            session.click(u"cmdAdd"_s);
+            session.click(u"addButton"_s);
         }
         const QPointer<ClockWindow> before = session.app().clockWindow();
-        session.click(u"cmdSave"_s);
+        session.click(u"saveButton"_s);
         QCOMPARE(session.told(), QStringList{u"Information: Clocks list are saved!"_s});
 
         const QString text = QString::fromUtf8(readFile(session.folder().settingsFile()));
@@ -294,7 +297,7 @@ private Q_SLOTS:
         // The dialog stays open with the list as the user left it.
         QVERIFY(session.editor().isVisible());
         QCOMPARE(session.rows(), namesOf(clocks));
-        QVERIFY(session.find(u"SSPanel1"_s)->isHidden());
+        QVERIFY(session.find(u"waitPanel"_s)->isHidden());
     }
 
     // Nothing is written, the user is told why, and the clock window is still built anew from
@@ -317,12 +320,12 @@ private Q_SLOTS:
         });
         QCOMPARE(session.list()->count(), 0);
         if (!settingsFile)
-            session.click(u"cmdAdd"_s);
+            session.click(u"addButton"_s);
         const QByteArray stored = readFile(session.folder().settingsFile());
         const QPointer<ClockWindow> before = session.app().clockWindow();
         QVERIFY(before);
 
-        session.click(u"cmdSave"_s);
+        session.click(u"saveButton"_s);
         QCOMPARE(session.told().size(), 1);
         QVERIFY2(session.told()[0].startsWith(told), qPrintable(session.told()[0]));
         QCOMPARE(QFileInfo(session.folder().settingsFile()).isFile(), settingsFile);
@@ -330,7 +333,7 @@ private Q_SLOTS:
         QVERIFY(before.isNull());
         QVERIFY(session.app().clockWindow());
         QVERIFY(session.editor().isVisible());
-        QVERIFY(session.find(u"SSPanel1"_s)->isHidden());
+        QVERIFY(session.find(u"waitPanel"_s)->isHidden());
         QCOMPARE(session.rows(), settingsFile ? QStringList() : QStringList{u"Cairo"_s});
     }
 
@@ -348,17 +351,18 @@ private Q_SLOTS:
             }
             next = next->nextInFocusChain();
         } while (next != session.cities() && chain.size() < 20);
-        QCOMPARE(chain, (QStringList{u"imgCombo1"_s, u"cmdAdd"_s, u"List1"_s, u"cmdUp"_s,
-                                     u"cmdDown"_s, u"cmdRemove"_s, u"cmdSave"_s, u"cmdClose"_s}));
-        QVERIFY(session.find(u"SSPanel1"_s)->isHidden());
+        QCOMPARE(chain, (QStringList{u"cityCombo"_s, u"addButton"_s, u"clockList"_s, u"upButton"_s,
+                                     u"downButton"_s, u"removeButton"_s, u"saveButton"_s,
+                                     u"closeButton"_s}));
+        QVERIFY(session.find(u"waitPanel"_s)->isHidden());
     }
 
     void keyboard_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("in the city combo") << u"imgCombo1"_s;
-        QTest::newRow("in the clock list") << u"List1"_s;
-        QTest::newRow("on the dialog") << u"frmClocks"_s;
+        QTest::newRow("in the city combo") << u"cityCombo"_s;
+        QTest::newRow("in the clock list") << u"clockList"_s;
+        QTest::newRow("on the dialog") << u"clockListEditor"_s;
     }
     void keyboard()
     {

@@ -10,9 +10,9 @@ DisplayOptions allRows(qint16 dateFormat = 0, qint16 opsDateFormat = 0)
     options.displayClock = true;
     options.displayTime = true;
     options.displayDate = true;
-    options.displayOpsDate = true;
-    options.dateFormat = dateFormat;
-    options.opsDateFormat = opsDateFormat;
+    options.displayOppositeDate = true;
+    options.dateFormat = DateFormat(dateFormat);
+    options.oppositeDateFormat = DateFormat(opsDateFormat);
     return options;
 }
 
@@ -22,7 +22,7 @@ DisplayOptions rows(bool clock, bool time, bool date, bool opsDate)
     options.displayClock = clock;
     options.displayTime = time;
     options.displayDate = date;
-    options.displayOpsDate = opsDate;
+    options.displayOppositeDate = opsDate;
     return options;
 }
 
@@ -55,7 +55,7 @@ private Q_SLOTS:
         QCOMPARE(layout.faceRowVisible, options.displayClock);
         QCOMPARE(layout.timeVisible, options.displayTime);
         QCOMPARE(layout.dateVisible, options.displayDate);
-        QCOMPARE(layout.oppositeDateVisible, options.displayOpsDate);
+        QCOMPARE(layout.oppositeDateVisible, options.displayOppositeDate);
         QCOMPARE(layout.strip, QRect(0, 0, columns * 78, 78));
     }
 

@@ -1,9 +1,9 @@
-#include "settings/appfolder.h"
-#include "settings/settingsstate.h"
-#include "zonetime/zonetable.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
 #include "clockwindow/facewidget.h"
+#include "settings/appfolder.h"
+#include "settings/settingsstate.h"
+#include "zonetime/zonetable.h"
 
 #include <QDir>
 #include <QPainter>
@@ -61,12 +61,12 @@ SettingsState state(QStringList clocks, qint16 timeFormat = 3)
     options.displayClock = true;
     options.displayTime = true;
     options.displayDate = true;
-    options.displayOpsDate = true;
-    options.timeFormat = timeFormat;
-    options.dateFormat = 2;
-    options.opsDateFormat = 2;
-    options.opsDateDiff = 2;
-    options.backGround = u"non"_s;
+    options.displayOppositeDate = true;
+    options.timeFormat = TimeFormat(timeFormat);
+    options.dateFormat = DateFormat::YearMonthDay;
+    options.oppositeDateFormat = DateFormat::YearMonthDay;
+    options.oppositeDateShift = OppositeDateShift::None;
+    options.background = BackgroundKind::None;
     return settings;
 }
 
@@ -103,15 +103,15 @@ private Q_SLOTS:
         const auto window =
             makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s, u"Lima!-05:00!PER.bmp"_s}));
         QCOMPARE(window->size(), QSize(156, 144));
-        const QList<CellLabel *> times = window->findChildren<CellLabel *>(u"lblTime"_s);
+        const QList<CellLabel *> times = window->findChildren<CellLabel *>(u"timeLabel"_s);
         QCOMPARE(times.size(), 2);
         QCOMPARE(times[1]->geometry(), QRect(77, 94, 79, 17));
-        QCOMPARE(window->findChildren<QWidget *>(u"picFClock"_s).size(), 2);
+        QCOMPARE(window->findChildren<QWidget *>(u"clockFace"_s).size(), 2);
         // Peru has no flag in the folder: its column simply has none.
-        const QList<QWidget *> flags = window->findChildren<QWidget *>(u"picFlag"_s);
+        const QList<QWidget *> flags = window->findChildren<QWidget *>(u"flagBox"_s);
         QCOMPARE(flags.size(), 1);
         QCOMPARE(flags[0]->geometry(), QRect(58, 80, 18, 13));
-        const auto *city = window->findChildren<CellLabel *>(u"lblCityName"_s).at(0);
+        const auto *city = window->findChildren<CellLabel *>(u"cityLabel"_s).at(0);
         QCOMPARE(city->text(), u"Cairo"_s);
         QCOMPARE(city->toolTip(), u"Cairo (+02:00)"_s);
     }
@@ -119,7 +119,7 @@ private Q_SLOTS:
     void shortClockEntriesGetNoColumn()
     {
         const auto window = makeWindow(state({u"00"_s, u"Cairo!+02:00!EGY.bmp"_s}));
-        QCOMPARE(window->findChildren<CellLabel *>(u"lblCityName"_s).size(), 1);
+        QCOMPARE(window->findChildren<CellLabel *>(u"cityLabel"_s).size(), 1);
         QCOMPARE(window->width(), 78);
     }
 
@@ -147,7 +147,7 @@ private Q_SLOTS:
         // Two zones 5 h 30 min apart tick in the same pass.
         const auto window =
             makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s, u"Delhi!+07:30!IND.bmp"_s}, format));
-        QTEST(labelTexts(*window, u"lblTime"_s), "texts");
+        QTEST(labelTexts(*window, u"timeLabel"_s), "texts");
     }
 
     void ticksJustAfterEverySecond()
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(window->isTicking());
         m_now = m_now.addMSecs(760);
         window->tick();
-        QCOMPARE(labelTexts(*window, u"lblTime"_s), QStringList{u"12:00:01"_s});
+        QCOMPARE(labelTexts(*window, u"timeLabel"_s), QStringList{u"12:00:01"_s});
         window->stopTicking();
         QVERIFY(!window->isTicking());
     }
@@ -166,13 +166,13 @@ private Q_SLOTS:
     {
         m_now = QDateTime(QDate(2024, 7, 6), QTime(21, 59, 59), Qt::UTC);
         const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
-        QCOMPARE(labelTexts(*window, u"lblDate"_s), QStringList{u"2024/07/06"_s});
-        QCOMPARE(labelTexts(*window, u"lblODate"_s), QStringList{u"1445/12/30"_s});
+        QCOMPARE(labelTexts(*window, u"dateLabel"_s), QStringList{u"2024/07/06"_s});
+        QCOMPARE(labelTexts(*window, u"oppositeDateLabel"_s), QStringList{u"1445/12/30"_s});
         // Midnight in Cairo: the next tick falls in a new minute of the computer's clock.
         m_now = m_now.addSecs(1);
         window->tick();
-        QCOMPARE(labelTexts(*window, u"lblDate"_s), QStringList{u"2024/07/07"_s});
-        QCOMPARE(labelTexts(*window, u"lblODate"_s), QStringList{u"1446/01/01"_s});
+        QCOMPARE(labelTexts(*window, u"dateLabel"_s), QStringList{u"2024/07/07"_s});
+        QCOMPARE(labelTexts(*window, u"oppositeDateLabel"_s), QStringList{u"1446/01/01"_s});
     }
 
     void followDstChangesTimesDatesAndTooltips()
@@ -187,13 +187,13 @@ private Q_SLOTS:
             makeWindow(settings, ZoneTable::fromText(u"Home!+03:00!XXX.bmp\tAsia/Riyadh"_s));
         const auto tips = [&window] {
             QStringList texts;
-            for (const CellLabel *label : window->findChildren<CellLabel *>(u"lblCityName"_s))
+            for (const CellLabel *label : window->findChildren<CellLabel *>(u"cityLabel"_s))
                 texts.append(label->toolTip());
             return texts;
         };
         const QString home = u"Home (+03:00, now +03:00 Asia/Riyadh)\n+2 h"_s;
-        QCOMPARE(labelTexts(*window, u"lblTime"_s), (QStringList{u"01:59:59"_s, u"08:59:59"_s}));
-        QCOMPARE(labelTexts(*window, u"lblDate"_s),
+        QCOMPARE(labelTexts(*window, u"timeLabel"_s), (QStringList{u"01:59:59"_s, u"08:59:59"_s}));
+        QCOMPARE(labelTexts(*window, u"dateLabel"_s),
                  (QStringList{u"2024/11/03"_s, u"2024/11/03"_s}));
         QCOMPARE(tips(), (QStringList{u"New York (-05:00, now -04:00 America/New_York)\n"
                                       u"\u22125 h\n"
@@ -202,7 +202,7 @@ private Q_SLOTS:
 
         m_now = m_now.addSecs(1);
         window->tick();
-        QCOMPARE(labelTexts(*window, u"lblTime"_s), (QStringList{u"01:00:00"_s, u"09:00:00"_s}));
+        QCOMPARE(labelTexts(*window, u"timeLabel"_s), (QStringList{u"01:00:00"_s, u"09:00:00"_s}));
         QCOMPARE(
             tips(),
             (QStringList{u"New York (-05:00, now -05:00 America/New_York)\n\u22126 h"_s, home}));
@@ -213,7 +213,7 @@ private Q_SLOTS:
         // 12:15:30 at the clock: second hand to (38, 68), minute hand to (68, 38).
         m_now.setTime(QTime(10, 15, 30));
         const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
-        auto *face = window->findChild<FaceWidget *>(u"picFClock"_s);
+        auto *face = window->findChild<FaceWidget *>(u"clockFace"_s);
         QVERIFY(face);
         const QImage picture = face->grab().toImage();
         QCOMPARE(QColor(picture.pixel(38, 66)), QColor(255, 0, 0));
@@ -227,10 +227,10 @@ private Q_SLOTS:
     void darkStylesHaveGreyHands()
     {
         SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
-        settings.displayOptions.clockPicture = 2; // no such face file: a blank square face
+        settings.displayOptions.faceStyle = FaceStyle::Style3; // no such face file: a blank face
         m_now.setTime(QTime(10, 15, 30));
         const auto window = makeWindow(settings);
-        auto *face = window->findChild<FaceWidget *>(u"picFClock"_s);
+        auto *face = window->findChild<FaceWidget *>(u"clockFace"_s);
         QVERIFY(face->mask().isEmpty());
         const QImage picture = face->grab().toImage();
         QCOMPARE(QColor(picture.pixel(66, 38)), QColor(159, 159, 159));
@@ -243,14 +243,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("objectName");
         QTest::addColumn<QColor>("top");
         QTest::addColumn<QColor>("bottom");
-        QTest::newRow("solid") << u"sld"_s << u"picClock"_s << QColor(0, 0, 255)
+        QTest::newRow("solid") << u"sld"_s << u"backgroundStrip"_s << QColor(0, 0, 255)
                                << QColor(0, 0, 255);
         QTest::newRow("two colours")
-            << u"grt2"_s << u"picClock"_s << QColor(Qt::white) << QColor(Qt::black);
+            << u"grt2"_s << u"backgroundStrip"_s << QColor(Qt::white) << QColor(Qt::black);
         QTest::newRow("one colour")
-            << u"grt1"_s << u"picClock"_s << QColor(252, 0, 0) << QColor(255 - 3 * 78, 0, 0);
+            << u"grt1"_s << u"backgroundStrip"_s << QColor(252, 0, 0) << QColor(255 - 3 * 78, 0, 0);
         QTest::newRow("unknown kind")
-            << u"xyz"_s << u"picClock"_s << QColor(Qt::white) << QColor(Qt::white);
+            << u"xyz"_s << u"backgroundStrip"_s << QColor(Qt::white) << QColor(Qt::white);
     }
     void stripBackgrounds()
     {
@@ -258,11 +258,11 @@ private Q_SLOTS:
         QFETCH(QString, objectName);
         SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
         DisplayOptions &options = settings.displayOptions;
-        options.backGround = kind;
-        options.solid = u"16711680"_s; // pure blue
-        options.oneColor = u"255"_s;   // pure red
-        options.twoColors1 = u"&HFFFFFF"_s;
-        options.twoColors2 = u"0"_s;
+        options.background = backgroundKindOf(kind);
+        options.solidColour = QColor(0, 0, 255);
+        options.gradientColour = QColor(255, 0, 0);
+        options.topColour = QColor(Qt::white);
+        options.bottomColour = QColor(Qt::black);
         const auto window = makeWindow(settings);
         QWidget *strip = window->findChild<QWidget *>(objectName);
         QVERIFY(strip);
@@ -274,12 +274,11 @@ private Q_SLOTS:
     void missingPictureMeansNoBackground()
     {
         SettingsState settings = state({u"Cairo!+02:00!EGY.bmp"_s});
-        settings.displayOptions.backGround = u"pic"_s;
-        settings.displayOptions.bgPicture = u"/no/such/picture.bmp"_s;
+        settings.displayOptions.background = BackgroundKind::Picture;
+        settings.displayOptions.backgroundPicture = u"/no/such/picture.bmp"_s;
         const auto window = makeWindow(settings);
-        QCOMPARE(window->backGround(), u"non"_s);
-        QVERIFY(!window->findChild<QWidget *>(u"BGImage"_s));
-        QVERIFY(!window->findChild<QWidget *>(u"picClock"_s));
+        QVERIFY(!window->findChild<QWidget *>(u"backgroundPicture"_s));
+        QVERIFY(!window->findChild<QWidget *>(u"backgroundStrip"_s));
     }
 
     void mousePresses()
@@ -287,8 +286,8 @@ private Q_SLOTS:
         const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
         QSignalSpy menu(window.get(), &ClockWindow::menuRequested);
         QSignalSpy move(window.get(), &ClockWindow::moveRequested);
-        QWidget *flag = window->findChild<QWidget *>(u"picFlag"_s);
-        QWidget *date = window->findChild<QWidget *>(u"lblDate"_s);
+        QWidget *flag = window->findChild<QWidget *>(u"flagBox"_s);
+        QWidget *date = window->findChild<QWidget *>(u"dateLabel"_s);
         QTest::mousePress(flag, Qt::RightButton);
         QCOMPARE(menu.size(), 1);
         QTest::mousePress(date, Qt::LeftButton);

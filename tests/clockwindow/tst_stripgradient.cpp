@@ -9,25 +9,28 @@ private Q_SLOTS:
     void bandGeometry_data()
     {
         QTest::addColumn<QSize>("surface");
-        QTest::addColumn<int>("direction");
+        QTest::addColumn<GradientDirection>("direction");
         QTest::addColumn<QRect>("firstBand");
         QTest::addColumn<int>("bandsInside");
         QTest::newRow("top down, 78 high: 1-pixel bands")
-            << QSize(156, 78) << 1 << QRect(0, 0, 156, 2) << 78;
+            << QSize(156, 78) << GradientDirection::TopDown << QRect(0, 0, 156, 2) << 78;
         // Reversed, band 79 still touches the start edge, and band 100 is drawn back to it.
-        QTest::newRow("bottom up") << QSize(156, 78) << 2 << QRect(0, 77, 156, 1) << 80;
+        QTest::newRow("bottom up")
+            << QSize(156, 78) << GradientDirection::BottomUp << QRect(0, 77, 156, 1) << 80;
         QTest::newRow("left to right, 156 wide: 2-pixel bands")
-            << QSize(156, 78) << 3 << QRect(0, 0, 3, 78) << 78;
-        QTest::newRow("right to left") << QSize(156, 78) << 4 << QRect(154, 0, 2, 78) << 80;
+            << QSize(156, 78) << GradientDirection::LeftToRight << QRect(0, 0, 3, 78) << 78;
+        QTest::newRow("right to left")
+            << QSize(156, 78) << GradientDirection::RightToLeft << QRect(154, 0, 2, 78) << 80;
         QTest::newRow("unknown direction draws top down")
-            << QSize(156, 78) << 9 << QRect(0, 0, 156, 2) << 78;
+            << QSize(156, 78) << GradientDirection(8) << QRect(0, 0, 156, 2) << 78;
         // 250 / 100 = 2.5 goes to the even 2; 100 bands leave the last 50 pixels as they were.
-        QTest::newRow("halves to even") << QSize(250, 78) << 3 << QRect(0, 0, 3, 78) << 100;
+        QTest::newRow("halves to even")
+            << QSize(250, 78) << GradientDirection::LeftToRight << QRect(0, 0, 3, 78) << 100;
     }
     void bandGeometry()
     {
         QFETCH(QSize, surface);
-        QFETCH(int, direction);
+        QFETCH(GradientDirection, direction);
         const QList<GradientBand> bands = oneColorGradientBands(surface, Qt::white, direction);
         QTEST(bands.first().rect, "firstBand");
         QTEST(int(bands.size()), "bandsInside");
@@ -35,7 +38,8 @@ private Q_SLOTS:
 
     void leftToRightCoversTheStripIn78Bands()
     {
-        const QImage image = renderOneColorGradient(QSize(156, 78), QColor(255, 255, 255), 3);
+        const QImage image = renderOneColorGradient(QSize(156, 78), QColor(255, 255, 255),
+                                                    GradientDirection::LeftToRight);
         // Band k (from 1) fills x = 2(k-1) .. 2k; its colour is 255 - 3k per channel.
         QCOMPARE(QColor(image.pixel(0, 10)), QColor(252, 252, 252));
         QCOMPARE(QColor(image.pixel(3, 10)), QColor(249, 249, 249));
@@ -45,7 +49,8 @@ private Q_SLOTS:
     void lastBandReachesTheStartEdgeWhenReversed()
     {
         // 1049 / 100 goes to 10: 99 bands end at row 49, so the 100th stretches to the edge.
-        const QList<GradientBand> bands = oneColorGradientBands(QSize(10, 1049), Qt::white, 2);
+        const QList<GradientBand> bands =
+            oneColorGradientBands(QSize(10, 1049), Qt::white, GradientDirection::BottomUp);
         QCOMPARE(bands.size(), 100);
         QCOMPARE(bands.last().rect, QRect(0, 0, 10, 60));
     }
@@ -53,7 +58,7 @@ private Q_SLOTS:
     void channelsDarkenAndStopAtBlack()
     {
         const QList<GradientBand> bands =
-            oneColorGradientBands(QSize(100, 100), QColor(2, 200, 255), 1);
+            oneColorGradientBands(QSize(100, 100), QColor(2, 200, 255), GradientDirection::TopDown);
         QCOMPARE(bands[0].colour, QColor(0, 197, 252));
         QCOMPARE(bands[1].colour, QColor(0, 194, 249));
         QCOMPARE(bands[84].colour, QColor(0, 0, 0));

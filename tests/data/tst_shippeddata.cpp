@@ -1,11 +1,11 @@
 // Checks the data that ships beside the program (data/): the factory city list and its zone
 // table, the flags, the clock faces, the backgrounds, the factory settings and the help file.
 
+#include "clockwindow/pictureregion.h"
 #include "settings/appfolder.h"
+#include "settings/cityentry.h"
 #include "settings/profiledocument.h"
 #include "settings/settingsloader.h"
-#include "settings/cityentry.h"
-#include "clockwindow/pictureregion.h"
 #include "zonetime/zoneoffset.h"
 
 #include <QDir>
@@ -285,24 +285,25 @@ void TestShippedData::factorySettings()
 
     const DisplayOptions &options = state.displayOptions;
     QVERIFY(options.displayClock && options.displayTime && options.displayDate &&
-            options.displayOpsDate);
+            options.displayOppositeDate);
     QVERIFY(!options.alwaysOnTop && !options.hideSysTrayIcon);
     QVERIFY(options.followDst);
-    QVERIFY(options.timeFormat >= 0 && options.timeFormat <= 3);
-    QVERIFY(options.dateFormat >= 0 && options.dateFormat <= 2);
-    QVERIFY(options.opsDateFormat >= 0 && options.opsDateFormat <= 2);
-    QCOMPARE(options.opsDateDiff, qint16(2));
-    QVERIFY(options.clockPicture >= 0 && options.clockPicture <= 4);
-    QCOMPARE(options.backGround, u"grt2"_s);
-    QVERIFY(options.bgPicture.isEmpty());
-    for (const QString &colour :
-         {options.solid, options.oneColor, options.twoColors1, options.twoColors2}) {
+    QVERIFY(isKnown(options.timeFormat));
+    QVERIFY(isKnown(options.dateFormat) && options.dateFormat != DateFormat::Long);
+    QVERIFY(isKnown(options.oppositeDateFormat) && options.oppositeDateFormat != DateFormat::Long);
+    QCOMPARE(options.oppositeDateShift, OppositeDateShift::None);
+    QVERIFY(isKnown(options.faceStyle));
+    QCOMPARE(options.background, BackgroundKind::TwoColourGradient);
+    QVERIFY(options.backgroundPicture.isEmpty());
+    for (const QString &key : {u"Solid"_s, u"OneColor"_s, u"TwoColors1"_s, u"TwoColors2"_s}) {
+        const QString colour = document.value(u"Clocks_Style", key, {});
         bool ok = false;
         const int value = colour.toInt(&ok);
         QVERIFY2(ok && value >= 0 && value <= 0xffffff, qPrintable(colour));
     }
-    QVERIFY(options.twoColors1 != options.twoColors2);
-    QVERIFY(options.oneColorDir == 0 || options.oneColorDir == 1);
+    QVERIFY(options.topColour != options.bottomColour);
+    QVERIFY(options.gradientDirection == GradientDirection::TopDown ||
+            options.gradientDirection == GradientDirection::BottomUp);
 }
 
 void TestShippedData::helpFile()

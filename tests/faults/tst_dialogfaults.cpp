@@ -4,12 +4,9 @@
 // hour forward or back while the window runs.
 
 #include "app/application.h"
-#include "cities/cityeditor.h"
-#include "clocklist/clocklisteditor.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
 #include "faultdisk.h"
-#include "options/optionsdialog.h"
 #include "support/recordingpresenter.h"
 #include "zonetime/hijridate.h"
 
@@ -17,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -40,7 +38,7 @@ QStringList labelTexts(const QWidget *window, const QString &name)
     return texts;
 }
 
-enum class Dialog { Options, ClockList, CityEditor };
+using Dialog = Application::Dialog;
 
 template<typename T> T *child(QWidget *parent, const QString &name)
 {
@@ -59,33 +57,31 @@ bool writeFlags(const AppFolder &folder)
            flag.save(folder.flagsFolder() + u"/UKR.bmp"_s, "BMP");
 }
 
-/// The dialog with one change made by the user, not yet saved.
-std::unique_ptr<QWidget> changedDialog(Dialog dialog, Application &app)
+/// The dialog as the main menu opens it, with one change made by the user, not yet saved.
+QWidget *changedDialog(Dialog dialog, Application &app)
 {
+    registerDialogs(app);
+    app.showDialog(dialog);
+    QWidget *window = app.dialog(dialog);
     switch (dialog) {
-    case Dialog::Options: {
-        auto options = std::make_unique<OptionsDialog>(app);
-        child<QCheckBox>(options.get(), u"chkOnTop"_s)->toggle();
-        return options;
-    }
+    case Dialog::Options:
+        child<QCheckBox>(window, u"alwaysOnTopBox"_s)->toggle();
+        break;
     case Dialog::ClockList: {
-        auto clocks = std::make_unique<ClockListEditor>(app);
-        auto *cities = child<QComboBox>(clocks.get(), u"imgCombo1"_s);
+        auto *cities = child<QComboBox>(window, u"cityCombo"_s);
         cities->setCurrentIndex(cities->findText(u"Oslo [+01:00]"_s));
-        QTest::mouseClick(child<QPushButton>(clocks.get(), u"cmdAdd"_s), Qt::LeftButton);
-        return clocks;
+        QTest::mouseClick(child<QPushButton>(window, u"addButton"_s), Qt::LeftButton);
+        break;
     }
-    case Dialog::CityEditor: {
-        auto editor = std::make_unique<CityEditor>(app);
-        QTest::keyClicks(child<QLineEdit>(editor.get(), u"nameEdit"_s), u"Kyiv"_s);
-        QTest::keyClicks(child<QLineEdit>(editor.get(), u"zoneEdit"_s), u"+02:00"_s);
-        QTest::keyClicks(child<QComboBox>(editor.get(), u"flagCombo"_s), u"UKR"_s);
-        if (child<QLabel>(editor.get(), u"flagCodeLabel"_s)->text() != u"UKR")
+    case Dialog::CityEditor:
+        QTest::keyClicks(child<QLineEdit>(window, u"nameEdit"_s), u"Kyiv"_s);
+        QTest::keyClicks(child<QLineEdit>(window, u"zoneEdit"_s), u"+02:00"_s);
+        QTest::keyClicks(child<QComboBox>(window, u"flagCombo"_s), u"UKR"_s);
+        if (child<QLabel>(window, u"flagCodeLabel"_s)->text() != u"UKR")
             qFatal("the flag UKR was not chosen");
-        return editor;
+        break;
     }
-    }
-    return {};
+    return window;
 }
 
 } // namespace
@@ -104,8 +100,8 @@ class TestDialogFaults final : public QObject {
         settings.clockList = clocks;
         settings.clockCount = qint16(clocks.size());
         settings.displayOptions.displayTime = true;
-        settings.displayOptions.timeFormat = 3;
-        settings.displayOptions.backGround = u"non"_s;
+        settings.displayOptions.timeFormat = TimeFormat::Hours24Seconds;
+        settings.displayOptions.background = BackgroundKind::None;
         return settings;
     }
 
@@ -152,17 +148,15 @@ private Q_SLOTS:
                         Clock([] { return QDateTime(QDate(2024, 7, 7), QTime(12, 0), Qt::UTC); }),
                         messages);
         app.loadSettings();
-        const QStringList columns = labelTexts(app.clockWindow(), u"lblCityName"_s);
+        const QStringList columns = labelTexts(app.clockWindow(), u"cityLabel"_s);
         QCOMPARE(columns, (QStringList{u"Cairo"_s, u"Lima"_s}));
 
         // The user changes something in the dialog; then the disk fails; then the user saves.
-        const std::unique_ptr<QWidget> window = changedDialog(dialog, app);
-        window->show();
+        const QPointer<QWidget> window = changedDialog(dialog, app);
         if (const std::optional<QString> problem = scene.applyFault())
             QFAIL(qPrintable(*problem));
         const auto before = FaultDisk::snapshot(scene.root());
-        const QString saveButton = dialog == Dialog::CityEditor ? u"saveButton"_s : u"cmdSave"_s;
-        QTest::mouseClick(child<QPushButton>(window.get(), saveButton), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(window, u"saveButton"_s), Qt::LeftButton);
 
         // One error, and nothing else that claims a save.
         QStringList critical;
@@ -177,7 +171,7 @@ private Q_SLOTS:
         QVERIFY2(critical[0].startsWith(message), qPrintable(critical[0]));
         QCOMPARE(FaultDisk::snapshot(scene.root()), before);
         // The clock window is back, built from the file as it still is.
-        QCOMPARE(labelTexts(app.clockWindow(), u"lblCityName"_s), columns);
+        QCOMPARE(labelTexts(app.clockWindow(), u"cityLabel"_s), columns);
     }
 
     void thousandClocks()
@@ -187,16 +181,16 @@ private Q_SLOTS:
             clocks.append(u"City %1!%2!EGY.bmp"_s.arg(i).arg(i % 2 ? u"+05:30"_s : u"-03:00"_s));
         SettingsState settings = windowSettings(clocks);
         settings.displayOptions.displayClock = settings.displayOptions.displayDate = true;
-        settings.displayOptions.dateFormat = 2;
+        settings.displayOptions.dateFormat = DateFormat::YearMonthDay;
         m_now = QDateTime(QDate(2024, 7, 7), QTime(1, 0, 0), Qt::UTC);
 
         const auto window = makeWindow(settings);
-        QCOMPARE(window->findChildren<CellLabel *>(u"lblCityName"_s).size(), 1000);
+        QCOMPARE(window->findChildren<CellLabel *>(u"cityLabel"_s).size(), 1000);
         m_now = m_now.addSecs(1);
         window->tick();
         QVERIFY(window->isTicking());
-        const QStringList times = labelTexts(window.get(), u"lblTime"_s);
-        const QStringList dates = labelTexts(window.get(), u"lblDate"_s);
+        const QStringList times = labelTexts(window.get(), u"timeLabel"_s);
+        const QStringList dates = labelTexts(window.get(), u"dateLabel"_s);
         QCOMPARE(times.size(), 1000);
         for (int i = 0; i < 1000; ++i) {
             QCOMPARE(times[i], i % 2 ? u"06:30:01"_s : u"22:00:01"_s);
@@ -219,8 +213,9 @@ private Q_SLOTS:
         QFETCH(qint64, jump);
         SettingsState settings = windowSettings({Cairo, Lima});
         DisplayOptions &options = settings.displayOptions;
-        options.displayDate = options.displayOpsDate = true;
-        options.dateFormat = options.opsDateFormat = options.opsDateDiff = 2;
+        options.displayDate = options.displayOppositeDate = true;
+        options.dateFormat = options.oppositeDateFormat = DateFormat::YearMonthDay;
+        options.oppositeDateShift = OppositeDateShift::None;
 
         // The texts of both columns when the computer's clock (at London's offset) reads `now`.
         const auto expected = [](const QDateTime &now) {
@@ -239,9 +234,9 @@ private Q_SLOTS:
             return QList<QStringList>{times, dates, opposite};
         };
         const auto shown = [](const QWidget *window) {
-            return QList<QStringList>{labelTexts(window, u"lblTime"_s),
-                                      labelTexts(window, u"lblDate"_s),
-                                      labelTexts(window, u"lblODate"_s)};
+            return QList<QStringList>{labelTexts(window, u"timeLabel"_s),
+                                      labelTexts(window, u"dateLabel"_s),
+                                      labelTexts(window, u"oppositeDateLabel"_s)};
         };
 
         m_now = QDateTime(QDate(2024, 7, 6), QTime(21, 30, 10, 250), Qt::UTC);
@@ -271,9 +266,9 @@ private Q_SLOTS:
         const auto window = makeWindow(settings);
         m_now = m_now.addDays(-1);
         window->tick();
-        QCOMPARE(labelTexts(window.get(), u"lblTime"_s), QStringList{u"23:30:10"_s});
+        QCOMPARE(labelTexts(window.get(), u"timeLabel"_s), QStringList{u"23:30:10"_s});
         m_now = m_now.addSecs(1);
-        QTRY_COMPARE_WITH_TIMEOUT(labelTexts(window.get(), u"lblTime"_s),
+        QTRY_COMPARE_WITH_TIMEOUT(labelTexts(window.get(), u"timeLabel"_s),
                                   QStringList{u"23:30:11"_s}, 3000);
         QVERIFY(window->isTicking());
     }

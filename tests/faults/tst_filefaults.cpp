@@ -3,18 +3,17 @@
 // so and leaves every file as it was, byte for byte, with no scratch or temporary file behind.
 // Also the sizes a user can reach: a 10 MB city list and a thousand clocks.
 
+#include "cities/citylistfile.h"
+#include "faultdisk.h"
+#include "settings/datafiles.h"
 #include "settings/profilefile.h"
 #include "settings/settingsloader.h"
 #include "settings/settingswriter.h"
-#include "app/startup.h"
-#include "cities/citylistfile.h"
-#include "faultdisk.h"
 
 #include <QDir>
 #include <QTest>
 
 #include <memory>
-#include <variant>
 
 using namespace Qt::StringLiterals;
 using namespace FaultFiles;
@@ -31,16 +30,9 @@ struct Outcome {
     QString message;
 };
 
-template<typename Rewrite>
-Outcome cityOutcome(const std::variant<Rewrite, CityListFile::Failure> &r)
+template<typename T> Outcome outcomeOf(const FileResult<T> &result)
 {
-    const auto *failure = std::get_if<CityListFile::Failure>(&r);
-    return {failure != nullptr, failure ? failure->message : QString()};
-}
-
-Outcome settingsOutcome(const SettingsSaveResult &result)
-{
-    return {result.status == SettingsSaveResult::Status::Failed, result.error};
+    return {!result, result.error()};
 }
 
 Outcome run(Operation operation, const AppFolder &folder)
@@ -49,15 +41,15 @@ Outcome run(Operation operation, const AppFolder &folder)
     case Operation::SaveOptions: {
         OptionsSave save{Oslo, {}};
         save.options.alwaysOnTop = save.options.displayClock = true;
-        save.options.backGround = u"sld"_s;
-        return settingsOutcome(saveOptions(folder, save));
+        save.options.background = BackgroundKind::Solid;
+        return outcomeOf(saveOptions(folder, save));
     }
     case Operation::SaveClockList:
-        return settingsOutcome(saveClockList(folder, 2, {Oslo, Cairo, Lima}));
+        return outcomeOf(saveClockList(folder, 2, {Oslo, Cairo, Lima}));
     case Operation::SaveCity:
-        return cityOutcome(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s}));
+        return outcomeOf(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s}));
     case Operation::DeleteCity:
-        return cityOutcome(CityListFile(folder).remove(u"Lima"));
+        return outcomeOf(CityListFile(folder).remove(u"Lima"));
     }
     return {};
 }
@@ -133,8 +125,8 @@ private Q_SLOTS:
         if (const std::optional<QString> problem = scene.prepare(true))
             QFAIL(qPrintable(*problem));
         const auto before = FaultDisk::snapshot(scene.root());
-        QCOMPARE(restoreMissingDataFiles(scene.folder()),
-                 (DataFilesRestored{DataFileRestore::Failed, DataFileRestore::Failed}));
+        const DataFilesRestored restored = restoreMissingDataFiles(scene.folder());
+        QVERIFY(!restored.settings && !restored.cityList);
         QCOMPARE(FaultDisk::snapshot(scene.root()), before);
     }
 
@@ -151,8 +143,7 @@ private Q_SLOTS:
         QCOMPARE(loadSettings(scene.folder()), SettingsState{});
         QVERIFY(!CityListFile(scene.folder()).read());
         // The options Save writes only into an existing file: nothing to tell, nothing made.
-        const SettingsSaveResult result = saveOptions(scene.folder(), {Oslo, {}});
-        QCOMPARE(result.status, SettingsSaveResult::Status::NoSettingsFile);
+        QCOMPARE(saveOptions(scene.folder(), {Oslo, {}}), OptionsSaved::NoSettingsFile);
         QVERIFY(FaultDisk::snapshot(scene.root()).isEmpty());
     }
 
@@ -168,17 +159,17 @@ private Q_SLOTS:
                 "City " + QByteArray::number(count).rightJustified(6, '0') + "!+01:00!ABC.bmp\r\n";
         QVERIFY(TestFiles::writeBytes(folder.cityListFile(), text));
 
-        const std::optional<QList<CityLine>> lines = CityListFile(folder).read();
+        const FileResult<QList<CityLine>> lines = CityListFile(folder).read();
         QVERIFY(lines);
         QCOMPARE(lines->size(), count);
         QCOMPARE(lines->back().entry.name,
                  u"City "_s + QString::number(count - 1).rightJustified(6, u'0'));
 
         const auto saved = CityListFile(folder).save({u"Aachen"_s, u"+01:00"_s, u"DEU.bmp"_s});
-        QVERIFY(std::holds_alternative<CityListRewrite::SaveRewrite>(saved));
+        QVERIFY(saved);
         QCOMPARE(CityListFile(folder).read()->size(), count + 1);
         const auto removed = CityListFile(folder).remove(u"City 000000");
-        QVERIFY(std::get<CityListRewrite::DeleteRewrite>(removed).found());
+        QVERIFY(removed && removed->found());
         QCOMPARE(CityListFile(folder).read()->size(), count);
         QVERIFY(!QFile::exists(folder.scratchFile()));
     }
@@ -195,8 +186,8 @@ private Q_SLOTS:
 
         QVERIFY(!CityListFile(folder).read());
         QVERIFY(
-            cityOutcome(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s})).failed);
-        QVERIFY(cityOutcome(CityListFile(folder).remove(u"Cairo")).failed);
+            outcomeOf(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s})).failed);
+        QVERIFY(outcomeOf(CityListFile(folder).remove(u"Cairo")).failed);
         QCOMPARE(QFileInfo(folder.cityListFile()).size(), CityListFile::MaxFileSize + 1);
         QVERIFY(!QFile::exists(folder.scratchFile()));
     }
@@ -212,10 +203,10 @@ private Q_SLOTS:
         QCOMPARE(loadSettings(folder).clockList, clocks);
 
         const QStringList reversed(clocks.crbegin(), clocks.crend());
-        QCOMPARE(saveClockList(folder, 1000, reversed).status, SettingsSaveResult::Status::Saved);
+        QVERIFY(saveClockList(folder, 1000, reversed));
         QCOMPARE(loadSettings(folder).clockList, reversed);
         // Fewer clocks: the sections beyond the new count are gone with the old ones.
-        QCOMPARE(saveClockList(folder, 1000, {Oslo}).status, SettingsSaveResult::Status::Saved);
+        QVERIFY(saveClockList(folder, 1000, {Oslo}));
         QCOMPARE(loadSettings(folder).clockList, QStringList{Oslo});
         QVERIFY(!ProfileFile::open(folder.settingsFile()).document().hasSection(u"Clock_1000"));
     }

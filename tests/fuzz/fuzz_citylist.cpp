@@ -3,7 +3,6 @@
 // exactly the lines of the name, both keep every other line in order, and the rewritten file reads
 // back as the lines the rule gave.
 
-#include "cities/cityline.h"
 #include "cities/citylistfile.h"
 #include "cities/citylistrewrite.h"
 #include "fuzzsupport.h"

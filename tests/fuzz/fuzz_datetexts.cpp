@@ -4,10 +4,9 @@
 
 #include "fuzzsupport.h"
 #include "zonetime/datepattern.h"
-#include "zonetime/datetexts.h"
+#include "zonetime/digits.h"
 #include "zonetime/hijridate.h"
-#include "zonetime/localedigits.h"
-#include "zonetime/timetext.h"
+#include "zonetime/rowtexts.h"
 
 #include <QCalendar>
 #include <QDate>
@@ -64,14 +63,17 @@ void checkDateTexts(FuzzedDataProvider &choices, const QLocale &locale, const QD
 {
     DisplayOptions options;
     options.displayDate = choices.ConsumeBool();
-    options.displayOpsDate = choices.ConsumeBool();
-    options.dateFormat = choices.ConsumeIntegralInRange<qint16>(-1, 5);
-    options.opsDateFormat = choices.ConsumeIntegralInRange<qint16>(-1, 5);
-    options.opsDateDiff = choices.ConsumeIntegralInRange<qint16>(-1, 6);
+    options.displayOppositeDate = choices.ConsumeBool();
+    // The stored numbers, checked below against what they mean.
+    const qint16 dateFormat = choices.ConsumeIntegralInRange<qint16>(-1, 5);
+    const qint16 oppositeFormat = choices.ConsumeIntegralInRange<qint16>(-1, 5);
+    const qint16 oppositeShift = choices.ConsumeIntegralInRange<qint16>(-1, 6);
+    options.dateFormat = DateFormat(dateFormat);
+    options.oppositeDateFormat = DateFormat(oppositeFormat);
+    options.oppositeDateShift = OppositeDateShift(oppositeShift);
     const DateTexts texts(options, locale);
 
-    const bool dateShown =
-        options.displayDate && options.dateFormat >= 0 && options.dateFormat <= 3;
+    const bool dateShown = options.displayDate && dateFormat >= 0 && dateFormat <= 3;
     const std::optional<QString> text = texts.date(date);
     Fuzz::check(text.has_value() == dateShown, "a date text exactly when the row shows one");
     if (text) {
@@ -82,27 +84,25 @@ void checkDateTexts(FuzzedDataProvider &choices, const QLocale &locale, const QD
                                    u"yyyy'%1'MM'%1'dd"_s};
         QString escaped = separator;
         escaped.replace(u'\'', u"''"_s);
-        const QString qtPattern = options.dateFormat == 3
-                                      ? locale.dateFormat(QLocale::LongFormat)
-                                      : numbers[options.dateFormat].arg(escaped);
+        const QString qtPattern = dateFormat == 3 ? locale.dateFormat(QLocale::LongFormat)
+                                                  : numbers[dateFormat].arg(escaped);
         const QString qts = locale.toString(date, qtPattern);
         Fuzz::check(pattern && *text == qts, "the date row is Qt's text of its pattern",
                     [&]() -> QString { return report(locale, qtPattern, date, *text, qts); });
     }
 
-    const bool oppositeShown = options.displayOpsDate && options.opsDateFormat >= 0 &&
-                               options.opsDateFormat <= 3 && options.opsDateDiff >= 0 &&
-                               options.opsDateDiff <= 4;
+    const bool oppositeShown = options.displayOppositeDate && oppositeFormat >= 0 &&
+                               oppositeFormat <= 3 && oppositeShift >= 0 && oppositeShift <= 4;
     const std::optional<QString> opposite = texts.oppositeDate(date);
     Fuzz::check(opposite.has_value() == oppositeShown,
                 "an opposite date text exactly when the row shows one");
     if (!opposite)
         return;
-    const QDate shifted = date.addDays(options.opsDateDiff - 2);
+    const QDate shifted = date.addDays(oppositeShift - 2);
     const std::optional<HijriDate> hijri = HijriDate::fromDate(shifted);
     Fuzz::check(hijri.has_value() != opposite->isEmpty(),
                 "an opposite date is empty only before the Hijri epoch");
-    if (!hijri || options.opsDateFormat == 3)
+    if (!hijri || oppositeFormat == 3)
         return;
     const LocaleDigits digits(locale);
     const QString separator = DatePattern::dateSeparator(locale);
@@ -112,10 +112,9 @@ void checkDateTexts(FuzzedDataProvider &choices, const QLocale &locale, const QD
     const QString expected[] = {day % separator % month % separator % year,
                                 month % separator % day % separator % year,
                                 year % separator % month % separator % day};
-    Fuzz::check(*opposite == expected[options.opsDateFormat],
-                "the numeric opposite date holds the Hijri fields", [&]() -> QString {
-                    return report(locale, {}, date, *opposite, expected[options.opsDateFormat]);
-                });
+    Fuzz::check(
+        *opposite == expected[oppositeFormat], "the numeric opposite date holds the Hijri fields",
+        [&]() -> QString { return report(locale, {}, date, *opposite, expected[oppositeFormat]); });
 }
 
 void checkTimeText(FuzzedDataProvider &choices, const QLocale &locale)
@@ -123,7 +122,7 @@ void checkTimeText(FuzzedDataProvider &choices, const QLocale &locale)
     const int format = choices.ConsumeIntegralInRange(-1, 5);
     const QTime time =
         QTime::fromMSecsSinceStartOfDay(choices.ConsumeIntegralInRange(0, 86'399'999));
-    const TimeText timeText(format, locale);
+    const TimeText timeText(TimeFormat(format), locale);
     const std::optional<QString> text = timeText.text(time);
     Fuzz::check(timeText.hasFormat() == (format >= 0 && format <= 3), "four formats");
     Fuzz::check(text.has_value() == timeText.hasFormat(), "a text for each of the four formats");

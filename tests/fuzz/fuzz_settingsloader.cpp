@@ -1,10 +1,10 @@
 // The settings loader over arbitrary settings files: the state it gives is consistent, and what
 // the two Saves write from that state loads back as the same state.
 
+#include "fuzzsupport.h"
 #include "settings/profiledocument.h"
 #include "settings/settingsloader.h"
 #include "settings/settingswriter.h"
-#include "fuzzsupport.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,25 +19,26 @@ QString describe(const SettingsState &state)
                    QString::number(state.clockCount);
     for (const QString &clock : state.clockList)
         text += u"\n  clock "_s % Fuzz::quoted(clock);
-    text += u"\n  options "_s % QStringList{QString::number(o.alwaysOnTop),
-                                            QString::number(o.hideSysTrayIcon),
-                                            QString::number(o.clockPicture),
-                                            o.backGround,
-                                            o.bgPicture,
-                                            o.solid,
-                                            o.oneColor,
-                                            QString::number(o.oneColorDir),
-                                            o.twoColors1,
-                                            o.twoColors2,
-                                            QString::number(o.displayClock),
-                                            QString::number(o.displayTime),
-                                            QString::number(o.displayDate),
-                                            QString::number(o.displayOpsDate),
-                                            QString::number(o.timeFormat),
-                                            QString::number(o.dateFormat),
-                                            QString::number(o.opsDateFormat),
-                                            QString::number(o.opsDateDiff)}
-                                    .join(u" | ");
+    text += u"\n  options "_s %
+            QStringList{QString::number(o.alwaysOnTop),
+                        QString::number(o.hideSysTrayIcon),
+                        QString::number(qint16(o.faceStyle)),
+                        o.background ? backgroundCode(*o.background) : u"(unknown)"_s,
+                        o.backgroundPicture,
+                        o.solidColour.name(),
+                        o.gradientColour.name(),
+                        QString::number(qint16(o.gradientDirection)),
+                        o.topColour.name(),
+                        o.bottomColour.name(),
+                        QString::number(o.displayClock),
+                        QString::number(o.displayTime),
+                        QString::number(o.displayDate),
+                        QString::number(o.displayOppositeDate),
+                        QString::number(qint16(o.timeFormat)),
+                        QString::number(qint16(o.dateFormat)),
+                        QString::number(qint16(o.oppositeDateFormat)),
+                        QString::number(qint16(o.oppositeDateShift))}
+                .join(u" | ");
     return text;
 }
 
@@ -48,9 +49,8 @@ void checkConsistent(const SettingsState &state)
     Fuzz::check(state.clockList.size() == state.clockCount, "one clock entry per counted clock",
                 [&]() -> QString { return describe(state); });
     const DisplayOptions &o = state.displayOptions;
-    for (const QString &text : QStringList{state.localCity, o.backGround, o.bgPicture, o.solid,
-                                           o.oneColor, o.twoColors1, o.twoColors2} +
-                                   state.clockList) {
+    for (const QString &text :
+         QStringList{state.localCity, o.backgroundPicture} + state.clockList) {
         Fuzz::check(text.size() <= ProfileDocument::MaxValueLength, "texts are at most 254 long",
                     [&]() -> QString { return Fuzz::quoted(text); });
     }
@@ -73,12 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
 
     // Both Saves with exactly what was loaded: the file then loads as the same state. The options
-    // Save writes BackGround only when it is one of the five codes, and otherwise keeps the key.
+    // Save writes BackGround only for a known kind, and otherwise keeps the key.
     OptionsSave options{loaded.localCity, loaded.displayOptions};
-    if (const auto error = writeOptions(document, options))
-        Fuzz::fail("the options Save refuses values it loaded", *error);
-    if (const auto error = writeClockList(document, loaded.clockCount, loaded.clockList))
-        Fuzz::fail("the clock list Save refuses values it loaded", *error);
+    if (const FileResult<> written = writeOptions(document, options); !written)
+        Fuzz::fail("the options Save refuses values it loaded", written.error());
+    if (const FileResult<> written = writeClockList(document, loaded.clockCount, loaded.clockList);
+        !written)
+        Fuzz::fail("the clock list Save refuses values it loaded", written.error());
     const QString saved = document.toText();
     const SettingsState reloaded = loadSettings(ProfileDocument::fromText(saved));
     Fuzz::check(reloaded == loaded, "what the Saves write loads back the same", [&]() -> QString {

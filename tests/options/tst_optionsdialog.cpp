@@ -1,6 +1,6 @@
 #include "app/application.h"
 #include "clockwindow/clockwindow.h"
-#include "options/colourswatch.h"
+#include "options/choosers.h"
 #include "options/optionsdialog.h"
 #include "support/recordingpresenter.h"
 
@@ -30,8 +30,9 @@ const QColor Grey(207, 207, 207);
 const QColor Green(0, 160, 0);
 
 // The controls a background kind may enable, in the dialog's order.
-const QStringList KindControls = {u"cmdClkBGPicSel"_s, u"cmdSolidClr"_s, u"cmdOGColor"_s,
-                                  u"chkReverseDir"_s,  u"cmdTG1Color"_s, u"cmdTG2Color"_s};
+const QStringList KindControls = {u"pictureSelectButton"_s,        u"solidColourSelectButton"_s,
+                                  u"gradientColourSelectButton"_s, u"reverseDirectionBox"_s,
+                                  u"topColourSelectButton"_s,      u"bottomColourSelectButton"_s};
 
 // The test settings file, every key in the order the program writes them.
 const QStringList SettingsLines = {u"[Settings]"_s,
@@ -111,6 +112,7 @@ class TestOptionsDialog final : public QObject {
     std::unique_ptr<RecordingPresenter> m_messages;
     std::unique_ptr<Application> m_app;
     std::unique_ptr<OptionsDialog> m_dialog;
+    SettingsState m_settings; // settings a test changes in memory before it opens the dialog
     // What the choosers answer, oldest first (an invalid colour cancels), and what they were
     // asked.
     QList<QColor> m_colourAnswers;
@@ -131,9 +133,14 @@ class TestOptionsDialog final : public QObject {
         m_app->loadSettings();
     }
 
-    void openDialog()
+    // Opens the dialog on the settings in force, or on `settings` (which must outlive it).
+    void openDialog(const SettingsState *settings = nullptr)
     {
-        m_dialog = std::make_unique<OptionsDialog>(*m_app);
+        m_dialog = std::make_unique<OptionsDialog>(
+            folder(), settings ? *settings : m_app->settings(), m_app->clock(), *m_messages);
+        // As the main menu's dialog is: a Save makes the application reload.
+        connect(m_dialog.get(), &OptionsDialog::saveFinished, m_app.get(),
+                &Application::reloadSettings);
         Choosers choosers;
         choosers.colour = [this](QWidget *, QColor initial) -> std::optional<QColor> {
             m_colourRequests.append(initial);
@@ -168,7 +175,7 @@ class TestOptionsDialog final : public QObject {
     // Presses Save and returns what the settings file then holds.
     QString save() const
     {
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         return readText(folder().settingsFile());
     }
 
@@ -203,7 +210,7 @@ class TestOptionsDialog final : public QObject {
     }
 
     // The preview as the user sees it: background, picture and face together.
-    QImage preview() const { return find(u"picClock"_s)->grab().toImage(); }
+    QImage preview() const { return find(u"previewStrip"_s)->grab().toImage(); }
 
 private Q_SLOTS:
     void init()
@@ -261,12 +268,14 @@ private Q_SLOTS:
                 ticked.append(box->objectName());
         }
         QCOMPARE(ticked,
-                 (QStringList{u"chkHideSysTray"_s, u"chkOnTop"_s, u"chkClockDis"_s, u"chkDateDis"_s,
-                              u"chkOpsDateDis"_s, u"chkFollowDST"_s, u"chkReverseDir"_s}));
+                 (QStringList{u"hideSysTrayIconBox"_s, u"alwaysOnTopBox"_s, u"displayClockBox"_s,
+                              u"displayDateBox"_s, u"displayOppositeDateBox"_s, u"followDstBox"_s,
+                              u"reverseDirectionBox"_s}));
         // The entries' order is what a stored position means.
         QStringList lists;
-        for (const QString &name : {u"imgCombo1"_s, u"cboTimeFormat"_s, u"cboDateFormat"_s,
-                                    u"cboOpsDFormat"_s, u"cboOpsDDiff"_s, u"styCombo1"_s})
+        for (const QString &name :
+             {u"localCityCombo"_s, u"timeFormatCombo"_s, u"dateFormatCombo"_s,
+              u"oppositeDateFormatCombo"_s, u"oppositeDateShiftCombo"_s, u"faceStyleCombo"_s})
             lists.append(entries(name));
         QCOMPARE(lists, (QStringList{u"London|Athens|[Cairo]|Lima"_s,
                                      u"AM/PM|[24Hour]|Long AM/PM|Long 24Hour"_s,
@@ -274,18 +283,20 @@ private Q_SLOTS:
                                      u"dd/MM/yyyy|MM/dd/yyyy|yyyy/MM/dd|[Long Date]"_s,
                                      u"-2|-1|0|+1|[+2]"_s,
                                      u"Style_01|Style_02|[Style_03]|Style_04|Style_05"_s}));
-        QCOMPARE(find<QComboBox>(u"imgCombo1"_s)->currentData().toString(),
+        QCOMPARE(find<QComboBox>(u"localCityCombo"_s)->currentData().toString(),
                  u"Cairo!+02:00!EGY.bmp"_s);
         QList<QColor> swatches;
-        for (const QString &name : {u"Picture1"_s, u"Picture2"_s, u"Picture3"_s, u"Picture4"_s})
+        for (const QString &name : {u"solidColourSwatch"_s, u"gradientColourSwatch"_s,
+                                    u"topColourSwatch"_s, u"bottomColourSwatch"_s})
             swatches.append(find<ColourSwatch>(name)->colour());
         QCOMPARE(swatches, (QList<QColor>{QColor(0, 0, 255), QColor(250, 250, 250),
                                           QColor(0, 255, 0), QColor(0, 0, 0)}));
-        QVERIFY(shows(u"Option1_3"_s));
+        QVERIFY(shows(u"oneColourGradientButton"_s));
         // The swatch paints its colour.
-        QCOMPARE(find(u"Picture1"_s)->grab().toImage().pixelColor(8, 8), QColor(0, 0, 255));
+        QCOMPARE(find(u"solidColourSwatch"_s)->grab().toImage().pixelColor(8, 8),
+                 QColor(0, 0, 255));
         // A city's flag is its icon; a city whose flag is missing still has its entry.
-        const QComboBox *cities = find<QComboBox>(u"imgCombo1"_s);
+        const QComboBox *cities = find<QComboBox>(u"localCityCombo"_s);
         QVERIFY(!cities->itemIcon(2).isNull());
         QVERIFY(cities->itemIcon(1).isNull());
     }
@@ -302,24 +313,27 @@ private Q_SLOTS:
         const Settings positions = {
             {u"TimeFormat"_s, u"9"_s}, {u"OpsDateDiff"_s, u"-1"_s}, {u"Clock_Picture"_s, u"5"_s}};
         QTest::newRow("older file without Follow_DST: clear, then written in its place")
-            << Settings{{u"Follow_DST"_s, QString()}} << true << QStringList{u"chkFollowDST"_s}
+            << Settings{{u"Follow_DST"_s, QString()}} << true << QStringList{u"followDstBox"_s}
             << Settings{};
         QTest::newRow("unknown BackGround code: no kind, kept")
             << Settings{{u"BackGround"_s, u"grt9"_s}} << true
-            << QStringList{u"Option1_0"_s, u"Option1_1"_s, u"Option1_2"_s, u"Option1_3"_s,
-                           u"Option1_4"_s}
+            << QStringList{u"noBackgroundButton"_s, u"pictureBackgroundButton"_s,
+                           u"solidBackgroundButton"_s, u"oneColourGradientButton"_s,
+                           u"twoColourGradientButton"_s}
             << Settings{{u"BackGround"_s, u"grt9"_s}};
         QTest::newRow("positions beyond the lists: kept")
             << positions << true
-            << QStringList{u"cboTimeFormat"_s, u"cboOpsDDiff"_s, u"styCombo1"_s} << positions;
+            << QStringList{u"timeFormatCombo"_s, u"oppositeDateShiftCombo"_s, u"faceStyleCombo"_s}
+            << positions;
         QTest::newRow("fresh settings: first city of the computer's offset")
             << Settings{{u"Local"_s, u"00"_s}} << true << QStringList{}
             << Settings{{u"Local"_s, u"Athens!+02:00!GRC.bmp"_s}};
         QTest::newRow("local city no longer listed: kept")
             << Settings{{u"Local"_s, u"Paris!+01:00!FRA.bmp"_s}} << true
-            << QStringList{u"imgCombo1"_s} << Settings{{u"Local"_s, u"Paris!+01:00!FRA.bmp"_s}};
+            << QStringList{u"localCityCombo"_s}
+            << Settings{{u"Local"_s, u"Paris!+01:00!FRA.bmp"_s}};
         QTest::newRow("no city list: local city kept")
-            << Settings{} << false << QStringList{u"imgCombo1"_s} << Settings{};
+            << Settings{} << false << QStringList{u"localCityCombo"_s} << Settings{};
     }
     void handEditedFile()
     {
@@ -348,11 +362,11 @@ private Q_SLOTS:
             QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
         for (const ColourSwatch *swatch : m_dialog->findChildren<ColourSwatch *>())
             QCOMPARE(swatch->colour(), QColor(Qt::white));
-        QCOMPARE(find<QComboBox>(u"imgCombo1"_s)->count(), 4);
+        QCOMPARE(find<QComboBox>(u"localCityCombo"_s)->count(), 4);
 
         // Save writes nothing and says nothing, but the clock window is still built anew.
         QSignalSpy loaded(m_app.get(), &Application::settingsLoaded);
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QVERIFY(!QFile::exists(folder().settingsFile()));
         QVERIFY(m_messages->messages.isEmpty());
         QCOMPARE(loaded.size(), 1);
@@ -367,14 +381,15 @@ private Q_SLOTS:
         QVERIFY(oldWindow);
         m_colourAnswers = {QColor(0, 0, 255), QColor(255, 0, 0)};
 
-        find<QComboBox>(u"imgCombo1"_s)->setCurrentText(u"Lima"_s);
-        find<QComboBox>(u"cboTimeFormat"_s)->setCurrentText(u"Long 24Hour"_s);
-        find<QComboBox>(u"cboDateFormat"_s)->setCurrentText(u"MM/dd/yyyy"_s);
-        find<QComboBox>(u"cboOpsDDiff"_s)->setCurrentText(u"+1"_s);
-        find<QComboBox>(u"styCombo1"_s)->setCurrentText(u"Style_03"_s);
-        for (const QString &name :
-             {u"chkHideSysTray"_s, u"chkDateDis"_s, u"chkFollowDST"_s, u"Option1_2"_s,
-              u"cmdSolidClr"_s, u"Option1_3"_s, u"cmdOGColor"_s, u"chkReverseDir"_s})
+        find<QComboBox>(u"localCityCombo"_s)->setCurrentText(u"Lima"_s);
+        find<QComboBox>(u"timeFormatCombo"_s)->setCurrentText(u"Long 24Hour"_s);
+        find<QComboBox>(u"dateFormatCombo"_s)->setCurrentText(u"MM/dd/yyyy"_s);
+        find<QComboBox>(u"oppositeDateShiftCombo"_s)->setCurrentText(u"+1"_s);
+        find<QComboBox>(u"faceStyleCombo"_s)->setCurrentText(u"Style_03"_s);
+        for (const QString &name : {u"hideSysTrayIconBox"_s, u"displayDateBox"_s, u"followDstBox"_s,
+                                    u"solidBackgroundButton"_s, u"solidColourSelectButton"_s,
+                                    u"oneColourGradientButton"_s, u"gradientColourSelectButton"_s,
+                                    u"reverseDirectionBox"_s})
             click(name);
 
         QSignalSpy loaded(m_app.get(), &Application::settingsLoaded);
@@ -412,8 +427,8 @@ private Q_SLOTS:
     // What each stored kind enables and how the preview shows it.
     void previewPixels_data()
     {
-        QTest::addColumn<QString>("backGround");
-        QTest::addColumn<QString>("bgPicture"); // in the backgrounds folder
+        QTest::addColumn<QString>("backgroundCode");
+        QTest::addColumn<QString>("backgroundPicture"); // in the backgrounds folder
         QTest::addColumn<bool>("reverseDir");
         QTest::addColumn<QStringList>("enabled");
         QTest::addColumn<QColor>("top");
@@ -421,12 +436,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("pictureShown");
 
         const QColor red(255, 0, 0);
-        const QStringList oneColor = {u"cmdOGColor"_s, u"chkReverseDir"_s};
-        const QStringList picture = {u"cmdClkBGPicSel"_s};
+        const QStringList oneColor = {u"gradientColourSelectButton"_s, u"reverseDirectionBox"_s};
+        const QStringList picture = {u"pictureSelectButton"_s};
         QTest::newRow("none: grey")
             << u"non"_s << QString() << false << QStringList{} << Grey << Grey << false;
-        QTest::newRow("solid") << u"sld"_s << QString() << false << QStringList{u"cmdSolidClr"_s}
-                               << red << red << false;
+        QTest::newRow("solid") << u"sld"_s << QString() << false
+                               << QStringList{u"solidColourSelectButton"_s} << red << red << false;
         QTest::newRow("one colour, top down")
             << u"grt1"_s << QString() << false << oneColor << QColor(247, 247, 247)
             << QColor(16, 16, 16) << false;
@@ -434,8 +449,9 @@ private Q_SLOTS:
             << u"grt1"_s << QString() << true << oneColor << QColor(0, 0, 0)
             << QColor(244, 244, 244) << false;
         QTest::newRow("two colours")
-            << u"grt2"_s << QString() << false << QStringList{u"cmdTG1Color"_s, u"cmdTG2Color"_s}
-            << red << QColor(0, 0, 255) << false;
+            << u"grt2"_s << QString() << false
+            << QStringList{u"topColourSelectButton"_s, u"bottomColourSelectButton"_s} << red
+            << QColor(0, 0, 255) << false;
         QTest::newRow("picture, stretched")
             << u"pic"_s << u"green.bmp"_s << false << picture << Green << Green << true;
         QTest::newRow("picture file missing: grey")
@@ -445,16 +461,17 @@ private Q_SLOTS:
     }
     void previewPixels()
     {
-        QFETCH(QString, backGround);
-        QFETCH(QString, bgPicture);
+        QFETCH(QString, backgroundCode);
+        QFETCH(QString, backgroundPicture);
         QFETCH(bool, reverseDir);
         startApp({{u"OneColorDir"_s, reverseDir ? u"1"_s : u"0"_s}});
-        // Set in memory: the clock window's own loading turns a missing picture into "non".
-        DisplayOptions &options = m_app->settings().displayOptions;
-        options.backGround = backGround;
-        if (!bgPicture.isEmpty())
-            options.bgPicture = folder().backgroundsFolder() + u'/' + bgPicture;
-        openDialog();
+        // Set in memory: loading the file turns a picture that does not load into "non".
+        m_settings = m_app->settings();
+        DisplayOptions &options = m_settings.displayOptions;
+        options.background = backgroundKindOf(backgroundCode);
+        if (!backgroundPicture.isEmpty())
+            options.backgroundPicture = folder().backgroundsFolder() + u'/' + backgroundPicture;
+        openDialog(&m_settings);
 
         QTEST(enabledKindControls(), "enabled");
         const QImage image = preview();
@@ -464,25 +481,26 @@ private Q_SLOTS:
         QTEST(image.pixelColor(0, 77), "bottom");
         // The face lies over the background, cut to its outline.
         QCOMPARE(image.pixelColor(39, 39), QColor(Qt::white));
-        QTEST(find(u"imgClock"_s)->isVisible(), "pictureShown");
+        QTEST(find(u"previewPicture"_s)->isVisible(), "pictureShown");
     }
 
     void previewFollowsTheControls()
     {
         open({{u"BackGround"_s, u"grt1"_s}});
         QCOMPARE(preview().pixelColor(0, 0), QColor(247, 247, 247));
-        click(u"chkReverseDir"_s);
+        click(u"reverseDirectionBox"_s);
         QCOMPARE(preview().pixelColor(0, 0), QColor(0, 0, 0));
-        click(u"Option1_4"_s);
-        QCOMPARE(enabledKindControls(), (QStringList{u"cmdTG1Color"_s, u"cmdTG2Color"_s}));
+        click(u"twoColourGradientButton"_s);
+        QCOMPARE(enabledKindControls(),
+                 (QStringList{u"topColourSelectButton"_s, u"bottomColourSelectButton"_s}));
         QCOMPARE(preview().pixelColor(0, 0), QColor(255, 0, 0));
-        click(u"Option1_0"_s);
+        click(u"noBackgroundButton"_s);
         QVERIFY(enabledKindControls().isEmpty());
         QCOMPARE(preview().pixelColor(0, 0), Grey);
 
         // A face that cannot be read is reported, and the preview keeps the face it has.
         QCOMPARE(preview().pixelColor(39, 39), QColor(Qt::white));
-        QComboBox *styles = find<QComboBox>(u"styCombo1"_s);
+        QComboBox *styles = find<QComboBox>(u"faceStyleCombo"_s);
         styles->setCurrentText(u"Style_02"_s); // clk02.bmp is missing
         QCOMPARE(m_messages->texts(), QStringList{u"Style not found!"_s});
         QCOMPARE(m_messages->messages[0].icon, QMessageBox::Warning);
@@ -506,14 +524,16 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("pixelAfter");
 
         const QColor blue(0, 0, 255);
-        QTest::newRow("solid") << u"Option1_2"_s << u"cmdSolidClr"_s << u"Picture1"_s << blue << 0
-                               << blue;
-        QTest::newRow("solid, cancelled") << u"Option1_2"_s << u"cmdSolidClr"_s << u"Picture1"_s
-                                          << QColor() << 0 << QColor(255, 0, 0);
-        QTest::newRow("top colour")
-            << u"Option1_4"_s << u"cmdTG1Color"_s << u"Picture3"_s << Green << 0 << Green;
+        QTest::newRow("solid") << u"solidBackgroundButton"_s << u"solidColourSelectButton"_s
+                               << u"solidColourSwatch"_s << blue << 0 << blue;
+        QTest::newRow("solid, cancelled")
+            << u"solidBackgroundButton"_s << u"solidColourSelectButton"_s << u"solidColourSwatch"_s
+            << QColor() << 0 << QColor(255, 0, 0);
+        QTest::newRow("top colour") << u"twoColourGradientButton"_s << u"topColourSelectButton"_s
+                                    << u"topColourSwatch"_s << Green << 0 << Green;
         QTest::newRow("bottom colour")
-            << u"Option1_4"_s << u"cmdTG2Color"_s << u"Picture4"_s << Green << 77 << Green;
+            << u"twoColourGradientButton"_s << u"bottomColourSelectButton"_s
+            << u"bottomColourSwatch"_s << Green << 77 << Green;
     }
     void colourChoosers()
     {
@@ -537,31 +557,32 @@ private Q_SLOTS:
     {
         startApp();
         const QString backgrounds = folder().backgroundsFolder();
-        m_app->settings().displayOptions.bgPicture = backgrounds + u"/gone.bmp"_s;
-        m_app->settings().displayOptions.backGround = u"pic"_s;
-        openDialog();
-        QVERIFY(!find(u"imgClock"_s)->isVisible());
+        m_settings = m_app->settings();
+        m_settings.displayOptions.backgroundPicture = backgrounds + u"/gone.bmp"_s;
+        m_settings.displayOptions.background = BackgroundKind::Picture;
+        openDialog(&m_settings);
+        QVERIFY(!find(u"previewPicture"_s)->isVisible());
         const QString green = backgrounds + u"/green.bmp"_s;
         const QString notAPicture = backgrounds + u"/text.bmp"_s;
         QVERIFY(writeText(notAPicture, u"text"_s));
 
         // A stored picture that is gone does not stop a new one from being taken.
         m_pictureAnswers = {green};
-        click(u"cmdClkBGPicSel"_s);
+        click(u"pictureSelectButton"_s);
         QCOMPARE(m_pictureRequests.size(), 1);
         QCOMPARE(m_pictureRequests[0].title, u"Select File"_s);
         QCOMPARE(m_pictureRequests[0].folder, backgrounds);
         QCOMPARE(m_pictureRequests[0].filter, u"Bitmap Files (*.bmp)"_s);
-        QCOMPARE(m_app->settings().displayOptions.bgPicture, green);
-        QVERIFY(find(u"imgClock"_s)->isVisible());
+        QCOMPARE(m_dialog->form().backgroundPicture, green);
+        QVERIFY(find(u"previewPicture"_s)->isVisible());
         QCOMPARE(preview().pixelColor(0, 0), Green);
 
         // Cancelled, missing and unreadable choices change nothing.
         m_pictureAnswers = {QString(), backgrounds + u"/gone.bmp"_s, notAPicture};
         for (int i = 0; i < 3; ++i)
-            click(u"cmdClkBGPicSel"_s);
+            click(u"pictureSelectButton"_s);
         QCOMPARE(m_pictureRequests.size(), 4);
-        QCOMPARE(m_app->settings().displayOptions.bgPicture, green);
+        QCOMPARE(m_dialog->form().backgroundPicture, green);
         QCOMPARE(preview().pixelColor(0, 0), Green);
 
         // The chosen path is what Save writes.
@@ -571,14 +592,14 @@ private Q_SLOTS:
     void failedSaveIsReported()
     {
         open();
-        find<QComboBox>(u"cboTimeFormat"_s)->setCurrentIndex(3);
+        find<QComboBox>(u"timeFormatCombo"_s)->setCurrentIndex(3);
         // Something that is not a file stands where the settings file was: it cannot be read,
         // so it must not be replaced.
         QVERIFY(QFile::remove(folder().settingsFile()));
         QVERIFY(QDir(m_dir->path()).mkdir(u"Kerani.ini"_s));
         QSignalSpy loaded(m_app.get(), &Application::settingsLoaded);
 
-        click(u"cmdSave"_s);
+        click(u"saveButton"_s);
         QCOMPARE(m_messages->messages.size(), 1);
         QCOMPARE(m_messages->messages[0].icon, QMessageBox::Critical);
         QVERIFY2(m_messages->messages[0].text.startsWith(u"The options could not be saved: "_s),
@@ -593,22 +614,39 @@ private Q_SLOTS:
         open();
         // Tab goes through the controls in reading order.
         QStringList chain;
-        QWidget *first = find(u"chkHideSysTray"_s);
+        QWidget *first = find(u"hideSysTrayIconBox"_s);
         QWidget *next = first;
         do {
             if ((next->focusPolicy() & Qt::TabFocus) && !next->objectName().isEmpty())
                 chain.append(next->objectName());
             next = next->nextInFocusChain();
         } while (next != first && chain.size() < 40);
-        QCOMPARE(chain, (QStringList{u"chkHideSysTray"_s, u"chkOnTop"_s,      u"chkClockDis"_s,
-                                     u"chkTimeDis"_s,     u"cboTimeFormat"_s, u"chkDateDis"_s,
-                                     u"cboDateFormat"_s,  u"chkOpsDateDis"_s, u"cboOpsDFormat"_s,
-                                     u"cboOpsDDiff"_s,    u"chkFollowDST"_s,  u"imgCombo1"_s,
-                                     u"styCombo1"_s,      u"Option1_0"_s,     u"Option1_1"_s,
-                                     u"cmdClkBGPicSel"_s, u"Option1_2"_s,     u"cmdSolidClr"_s,
-                                     u"Option1_3"_s,      u"cmdOGColor"_s,    u"chkReverseDir"_s,
-                                     u"Option1_4"_s,      u"cmdTG1Color"_s,   u"cmdTG2Color"_s,
-                                     u"cmdSave"_s,        u"cmdClose"_s}));
+        QCOMPARE(chain, (QStringList{u"hideSysTrayIconBox"_s,
+                                     u"alwaysOnTopBox"_s,
+                                     u"displayClockBox"_s,
+                                     u"displayTimeBox"_s,
+                                     u"timeFormatCombo"_s,
+                                     u"displayDateBox"_s,
+                                     u"dateFormatCombo"_s,
+                                     u"displayOppositeDateBox"_s,
+                                     u"oppositeDateFormatCombo"_s,
+                                     u"oppositeDateShiftCombo"_s,
+                                     u"followDstBox"_s,
+                                     u"localCityCombo"_s,
+                                     u"faceStyleCombo"_s,
+                                     u"noBackgroundButton"_s,
+                                     u"pictureBackgroundButton"_s,
+                                     u"pictureSelectButton"_s,
+                                     u"solidBackgroundButton"_s,
+                                     u"solidColourSelectButton"_s,
+                                     u"oneColourGradientButton"_s,
+                                     u"gradientColourSelectButton"_s,
+                                     u"reverseDirectionBox"_s,
+                                     u"twoColourGradientButton"_s,
+                                     u"topColourSelectButton"_s,
+                                     u"bottomColourSelectButton"_s,
+                                     u"saveButton"_s,
+                                     u"closeButton"_s}));
         // Each list is reached by its caption; the alike "Select" buttons, the two "Date Format"
         // lists and the uncaptioned city list have names of their own.
         QStringList buddies;
@@ -616,16 +654,17 @@ private Q_SLOTS:
             if (label->buddy())
                 buddies.append(label->buddy()->objectName());
         }
-        QCOMPARE(buddies, (QStringList{u"cboTimeFormat"_s, u"cboDateFormat"_s, u"cboOpsDFormat"_s,
-                                       u"cboOpsDDiff"_s, u"styCombo1"_s}));
-        for (const QString &name :
-             {u"cmdSolidClr"_s, u"cmdClkBGPicSel"_s, u"imgCombo1"_s, u"cboOpsDFormat"_s})
+        QCOMPARE(buddies, (QStringList{u"timeFormatCombo"_s, u"dateFormatCombo"_s,
+                                       u"oppositeDateFormatCombo"_s, u"oppositeDateShiftCombo"_s,
+                                       u"faceStyleCombo"_s}));
+        for (const QString &name : {u"solidColourSelectButton"_s, u"pictureSelectButton"_s,
+                                    u"localCityCombo"_s, u"oppositeDateFormatCombo"_s})
             QVERIFY(!find(name)->accessibleName().isEmpty());
 
         QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
         QVERIFY(!m_dialog->isVisible());
         m_dialog->show();
-        click(u"cmdClose"_s);
+        click(u"closeButton"_s);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(readText(folder().settingsFile()), settingsText()); // closing writes nothing
     }

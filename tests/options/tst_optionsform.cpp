@@ -6,8 +6,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int NoKind = -1;
-
 QList<CityLine> cityLines(const QStringList &texts)
 {
     QList<CityLine> lines;
@@ -30,21 +28,21 @@ SettingsState factoryState()
     o.alwaysOnTop = true;
     o.displayClock = true;
     o.displayTime = true;
-    o.timeFormat = 2;
+    o.timeFormat = TimeFormat::AmPmSeconds;
     o.displayDate = true;
-    o.dateFormat = 1;
-    o.displayOpsDate = true;
-    o.opsDateFormat = 3;
-    o.opsDateDiff = 4;
+    o.dateFormat = DateFormat::MonthDayYear;
+    o.displayOppositeDate = true;
+    o.oppositeDateFormat = DateFormat::Long;
+    o.oppositeDateShift = OppositeDateShift::TwoDaysOn;
     o.followDst = true;
-    o.clockPicture = 3;
-    o.bgPicture = u"/pictures/sea.bmp"_s;
-    o.solid = u"10513990"_s;
-    o.oneColor = u"13803640"_s;
-    o.oneColorDir = 1;
-    o.twoColors1 = u"15122070"_s;
-    o.twoColors2 = u"7880738"_s;
-    o.backGround = u"grt2"_s;
+    o.faceStyle = FaceStyle::Style4;
+    o.backgroundPicture = u"/pictures/sea.bmp"_s;
+    o.solidColour = QColor(70, 110, 160);
+    o.gradientColour = QColor(120, 160, 210);
+    o.gradientDirection = GradientDirection::BottomUp;
+    o.topColour = QColor(150, 190, 230);
+    o.bottomColour = QColor(34, 64, 120);
+    o.background = BackgroundKind::TwoColourGradient;
     return state;
 }
 
@@ -71,61 +69,49 @@ private Q_SLOTS:
         QFETCH(qint16, stored);
         SettingsState state;
         DisplayOptions &o = state.displayOptions;
-        o.timeFormat = o.dateFormat = o.opsDateFormat = o.opsDateDiff = o.clockPicture = stored;
+        o.timeFormat = TimeFormat(stored);
+        o.dateFormat = o.oppositeDateFormat = DateFormat(stored);
+        o.oppositeDateShift = OppositeDateShift(stored);
+        o.faceStyle = FaceStyle(stored);
 
         const OptionsForm form = OptionsForm::fromSettings(state, Cities, 0);
-        const QList<int> shown = {form.timeFormat, form.dateFormat, form.opsDateFormat,
-                                  form.opsDateDiff, form.clockPicture};
+        const auto position = [](auto choice) { return choice ? int(*choice) : -1; };
+        const QList<int> shown = {position(form.timeFormat), position(form.dateFormat),
+                                  position(form.oppositeDateFormat),
+                                  position(form.oppositeDateShift), position(form.faceStyle)};
         QTEST(shown, "positions");
     }
 
     void storedValues_data()
     {
-        QTest::addColumn<QString>("colourText");
-        QTest::addColumn<qint16>("oneColorDir");
-        QTest::addColumn<QString>("backGround");
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<bool>("reverseDir");
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<GradientDirection>("direction");
+        QTest::addColumn<std::optional<BackgroundKind>>("background");
+        QTest::addColumn<bool>("reverseDirection");
 
-        QTest::newRow("decimal, top down, none")
-            << u"16711680"_s << qint16(0) << u"non"_s << QColor(0, 0, 255) << false
-            << int(BackgroundKind::None);
-        QTest::newRow("hexadecimal, bottom up, picture")
-            << u"&HFF"_s << qint16(1) << u"pic"_s << QColor(255, 0, 0) << true
-            << int(BackgroundKind::Picture);
-        QTest::newRow("-1 is white; left-right direction is not reversed")
-            << u"-1"_s << qint16(2) << u"sld"_s << QColor(Qt::white) << false
-            << int(BackgroundKind::Solid);
-        QTest::newRow("missing key reads 00: black")
-            << u"00"_s << qint16(0) << u"grt1"_s << QColor(Qt::black) << false
-            << int(BackgroundKind::OneColorGradient);
-        QTest::newRow("two colours") << u"65280"_s << qint16(0) << u"grt2"_s << QColor(0, 255, 0)
-                                     << false << int(BackgroundKind::TwoColorGradient);
-        QTest::newRow("codes are case-sensitive")
-            << u"0"_s << qint16(0) << u"GRT2"_s << QColor(Qt::black) << false << NoKind;
-        QTest::newRow("missing code")
-            << u"0"_s << qint16(0) << u"00"_s << QColor(Qt::black) << false << NoKind;
+        QTest::newRow("top down, none")
+            << GradientDirection::TopDown << std::optional(BackgroundKind::None) << false;
+        QTest::newRow("bottom up, picture")
+            << GradientDirection::BottomUp << std::optional(BackgroundKind::Picture) << true;
+        QTest::newRow("left-right direction is not reversed")
+            << GradientDirection::LeftToRight << std::optional(BackgroundKind::Solid) << false;
+        QTest::newRow("unknown code: no kind")
+            << GradientDirection::TopDown << std::optional<BackgroundKind>() << false;
     }
     void storedValues()
     {
-        QFETCH(QString, colourText);
-        QFETCH(qint16, oneColorDir);
-        QFETCH(QString, backGround);
-        QFETCH(QColor, colour);
-        QFETCH(int, kind);
-        SettingsState state;
-        DisplayOptions &o = state.displayOptions;
-        o.solid = o.oneColor = o.twoColors1 = o.twoColors2 = colourText;
-        o.oneColorDir = oneColorDir;
-        o.backGround = backGround;
+        QFETCH(GradientDirection, direction);
+        QFETCH(std::optional<BackgroundKind>, background);
+        SettingsState state = factoryState();
+        state.displayOptions.gradientDirection = direction;
+        state.displayOptions.background = background;
 
         const OptionsForm form = OptionsForm::fromSettings(state, Cities, 0);
-        const QList<QColor> swatches = {form.solid, form.oneColor, form.twoColors1,
-                                        form.twoColors2};
-        QCOMPARE(swatches, QList<QColor>(4, colour));
-        QTEST(form.reverseDir, "reverseDir");
-        QCOMPARE(form.background ? int(*form.background) : NoKind, kind);
+        const DisplayOptions &o = state.displayOptions;
+        QCOMPARE((QList<QColor>{form.solidColour, form.gradientColour, form.topColour,
+                                form.bottomColour}),
+                 (QList<QColor>{o.solidColour, o.gradientColour, o.topColour, o.bottomColour}));
+        QTEST(form.reverseDirection, "reverseDirection");
+        QCOMPARE(form.background, background);
     }
 
     void saveWritesBackWhatWasShown()
@@ -136,10 +122,8 @@ private Q_SLOTS:
         const OptionsSave save = form.toSave(state.displayOptions);
         QCOMPARE(save.localCity, state.localCity);
         QCOMPARE(save.options, state.displayOptions);
-        // ...taken from the form: the current record gives only the picture path.
-        DisplayOptions other;
-        other.bgPicture = state.displayOptions.bgPicture;
-        QCOMPARE(form.toSave(other).options, state.displayOptions);
+        // ...taken from the form, not from the current record.
+        QCOMPARE(form.toSave(DisplayOptions{}).options, state.displayOptions);
     }
 
     void localCity_data()

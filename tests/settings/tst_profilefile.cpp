@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-using Status = ProfileFile::SaveResult::Status;
+using Saved = ProfileFile::Saved;
 
 class TestProfileFile final : public QObject {
     Q_OBJECT
@@ -55,15 +55,15 @@ private Q_SLOTS:
         QCOMPARE(file.document().value(u"S", u"K"),
                  setup == u"file" ? std::optional(u"v"_s) : std::nullopt);
         // Nothing written, nothing created.
-        QCOMPARE(file.save().status, Status::Unchanged);
+        QCOMPARE(file.save(), Saved::Unchanged);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::System), entries);
 
         // Whatever is there but cannot be read is never replaced by a save.
         QVERIFY(file.document().setValue(u"S", u"K", u"new"_s));
-        const ProfileFile::SaveResult saved = file.save();
-        QCOMPARE(saved.succeeded(), expected != ProfileFile::State::Unreadable);
-        QCOMPARE(saved.error.isEmpty(), saved.succeeded());
-        if (saved.succeeded())
+        const FileResult<Saved> saved = file.save();
+        QCOMPARE(bool(saved), expected != ProfileFile::State::Unreadable);
+        QCOMPARE(saved.error().isEmpty(), bool(saved));
+        if (saved)
             QCOMPARE(TestFiles::readBytes(m_ini), QByteArray("[S]\r\nK=new\r\n"));
         if (setup == u"folder")
             QVERIFY(QFileInfo(m_ini).isDir());
@@ -81,7 +81,7 @@ private Q_SLOTS:
         ProfileFile file = ProfileFile::open(m_ini);
         QVERIFY(file.document().setValue(u"Settings", u"Clocks", u"02"_s));
         QVERIFY(file.document().setValue(u"Options", u"Display_Time", u"0"_s));
-        QCOMPARE(file.save().status, Status::Written);
+        QCOMPARE(file.save(), Saved::Written);
         QCOMPARE(TestFiles::readBytes(m_ini),
                  QByteArray("; hand-made\n[Settings]\r\nLocal = Z\xc3\xbcrich!+01:00\t\r\n"
                             "Clocks=02\r\r\n[Options]\rDisplay_Clock=1\r\nDisplay_Time=0\r\n"));
@@ -106,7 +106,7 @@ private Q_SLOTS:
 
         ProfileFile file = ProfileFile::open(m_ini);
         QVERIFY(file.document().setValue(u"S", u"K", u"v"_s));
-        QCOMPARE(file.save().status, Status::Unchanged);
+        QCOMPARE(file.save(), Saved::Unchanged);
         QCOMPARE(TestFiles::modified(m_ini), before);
         QCOMPARE(TestFiles::readBytes(m_ini), bytes);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),

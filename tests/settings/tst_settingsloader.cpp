@@ -1,5 +1,8 @@
 #include "settings/settingsloader.h"
+#include "support/testfiles.h"
 
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -37,24 +40,25 @@ SettingsState everyKey()
     state.localCity = kCairo;
     DisplayOptions &o = state.displayOptions;
     o.hideSysTrayIcon = o.alwaysOnTop = true;
-    o.displayClock = o.displayTime = o.displayDate = o.displayOpsDate = o.followDst = true;
-    o.timeFormat = 3;
-    o.dateFormat = 2;
-    o.opsDateFormat = 1;
-    o.opsDateDiff = 4;
-    o.clockPicture = 4;
-    o.bgPicture = u"/pics/sea.bmp"_s;
-    o.solid = u"255"_s;
-    o.oneColor = u"65280"_s;
-    o.oneColorDir = 1;
-    o.twoColors1 = u"16711680"_s;
-    o.twoColors2 = u"-1"_s;
-    o.backGround = u"grt2"_s;
+    o.displayClock = o.displayTime = o.displayDate = o.displayOppositeDate = o.followDst = true;
+    o.timeFormat = TimeFormat::Hours24Seconds;
+    o.dateFormat = DateFormat::YearMonthDay;
+    o.oppositeDateFormat = DateFormat::MonthDayYear;
+    o.oppositeDateShift = OppositeDateShift::TwoDaysOn;
+    o.faceStyle = FaceStyle::Style5;
+    o.backgroundPicture = u"/pics/sea.bmp"_s;
+    o.solidColour = QColor(255, 0, 0);
+    o.gradientColour = QColor(0, 255, 0);
+    o.gradientDirection = GradientDirection::BottomUp;
+    o.topColour = QColor(0, 0, 255);
+    o.bottomColour = QColor(255, 255, 255);
+    o.background = BackgroundKind::TwoColourGradient;
     return state;
 }
 
 // Which rule each key follows: exact-one flags take only "1", numeric flags any number but 0,
-// whole numbers are rounded and clamped, and colours and codes stay the text they are.
+// positions are rounded and clamped and held whatever they are, colours are colour numbers, and
+// background codes match exactly.
 const QString kRules =
     u"[Options]\nDisplay_Clock=01\nDisplay_Time=\" 1\"\nDisplay_Date='1 '\nDisplay_OpsDate=2\n"
     u"Follow_DST=01\nAlways_On_Top=01\nHide_SysTray_Icon=  3x\nTimeFormat=2.5\n"
@@ -66,15 +70,15 @@ SettingsState rules()
     SettingsState state;
     DisplayOptions &o = state.displayOptions;
     o.alwaysOnTop = o.hideSysTrayIcon = true;
-    o.timeFormat = 2;
-    o.dateFormat = 32767;
-    o.opsDateFormat = -32768;
-    o.opsDateDiff = 4;
-    o.clockPicture = 1;
-    o.oneColorDir = 16;
-    o.solid = u"-1"_s;
-    o.oneColor = u"&HFF"_s;
-    o.backGround = u"GRT1"_s;
+    o.timeFormat = TimeFormat::AmPmSeconds;
+    o.dateFormat = DateFormat(32767);
+    o.oppositeDateFormat = DateFormat(-32768);
+    o.oppositeDateShift = OppositeDateShift::TwoDaysOn;
+    o.faceStyle = FaceStyle::Style2;
+    o.gradientDirection = GradientDirection(16);
+    o.solidColour = QColor(255, 255, 255);
+    o.gradientColour = QColor(255, 0, 0);
+    o.background = std::nullopt;
     return state;
 }
 
@@ -115,6 +119,40 @@ private Q_SLOTS:
         QCOMPARE(state.clockCount, expected.clockCount);
         QCOMPARE(state.clockList, expected.clockList);
         QVERIFY(state.displayOptions == expected.displayOptions);
+    }
+
+    // The clock window shows no background for a picture that does not load, so the options
+    // dialog shows "None" for it and its Save writes "non".
+    void pictureBackgroundThatDoesNotLoad_data()
+    {
+        QTest::addColumn<QString>("picture"); // in the folder; empty: none
+        QTest::addColumn<std::optional<BackgroundKind>>("background");
+        QTest::newRow("a picture") << u"sea.bmp"_s << std::optional(BackgroundKind::Picture);
+        QTest::newRow("no such file") << QString() << std::optional(BackgroundKind::None);
+        QTest::newRow("not a picture") << u"text.bmp"_s << std::optional(BackgroundKind::None);
+    }
+    void pictureBackgroundThatDoesNotLoad()
+    {
+        QFETCH(QString, picture);
+        QTemporaryDir dir;
+        const AppFolder folder(dir.path());
+        QImage sea(4, 4, QImage::Format_RGB32);
+        sea.fill(Qt::blue);
+        QVERIFY(sea.save(dir.filePath(u"sea.bmp"_s)));
+        QVERIFY(TestFiles::writeBytes(dir.filePath(u"text.bmp"_s), "text"));
+        const QString path = dir.filePath(picture.isEmpty() ? u"gone.bmp"_s : picture);
+        QVERIFY(TestFiles::writeBytes(
+            folder.settingsFile(),
+            "[Clocks_Style]\r\nBackGround=pic\r\nBGPicture=" + path.toUtf8() + "\r\n"));
+
+        const SettingsState state = loadSettings(folder);
+        QTEST(state.displayOptions.background, "background");
+        QCOMPARE(state.displayOptions.backgroundPicture, path);
+        // Only the file's own text, without looking at the picture, is what it says.
+        QCOMPARE(loadSettings(ProfileDocument::fromText(
+                                  QString::fromUtf8(TestFiles::readBytes(folder.settingsFile()))))
+                     .displayOptions.background,
+                 BackgroundKind::Picture);
     }
 
     void hugeClockCount()

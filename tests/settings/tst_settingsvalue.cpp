@@ -1,5 +1,6 @@
 #include "settings/settingsvalue.h"
 
+#include <QColor>
 #include <QTest>
 
 #include <limits>
@@ -112,6 +113,29 @@ private Q_SLOTS:
         QFETCH(qint32, colour);
         QCOMPARE(int(SettingsValue::wholeNumber(text)), whole);
         QCOMPARE(SettingsValue::colourNumber(text), colour);
+    }
+
+    // A colour number's bytes are red, green and blue from the lowest up; it is written back as
+    // the plain decimal number of the colour.
+    void colours_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("decimal blue") << u"16711680"_s << QColor(0, 0, 255) << u"16711680"_s;
+        QTest::newRow("hexadecimal red") << u"&HFF"_s << QColor(255, 0, 0) << u"255"_s;
+        QTest::newRow("green") << u"65280"_s << QColor(0, 255, 0) << u"65280"_s;
+        QTest::newRow("-1 is white") << u"-1"_s << QColor(255, 255, 255) << u"16777215"_s;
+        QTest::newRow("missing key reads 00: black") << u"00"_s << QColor(0, 0, 0) << u"0"_s;
+        QTest::newRow("a fourth byte is dropped")
+            << u"&H1FF8040"_s << QColor(0x40, 0x80, 0xFF) << u"16744512"_s;
+    }
+    void colours()
+    {
+        QFETCH(QString, text);
+        QFETCH(QColor, colour);
+        QCOMPARE(SettingsValue::colour(text), colour);
+        QTEST(SettingsValue::colourToText(colour), "written");
     }
 
     void texts_data()

@@ -9,31 +9,32 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Status = SettingsSaveResult::Status;
+// What a save that writes nothing answers.
+enum class Status { NoSettingsFile, Failed };
 
 // The choices of a dialog where every value differs from its default.
-OptionsSave sampleSave(std::optional<QString> localCity, const QString &backGround)
+OptionsSave sampleSave(std::optional<QString> localCity, const QString &backgroundCode)
 {
     return {localCity,
             {.alwaysOnTop = false,
              .hideSysTrayIcon = true,
-             .clockPicture = 2,
-             .backGround = backGround,
-             .bgPicture = u"/home/u/sea.bmp"_s,
-             .solid = u"16711680"_s,
-             .oneColor = u"255"_s,
-             .oneColorDir = 1,
-             .twoColors1 = u"0"_s,
-             .twoColors2 = u"-1"_s,
              .displayClock = true,
              .displayTime = true,
              .displayDate = false,
-             .displayOpsDate = true,
-             .timeFormat = 3,
-             .dateFormat = 2,
-             .opsDateFormat = 1,
-             .opsDateDiff = 3,
-             .followDst = true}};
+             .displayOppositeDate = true,
+             .followDst = true,
+             .timeFormat = TimeFormat::Hours24Seconds,
+             .dateFormat = DateFormat::YearMonthDay,
+             .oppositeDateFormat = DateFormat::MonthDayYear,
+             .oppositeDateShift = OppositeDateShift::OneDayOn,
+             .faceStyle = FaceStyle::Style3,
+             .background = backgroundKindOf(backgroundCode),
+             .backgroundPicture = u"/home/u/sea.bmp"_s,
+             .solidColour = QColor(0, 0, 255),
+             .gradientColour = QColor(255, 0, 0),
+             .gradientDirection = GradientDirection::BottomUp,
+             .topColour = QColor(0, 0, 0),
+             .bottomColour = QColor(255, 255, 255)}};
 }
 
 const QByteArray kSettings = "[Settings]\r\nClocks=00\r\n";
@@ -43,7 +44,7 @@ const QByteArray kOptionsKeys =
     "OpsDateFormat=1\r\nOpsDateDiff=3\r\nFollow_DST=1\r\n";
 const QByteArray kStyleKeysWithoutBackGround =
     "[Clocks_Style]\r\nClock_Picture=2\r\nBGPicture=/home/u/sea.bmp\r\nSolid=16711680\r\n"
-    "OneColor=255\r\nOneColorDir=1\r\nTwoColors1=0\r\nTwoColors2=-1\r\n";
+    "OneColor=255\r\nOneColorDir=1\r\nTwoColors1=0\r\nTwoColors2=16777215\r\n";
 
 QStringList clockLines(int count)
 {
@@ -73,7 +74,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<std::optional<QString>>("localCity");
-        QTest::addColumn<QString>("backGround");
+        QTest::addColumn<QString>("backgroundCode");
         QTest::addColumn<QByteArray>("expected");
 
         QTest::newRow("every key, in order")
@@ -94,7 +95,7 @@ private Q_SLOTS:
             << std::optional<QString>() << u"grt9"_s
             << QByteArray("[clocks_style]\nbackground = grt9\nSolid=16711680\nClock_Picture=2\r\n"
                           "BGPicture=/home/u/sea.bmp\r\nOneColor=255\r\nOneColorDir=1\r\n"
-                          "TwoColors1=0\r\nTwoColors2=-1\r\n\n[OPTIONS]\nOpsDateDiff=3\n"
+                          "TwoColors1=0\r\nTwoColors2=16777215\r\n\n[OPTIONS]\nOpsDateDiff=3\n"
                           "Always_On_Top=0\nHide_SysTray_Icon=1\r\nDisplay_Clock=1\r\n"
                           "Display_Time=1\r\nTimeFormat=3\r\nDisplay_Date=0\r\nDateFormat=2\r\n"
                           "Display_OpsDate=1\r\nOpsDateFormat=1\r\nFollow_DST=1\r\n");
@@ -104,13 +105,13 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, before);
         QFETCH(std::optional<QString>, localCity);
-        QFETCH(QString, backGround);
+        QFETCH(QString, backgroundCode);
         QFETCH(QByteArray, expected);
 
         QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
-        const SettingsSaveResult result = saveOptions(*m_folder, sampleSave(localCity, backGround));
-        QCOMPARE(result.status, Status::Saved);
-        QVERIFY(result.error.isEmpty());
+        const FileResult<OptionsSaved> result =
+            saveOptions(*m_folder, sampleSave(localCity, backgroundCode));
+        QCOMPARE(result, OptionsSaved::Saved);
         QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), expected);
     }
 
@@ -152,7 +153,7 @@ private Q_SLOTS:
 
         if (!before.isNull())
             QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
-        QCOMPARE(saveClockList(*m_folder, oldCount, clockLines(newCount)).status, Status::Saved);
+        QVERIFY(saveClockList(*m_folder, oldCount, clockLines(newCount)));
         QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), expected);
     }
 
@@ -180,14 +181,19 @@ private Q_SLOTS:
         OptionsSave options = sampleSave(u"Cairo!+02:00!EGY.bmp"_s, u"grt2"_s);
         QStringList clocks = clockLines(2);
         if (fileExists) {
-            options.options.bgPicture = u"/tmp/a\n[Settings]\nClocks=99"_s;
+            options.options.backgroundPicture = u"/tmp/a\n[Settings]\nClocks=99"_s;
             clocks[1] = u"x\r\n[Settings]"_s;
         }
 
-        const SettingsSaveResult result =
-            optionsSave ? saveOptions(*m_folder, options) : saveClockList(*m_folder, 1, clocks);
-        QCOMPARE(result.status, expected);
-        QCOMPARE(result.error.isEmpty(), expected != Status::Failed);
+        if (optionsSave) {
+            const FileResult<OptionsSaved> result = saveOptions(*m_folder, options);
+            QCOMPARE(result == OptionsSaved::NoSettingsFile, expected == Status::NoSettingsFile);
+            QCOMPARE(result.error().isEmpty(), expected != Status::Failed);
+        } else {
+            const FileResult<> result = saveClockList(*m_folder, 1, clocks);
+            QVERIFY(!result);
+            QVERIFY(!result.error().isEmpty());
+        }
         if (fileExists)
             QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), before);
         else

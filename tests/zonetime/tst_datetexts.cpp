@@ -1,8 +1,7 @@
-#include "settings/displayoptions.h"
+#include "settings/settingsstate.h"
 #include "zonetime/datepattern.h"
-#include "zonetime/datetexts.h"
-#include "zonetime/localedigits.h"
-#include "zonetime/timetext.h"
+#include "zonetime/digits.h"
+#include "zonetime/rowtexts.h"
 
 #include <QTest>
 
@@ -18,10 +17,10 @@ DisplayOptions withFormats(qint16 dateFormat, qint16 opsDateFormat, qint16 opsDa
 {
     DisplayOptions options;
     options.displayDate = true;
-    options.dateFormat = dateFormat;
-    options.displayOpsDate = true;
-    options.opsDateFormat = opsDateFormat;
-    options.opsDateDiff = opsDateDiff;
+    options.dateFormat = DateFormat(dateFormat);
+    options.displayOppositeDate = true;
+    options.oppositeDateFormat = DateFormat(opsDateFormat);
+    options.oppositeDateShift = OppositeDateShift(opsDateDiff);
     return options;
 }
 
@@ -151,7 +150,7 @@ void TestDateTexts::dateTexts_data()
     row("diff -1 makes none", English, withFormats(-1, 0, -1), sunday, none, none);
     row("opposite format 4 makes none", English, withFormats(-1, 4, 2), sunday, none, none);
     DisplayOptions oppositeOff = withFormats(-1, 0, 2);
-    oppositeOff.displayOpsDate = false;
+    oppositeOff.displayOppositeDate = false;
     row("opposite row off makes none", English, oppositeOff, sunday, none, none);
     row("before the Hijri epoch is empty", English, withFormats(-1, 0, 2), QDate(600, 1, 1), none,
         QString());
@@ -235,7 +234,7 @@ void TestDateTexts::timeText()
     QFETCH(QTime, time);
     QFETCH(std::optional<QString>, text);
 
-    const TimeText timeText(format, locale);
+    const TimeText timeText(TimeFormat(format), locale);
     QCOMPARE(timeText.text(time), text);
     QCOMPARE(timeText.hasFormat(), text.has_value());
 }

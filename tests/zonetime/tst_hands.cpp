@@ -146,10 +146,10 @@ void TestHands::colours()
 {
     // Faces 2 and 4 are dark and take grey hands; every other face, known or not, black ones.
     const QColor grey(159, 159, 159);
-    QCOMPARE(handColour(0), QColor(Qt::black));
-    QCOMPARE(handColour(2), grey);
-    QCOMPARE(handColour(4), grey);
-    QCOMPARE(handColour(5), QColor(Qt::black));
+    QCOMPARE(handColour(FaceStyle::Style1), QColor(Qt::black));
+    QCOMPARE(handColour(FaceStyle::Style3), grey);
+    QCOMPARE(handColour(FaceStyle::Style5), grey);
+    QCOMPARE(handColour(FaceStyle(5)), QColor(Qt::black));
     QCOMPARE(secondHandColour(), QColor(255, 0, 0));
 }
 

@@ -1,6 +1,5 @@
 #include "settings/appfolder.h"
 #include "settings/settingsstate.h"
-#include "zonetime/checkdate.h"
 #include "zonetime/clock.h"
 #include "zonetime/zoneclockset.h"
 #include "zonetime/zonetable.h"
@@ -31,11 +30,11 @@ SettingsState allRows(const QStringList &zones)
     options.displayClock = true;
     options.displayTime = true;
     options.displayDate = true;
-    options.displayOpsDate = true;
-    options.timeFormat = 3;
-    options.dateFormat = 2;
-    options.opsDateFormat = 2;
-    options.opsDateDiff = 2;
+    options.displayOppositeDate = true;
+    options.timeFormat = TimeFormat::Hours24Seconds;
+    options.dateFormat = DateFormat::YearMonthDay;
+    options.oppositeDateFormat = DateFormat::YearMonthDay;
+    options.oppositeDateShift = OppositeDateShift::None;
     return state;
 }
 
@@ -156,7 +155,7 @@ void TestZoneClockSet::dates_data()
                                                         {QString(), cairo.oppositeDate}};
 
     SettingsState badShift = allRows(zones);
-    badShift.displayOptions.opsDateDiff = 5;
+    badShift.displayOptions.oppositeDateShift = OppositeDateShift(5);
     QTest::newRow("shift outside the table")
         << badShift << QList<ColumnDates>{{london.date, QString()}, {cairo.date, QString()}};
 
@@ -164,9 +163,9 @@ void TestZoneClockSet::dates_data()
         << allRows({u"+00:00"_s, u"00"_s, u"+02:00"_s}) << QList<ColumnDates>{london, {}, cairo};
 
     SettingsState longForm = allRows({u"+02:00"_s});
-    longForm.displayOptions.dateFormat = 3;
-    longForm.displayOptions.opsDateFormat = 3;
-    longForm.displayOptions.opsDateDiff = 4;
+    longForm.displayOptions.dateFormat = DateFormat::Long;
+    longForm.displayOptions.oppositeDateFormat = DateFormat::Long;
+    longForm.displayOptions.oppositeDateShift = OppositeDateShift::TwoDaysOn;
     QTest::newRow("long forms, shift +2")
         << longForm
         << QList<ColumnDates>{{u"Sunday, January 1, 2012"_s, u"Sunday, Safar 9, 1433"_s}};
@@ -179,7 +178,7 @@ void TestZoneClockSet::dates()
 
     const QDateTime now = utc(QDate(2011, 12, 31), QTime(22, 30));
     QCOMPARE(ZoneClockSet(state, English).dates(now), dates);
-    QCOMPARE(checkDate(state, now, English), dates);
+    QCOMPARE(ZoneClockSet(state, English, now).dates(now), dates);
 }
 
 void TestZoneClockSet::badLocalCityUsesTheComputerOffset()

@@ -1,4 +1,4 @@
-#include "zonetime/digitsvalue.h"
+#include "zonetime/digits.h"
 #include "zonetime/zoneoffset.h"
 
 #include <QTest>

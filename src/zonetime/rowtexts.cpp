@@ -1,12 +1,6 @@
-#include "zonetime/datetexts.h"
+#include "zonetime/rowtexts.h"
 
 #include "zonetime/hijridate.h"
-
-namespace {
-
-constexpr int LongDateFormat = 3;
-
-} // namespace
 
 DateTexts::DateTexts(const DisplayOptions &options, const QLocale &locale)
     : m_locale(locale)
@@ -17,10 +11,10 @@ DateTexts::DateTexts(const DisplayOptions &options, const QLocale &locale)
     if (options.displayDate)
         m_datePattern = DatePattern::forFormat(options.dateFormat, locale);
 
-    const std::optional<int> shift = shiftDays(options.opsDateDiff);
-    if (options.displayOpsDate && shift) {
-        m_oppositePattern = DatePattern::forFormat(options.opsDateFormat, locale);
-        m_oppositeIsLong = options.opsDateFormat == LongDateFormat;
+    const std::optional<int> shift = shiftDays(options.oppositeDateShift);
+    if (options.displayOppositeDate && shift) {
+        m_oppositePattern = DatePattern::forFormat(options.oppositeDateFormat, locale);
+        m_oppositeIsLong = options.oppositeDateFormat == DateFormat::Long;
         m_shiftDays = *shift;
     }
 }
@@ -49,11 +43,11 @@ std::optional<QString> DateTexts::oppositeDate(QDate zoneDate) const
     return replaceWeekday(text, shifted.dayOfWeek(), zoneDate.dayOfWeek(), m_locale);
 }
 
-std::optional<int> DateTexts::shiftDays(int opsDateDiff)
+std::optional<int> DateTexts::shiftDays(OppositeDateShift shift)
 {
-    if (opsDateDiff < 0 || opsDateDiff > 4)
+    if (!isKnown(shift))
         return std::nullopt;
-    return opsDateDiff - 2;
+    return int(shift) - int(OppositeDateShift::None);
 }
 
 QString DateTexts::replaceWeekday(const QString &text, int shownDay, int wantedDay,
@@ -68,6 +62,38 @@ QString DateTexts::replaceWeekday(const QString &text, int shownDay, int wantedD
         const qsizetype at = text.indexOf(shown, 0, Qt::CaseInsensitive);
         if (at >= 0)
             return QString(text).replace(at, shown.size(), locale.dayName(wantedDay, type));
+    }
+    return text;
+}
+
+TimeText::TimeText(TimeFormat format, const QLocale &locale)
+    : m_digits(locale)
+    , m_amText(locale.amText())
+    , m_pmText(locale.pmText())
+    , m_valid(isKnown(format))
+    , m_twelveHour(format == TimeFormat::AmPm || format == TimeFormat::AmPmSeconds)
+    , m_seconds(format == TimeFormat::AmPmSeconds || format == TimeFormat::Hours24Seconds)
+{
+}
+
+std::optional<QString> TimeText::text(QTime time) const
+{
+    if (!m_valid || !time.isValid())
+        return std::nullopt;
+    int hour = time.hour();
+    if (m_twelveHour)
+        hour = hour % 12 == 0 ? 12 : hour % 12;
+
+    // Room for the longest text up front: this runs for every clock every second.
+    QString text;
+    text.reserve(16 + m_amText.size() + m_pmText.size());
+    text += m_digits.number(hour, 2) % u':' % m_digits.number(time.minute(), 2);
+    if (m_seconds)
+        text += u':' + m_digits.number(time.second(), 2);
+    if (m_twelveHour) {
+        const QString &designator = time.hour() < 12 ? m_amText : m_pmText;
+        if (!designator.isEmpty())
+            text += u' ' + designator;
     }
     return text;
 }
