@@ -34,19 +34,24 @@ bool isWellFormed(const CityEntry &entry)
 
 // Calls `visit` with every non-empty line of `text`; a line ends at CR LF, LF or a lone CR. CR and
 // LF each end a line on their own: the empty line between the two of a CR LF is skipped like every
-// other empty line.
+// other empty line. A NUL ends what is read of a line, as in the settings file: the rest of the
+// line is dropped, and a line that starts with one is empty.
 template<typename Visit> void forEachNonEmptyLine(QStringView text, Visit &&visit)
 {
+    const auto visitRead = [&visit](QStringView line) {
+        if (const qsizetype nul = line.indexOf(QChar(u'\0')); nul >= 0)
+            line.truncate(nul);
+        if (!line.isEmpty())
+            visit(line);
+    };
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'\n' && text[i] != u'\r')
             continue;
-        if (i > start)
-            visit(text.sliced(start, i - start));
+        visitRead(text.sliced(start, i - start));
         start = i + 1;
     }
-    if (text.size() > start)
-        visit(text.sliced(start));
+    visitRead(text.sliced(start));
 }
 
 } // namespace

@@ -14,9 +14,10 @@
 /// The city list file Cities.txt: every city the user can put on a clock, one line each.
 ///
 /// Reading takes CR LF, LF and CR line ends and skips empty lines and lines too short to be split
-/// by position. Save and Delete rewrite the whole file through the scratch file Temp.txt, which is
-/// renamed over Cities.txt only once it holds the complete new content: a rewrite that fails leaves
-/// Cities.txt as it was and says why. Written lines end with CR LF and are UTF-8.
+/// by position; a NUL ends what is read of a line. Save and Delete rewrite the whole file through
+/// the scratch file Temp.txt, which is renamed over Cities.txt only once it holds the complete new
+/// content: a rewrite that fails leaves Cities.txt as it was and says why. Written lines end with
+/// CR LF and are UTF-8.
 class CityListFile final {
 public:
     /// Files larger than this are refused rather than read whole into memory.

@@ -44,6 +44,29 @@ FileResult<> syncToDisk([[maybe_unused]] QFileDevice &file)
     return {};
 }
 
+QString decodeAs(QStringConverter::Encoding encoding, QByteArrayView bytes)
+{
+    // The mark is dropped by the caller; one that follows it is text.
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless |
+                                         QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+QString decodeByMark(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        return decodeAs(QStringDecoder::Utf8, QByteArrayView(bytes).sliced(3));
+    if (bytes.startsWith("\xff\xfe"))
+        return decodeAs(QStringDecoder::Utf16LE, QByteArrayView(bytes).sliced(2));
+    if (bytes.startsWith("\xfe\xff"))
+        return decodeAs(QStringDecoder::Utf16BE, QByteArrayView(bytes).sliced(2));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeWindows1252(bytes);
+}
+
 QString isFolderMessage(const QString &path)
 {
     return QFile::tr("%1 is a folder, not a file.").arg(path);
@@ -55,11 +78,12 @@ namespace TextFile {
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return decodeWindows1252(bytes);
+    QString text = decodeByMark(bytes);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u'\x1a')
+        --end;
+    text.truncate(end);
+    return text;
 }
 
 QByteArray encode(const QString &text)

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,6 +95,18 @@ void TestCityListFile::readLines_data()
     QTest::newRow("UTF-8 with a byte-order mark")
         << "\xef\xbb\xbfZ\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba
         << QStringList{u"Z\u00fcrich!+01:00!CHE.bmp"_s};
+    const QString utf16 = u"Z\u00fcrich!+01:00!CHE.bmp\r\nBern!+01:00!CHE.bmp"_s;
+    const QStringList utf16Lines{u"Z\u00fcrich!+01:00!CHE.bmp"_s, u"Bern!+01:00!CHE.bmp"_s};
+    QTest::newRow("UTF-16 little-endian with a byte-order mark")
+        << "\xff\xfe" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(utf16)) << utf16Lines;
+    QTest::newRow("UTF-16 big-endian with a byte-order mark")
+        << "\xfe\xff" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(utf16)) << utf16Lines;
+    QTest::newRow("a NUL ends a line")
+        << "Cairo!+02:00!EGY.bmp\0Bern!+01:00!CHE.bmp\r\n\0Lima!-05:00!PER.bmp\r\n"_ba
+        << QStringList{u"Cairo!+02:00!EGY.bmp"_s};
+    QTest::newRow("^Z after the last line")
+        << "Cairo!+02:00!EGY.bmp\r\nBern!+01:00!CHE.bmp\x1a"_ba
+        << QStringList{u"Cairo!+02:00!EGY.bmp"_s, u"Bern!+01:00!CHE.bmp"_s};
     QTest::newRow("separators are not tested")
         << "Cairo#+02:00#EGY.bmp"_ba << QStringList{u"Cairo#+02:00#EGY.bmp"_s};
 }
@@ -205,6 +218,10 @@ void TestCityListFile::rewrite_data()
         << QString()
         << "Amsterdam!+01:00!NLD.bmp\r\nBerlin!+01:00!DEU.bmp\r\nBern!+01:00!che.bmp\r\n"
            "Z\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba;
+    QTest::newRow("save: UTF-16 read, UTF-8 written")
+        << "\xff\xfe" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(
+                            u"Z\u00fcrich!+01:00!CHE.bmp\r\n"_s))
+        << false << QString() << "Bern!+01:00!che.bmp\r\nZ\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba;
     QTest::newRow("save into a missing file")
         << QByteArray() << false << QString() << "Bern!+01:00!che.bmp\r\n"_ba;
     QTest::newRow("save over the Temp.txt of an earlier failed rewrite")
