@@ -15,11 +15,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("CityListFile", text);
 }
 
-QString tooLargeMessage(const QString &path)
-{
-    return tr("%1 is too large to be a city list.").arg(path);
-}
-
 bool hasLineBreak(QStringView text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
@@ -58,18 +53,13 @@ template<typename Visit> void forEachNonEmptyLine(QStringView text, Visit &&visi
 
 CityListFile::CityListFile(const AppFolder &folder)
     : m_path(folder.cityListFile())
-    , m_scratchPath(folder.scratchFile())
+    , m_scratchName(AppFolder::ScratchFileName.toString())
 {
 }
 
 FileResult<QList<CityLine>> CityListFile::read() const
 {
-    const QFileInfo info(m_path);
-    if (!info.isFile())
-        return FileError{tr("%1 is not a file.").arg(m_path)};
-    if (info.size() > MaxFileSize)
-        return FileError{tooLargeMessage(m_path)};
-    const FileResult<QString> text = TextFile::read(m_path);
+    const FileResult<QString> text = TextFile::read(m_path, MaxFileSize);
     if (!text)
         return FileError{text.error()};
     return cityLines(text.value());
@@ -133,24 +123,23 @@ QByteArray CityListFile::encode(const QStringList &lines)
 FileResult<QStringList> CityListFile::readLines(Missing missing) const
 {
     const QFileInfo info(m_path);
-    if (!info.exists()) {
+    if (!info.exists() && !info.isSymLink()) {
         // Only a file that is not there at all counts as empty: one that is there but cannot be
         // read would otherwise be replaced by a list without the user's cities.
         if (missing == Missing::IsEmpty)
             return QStringList{};
         return FileError{tr("%1 does not exist.").arg(m_path)};
     }
-    if (info.size() > MaxFileSize)
-        return FileError{tooLargeMessage(m_path)};
-    const FileResult<QString> text = TextFile::read(m_path);
+    // A dangling link is no missing file: the save would make one where the link points.
+    const FileResult<QString> text = TextFile::read(m_path, MaxFileSize);
     if (!text)
-        return FileError{tr("%1 could not be read.").arg(m_path)};
+        return FileError{tr("%1 could not be read.\n%2").arg(m_path, text.error())};
     return nonEmptyLines(text.value());
 }
 
 FileResult<> CityListFile::write(const QStringList &lines) const
 {
-    if (FileResult<> replaced = replaceThroughScratch(m_path, m_scratchPath, encode(lines));
+    if (FileResult<> replaced = replaceThroughScratch(m_path, m_scratchName, encode(lines));
         !replaced)
         return FileError{tr("The city list could not be saved.\n%1").arg(replaced.error())};
     return {};

@@ -33,7 +33,7 @@ QString AppFolder::factoryCityListFile() const
 }
 QString AppFolder::scratchFile() const
 {
-    return file(u"Temp.txt");
+    return file(ScratchFileName);
 }
 QString AppFolder::helpFile() const
 {

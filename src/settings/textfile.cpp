@@ -1,7 +1,8 @@
 #include "settings/textfile.h"
 
+#include "settings/regularfile.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -67,11 +68,6 @@ QString decodeByMark(const QByteArray &bytes)
     return decodeWindows1252(bytes);
 }
 
-QString isFolderMessage(const QString &path)
-{
-    return QFile::tr("%1 is a folder, not a file.").arg(path);
-}
-
 } // namespace
 
 namespace TextFile {
@@ -91,21 +87,20 @@ QByteArray encode(const QString &text)
     return text.toUtf8();
 }
 
-FileResult<QString> read(const QString &path)
+FileResult<QString> read(const QString &path, qint64 maxBytes)
 {
-    if (QFileInfo(path).isDir())
-        return FileError{isFolderMessage(path)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError{file.errorString()};
-    return decode(file.readAll());
+    const FileResult<QByteArray> bytes = RegularFile::read(path, maxBytes);
+    if (!bytes)
+        return FileError{bytes.error()};
+    return decode(bytes.value());
 }
 
 FileResult<> writeAtomically(const QString &path, const QByteArray &bytes)
 {
-    if (QFileInfo(path).isDir())
-        return FileError{isFolderMessage(path)};
-    QSaveFile file(path);
+    const FileResult<QString> target = RegularFile::writeTarget(path);
+    if (!target)
+        return FileError{target.error()};
+    QSaveFile file(target.value());
     if (!file.open(QIODevice::WriteOnly))
         return FileError{file.errorString()};
     // QSaveFile::commit() misses a write that fails while its buffer is flushed on closing (a

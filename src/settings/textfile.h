@@ -18,10 +18,12 @@ namespace TextFile {
 [[nodiscard]] QString decode(const QByteArray &bytes);
 [[nodiscard]] QByteArray encode(const QString &text);
 
-/// The file's text, or why it cannot be read (missing, a folder, unreadable).
-FileResult<QString> read(const QString &path);
+/// The file's text, or why it cannot be read (missing, no regular file, larger than `maxBytes`,
+/// unreadable; see RegularFile::read()).
+FileResult<QString> read(const QString &path, qint64 maxBytes);
 
-/// Replaces the file's content atomically. When it fails the old file is unchanged.
+/// Replaces the file's content atomically. A link is followed to its target, which gets the new
+/// content (see RegularFile::writeTarget()). When it fails the old file is unchanged.
 FileResult<> writeAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace TextFile
