@@ -177,7 +177,7 @@ void ClockListEditor::listCountries(const QList<CityLine> &cities)
                 icon = *known;
             } else {
                 // An unreadable picture gives a null pixmap, and the city simply has no flag.
-                const QPixmap picture(*path);
+                const QPixmap picture = QPixmap::fromImage(FlagFolder::loadPicture(*path));
                 if (!picture.isNull())
                     icon = QIcon(picture);
                 icons.insert(*path, icon);

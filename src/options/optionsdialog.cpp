@@ -6,6 +6,7 @@
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"
 #include "options/colourswatch.h"
+#include "settings/picturefile.h"
 #include "settings/settingswriter.h"
 #include "ui/messagepresenter.h"
 
@@ -320,7 +321,8 @@ void OptionsDialog::listCountries()
         if (const std::optional<QString> path = flags.picturePath(city.entry.flagFile)) {
             auto found = icons.constFind(*path);
             if (found == icons.constEnd())
-                found = icons.insert(*path, QIcon(QPixmap(*path)));
+                found =
+                    icons.insert(*path, QIcon(QPixmap::fromImage(FlagFolder::loadPicture(*path))));
             icon = *found;
         }
         m_localCity->addItem(icon, city.entry.name, city.text);

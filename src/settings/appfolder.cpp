@@ -56,11 +56,3 @@ QString AppFolder::faceFile(FaceStyle style) const
 {
     return clocksFolder() % u"/clk0"_s % QString::number(int(style) + 1) % u".bmp"_s;
 }
-
-QImage readPicture(const QString &path)
-{
-    QImage picture;
-    if (!path.isEmpty() && QFileInfo(path).isFile())
-        picture.load(path);
-    return picture;
-}

@@ -2,7 +2,6 @@
 
 #include "settings/displayoptions.h"
 
-#include <QImage>
 #include <QString>
 
 /// The folder that holds the program and every file it reads or writes. Every data file is the
@@ -40,7 +39,3 @@ public:
 private:
     QString m_path;
 };
-
-/// The picture in a file, or a null image when the path names no regular file or the file holds
-/// no picture. Only regular files are read, so a path to a device or a pipe never blocks.
-[[nodiscard]] QImage readPicture(const QString &path);

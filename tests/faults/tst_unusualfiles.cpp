@@ -1,19 +1,22 @@
 // Every reader and writer of the application folder against what is not a plain file: a pipe or a
 // device where a file should be (never waited on, never read without end), files above the size
-// limits, and links, which writes follow to their targets.
+// limits, pictures above the picture limits, and links, which writes follow to their targets.
 //
 // A reader that blocks on a pipe hangs this test: CTest's TIMEOUT ends it. One that reads a device
 // without end meets the address-space limit set below and fails at once instead of exhausting
 // the machine's memory.
 
 #include "cities/citylistfile.h"
+#include "cities/flagfolder.h"
 #include "faultdisk.h"
 #include "settings/datafiles.h"
+#include "settings/picturefile.h"
 #include "settings/regularfile.h"
 #include "settings/settingsloader.h"
 #include "settings/settingswriter.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +44,8 @@ enum class Reader {
     CityList,        // Cities.txt read by a dialog
     CitySave,        // Cities.txt read by a city editor Save
     FactoryCityList, // Cities.bak, with no Cities.txt, restored at start-up
+    FacePicture,     // clocks/clk01.bmp
+    FlagPicture,     // flags/EGY.bmp
 };
 
 enum class Unusual { Pipe, DeviceLink };
@@ -57,6 +62,10 @@ QString pathRead(const AppFolder &folder, Reader reader)
         return folder.cityListFile();
     case Reader::FactoryCityList:
         return folder.factoryCityListFile();
+    case Reader::FacePicture:
+        return folder.faceFile(FaceStyle(0));
+    case Reader::FlagPicture:
+        return folder.flagsFolder() + u"/EGY.bmp"_s;
     }
     return {};
 }
@@ -79,6 +88,14 @@ QString kindOf(const QString &path)
     return info.isSymLink() ? u"link"_s : info.isFile() ? u"file"_s : u"other"_s;
 }
 
+// A picture file of the given size; one bit a pixel in PNG, so that even large ones are small.
+bool writePicture(const QString &path, QSize size, const char *format = "PNG")
+{
+    QImage picture(size, QImage::Format_Mono);
+    picture.fill(1);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && picture.save(path, format);
+}
+
 } // namespace
 
 class TestUnusualFiles final : public QObject {
@@ -89,9 +106,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<Reader>("reader");
         QTest::addColumn<Unusual>("kind");
-        const char *const readers[] = {"Kerani.ini", "Kerani.bak", "Cities.txt read",
-                                       "Cities.txt Save", "Cities.bak"};
-        for (int reader = 0; reader <= int(Reader::FactoryCityList); ++reader) {
+        const char *const readers[] = {"Kerani.ini",      "Kerani.bak", "Cities.txt read",
+                                       "Cities.txt Save", "Cities.bak", "face picture",
+                                       "flag picture"};
+        for (int reader = 0; reader <= int(Reader::FlagPicture); ++reader) {
             QTest::addRow("%s is a pipe", readers[reader]) << Reader(reader) << Unusual::Pipe;
             QTest::addRow("%s links to /dev/zero", readers[reader])
                 << Reader(reader) << Unusual::DeviceLink;
@@ -132,6 +150,12 @@ private Q_SLOTS:
             QVERIFY(!restoreMissingDataFiles(folder).cityList);
             QVERIFY(!QFileInfo::exists(folder.cityListFile()));
             break;
+        case Reader::FacePicture:
+            QVERIFY(readPicture(path).isNull());
+            break;
+        case Reader::FlagPicture:
+            QVERIFY(FlagFolder::loadPicture(path).isNull());
+            break;
         }
         QCOMPARE(kindOf(path), before);
         QVERIFY(!QFileInfo::exists(folder.scratchFile()));
@@ -159,6 +183,34 @@ private Q_SLOTS:
         QVERIFY2(whole, qPrintable(whole.error()));
         QVERIFY(RegularFile::read(claimsNoSize, whole->size() + 64));
         QVERIFY(!RegularFile::read(claimsNoSize, 16));
+    }
+
+    void pictureLimits_data()
+    {
+        QTest::addColumn<bool>("flag");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("read"); // invalid: refused
+
+        QTest::newRow("flag scaled down to its box at 3x")
+            << true << QSize(480, 330) << QSize(48, 33);
+        QTest::newRow("flag keeps its proportions") << true << QSize(960, 200) << QSize(48, 10);
+        QTest::newRow("small flag as it is") << true << QSize(16, 11) << QSize(16, 11);
+        QTest::newRow("picture at both limits")
+            << false << QSize(10000, 2500) << QSize(10000, 2500);
+        QTest::newRow("side above the limit") << false << QSize(10001, 1) << QSize();
+        QTest::newRow("pixels above the limit") << false << QSize(5001, 5000) << QSize();
+        QTest::newRow("flag of too many pixels") << true << QSize(5001, 5000) << QSize();
+    }
+    void pictureLimits()
+    {
+        QFETCH(bool, flag);
+        QFETCH(QSize, size);
+        QFETCH(QSize, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"flags/EGY.bmp"_s);
+        QVERIFY(writePicture(path, size, size.width() > 1000 ? "PNG" : "BMP"));
+        const QImage picture = flag ? FlagFolder::loadPicture(path) : readPicture(path);
+        QCOMPARE(picture.size(), read.isValid() ? read : QSize(0, 0));
     }
 
     void writesFollowLinks_data()
