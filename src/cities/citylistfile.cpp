@@ -15,16 +15,17 @@ QString tr(const char *text)
     return QCoreApplication::translate("CityListFile", text);
 }
 
-bool hasLineBreak(QStringView text)
+// A line break ends the line there, a NUL ends what is read of it.
+bool breaksLine(QStringView text)
 {
-    return text.contains(u'\r') || text.contains(u'\n');
+    return text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(u'\0'));
 }
 
 // Whether the entry makes a line that reads back as the same entry.
 bool isWellFormed(const CityEntry &entry)
 {
-    return entry.zone.size() == 6 && entry.flagFile.size() == 7 && !hasLineBreak(entry.name) &&
-           !hasLineBreak(entry.zone) && !hasLineBreak(entry.flagFile);
+    return entry.zone.size() == 6 && entry.flagFile.size() == 7 && !breaksLine(entry.name) &&
+           !breaksLine(entry.zone) && !breaksLine(entry.flagFile);
 }
 
 // Calls `visit` with every non-empty line of `text`; a line ends at CR LF, LF or a lone CR. CR and

@@ -37,7 +37,7 @@ public:
     /// file counts as an empty one and is created. A file that exists but cannot be read (a
     /// dangling link among them) is never replaced, and neither is anything when the entry would
     /// not make a well-formed line (a zone not 6 or a flag file not 7 characters long, or a line
-    /// break in any field).
+    /// break or a NUL in any field).
     FileResult<CityListRewrite::SaveRewrite> save(const CityEntry &entry) const;
 
     /// Leaves out every line whose text before its first "!" is `editorText` exactly

@@ -208,10 +208,8 @@ bool ProfileDocument::hasSection(QStringView section) const
 bool ProfileDocument::setValue(QStringView section, QStringView key, const QString &value)
 {
     const QString foldedKey = folded(key);
-    // A ^Z that ends the file is no part of it: one at the end of a value on the last line would
-    // be lost when the file is read again.
     if (folded(section).isEmpty() || foldedKey.isEmpty() || breaksLine(section) ||
-        breaksLine(key) || key.contains(u'=') || breaksLine(value) || value.endsWith(u'\x1a'))
+        breaksLine(key) || key.contains(u'=') || breaksLine(value))
         return false;
 
     const qsizetype index = findSectionIndex(section);
@@ -230,6 +228,10 @@ bool ProfileDocument::setValue(QStringView section, QStringView key, const QStri
                 return false;
             line.text = std::move(lineText);
             line.valueEnd = line.valueStart + text.size();
+            // A ^Z that ends the file is no part of it (see TextFile): the file's last line gets
+            // its line end, so that a value ending with one reads back whole.
+            if (line.ending.isEmpty() && line.text.endsWith(u'\x1a'))
+                line.ending = kLineEnd;
             return true;
         }
     }

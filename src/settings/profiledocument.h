@@ -48,9 +48,8 @@ public:
     /// matching outer quotes is stored in quotes, so that it reads back as given (up to
     /// MaxValueLength characters). Returns false and changes nothing when the
     /// write would not read back as the same key: an empty name, a line break or a NUL in a name
-    /// or the value, a value that ends with a ^Z (the end-of-file mark, see TextFile), "=" in the
-    /// key name, or a key line that would read as a section header (a key starting with "[" and a
-    /// "]" after it).
+    /// or the value, "=" in the key name, or a key line that would read as a section header (a
+    /// key starting with "[" and a "]" after it).
     [[nodiscard]] bool setValue(QStringView section, QStringView key, const QString &value);
 
     /// Removes the first section of the name with every line up to the next section header.

@@ -268,6 +268,7 @@ void TestCityListFile::failureKeepsFile_data()
     }
     QTest::newRow("save: zone of 5 characters") << u"bad zone"_s << false;
     QTest::newRow("save: line break in the name") << u"bad name"_s << false;
+    QTest::newRow("save: NUL in the name") << u"NUL in name"_s << false;
 }
 
 void TestCityListFile::failureKeepsFile()
@@ -295,6 +296,9 @@ void TestCityListFile::failureKeepsFile()
     } else if (situation == u"bad name"_s) {
         writeBytes(folder.cityListFile(), old);
         entry.name = u"Amster\r\ndam"_s;
+    } else if (situation == u"NUL in name"_s) {
+        writeBytes(folder.cityListFile(), old);
+        entry.name = u"Amster\0dam"_s;
     }
     const QFileInfo before(folder.cityListFile());
     const QByteArray oldBytes = readBytes(folder.cityListFile());
