@@ -43,32 +43,57 @@ QString tooLarge(const QString &path, qint64 maxBytes)
     return tr("%1 is larger than %2 bytes, too large to be read.").arg(shown(path)).arg(maxBytes);
 }
 
-// Opens a file that was a regular file a moment ago. On Unix it is opened without waiting, since
-// a pipe put in its place meanwhile would otherwise block the open until a writer came, and then
-// checked again on the open descriptor, which no later change of the path can swap.
-FileResult<> openChecked(QFile &file)
-{
+// A file that was a regular file a moment ago, opened for reading. On Unix it is opened without
+// waiting, since a pipe put in its place meanwhile would otherwise block the open until a writer
+// came, and checked again on the open descriptor, which no later change of the path can swap.
+class CheckedFile final {
+public:
+    explicit CheckedFile(const QString &path)
+        : m_file(path)
+    {
+    }
+    ~CheckedFile()
+    {
+        m_file.close();
 #ifdef Q_OS_UNIX
-    const int descriptor = ::open(QFile::encodeName(file.fileName()).constData(),
-                                  O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
-        return FileError{QString::fromLocal8Bit(std::strerror(errno))};
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return FileError{tr("%1 is not a regular file.").arg(shown(file.fileName()))};
-    }
-    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
-                   QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return FileError{file.errorString()};
-    }
-#else
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return FileError{file.errorString()};
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
 #endif
-    return {};
-}
+    }
+    CheckedFile(const CheckedFile &) = delete;
+    CheckedFile &operator=(const CheckedFile &) = delete;
+
+    FileResult<> open()
+    {
+#ifdef Q_OS_UNIX
+        m_descriptor = ::open(QFile::encodeName(m_file.fileName()).constData(),
+                              O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (m_descriptor < 0)
+            return FileError{QString::fromLocal8Bit(std::strerror(errno))};
+        struct stat status {};
+        if (::fstat(m_descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+            return FileError{tr("%1 is not a regular file.").arg(shown(m_file.fileName()))};
+        if (!m_file.open(m_descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                         QFileDevice::DontCloseHandle))
+            return FileError{m_file.errorString()};
+#else
+        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return FileError{m_file.errorString()};
+#endif
+        return {};
+    }
+
+    [[nodiscard]] QFile &device()
+    {
+        return m_file;
+    }
+
+private:
+    QFile m_file;
+#ifdef Q_OS_UNIX
+    int m_descriptor = -1;
+#endif
+};
 
 } // namespace
 
@@ -90,9 +115,10 @@ FileResult<QByteArray> read(const QString &path, qint64 maxBytes)
     if (info.size() > maxBytes)
         return FileError{tooLarge(path, maxBytes)};
 
-    QFile file(path);
-    if (FileResult<> opened = openChecked(file); !opened)
+    CheckedFile checked(path);
+    if (FileResult<> opened = checked.open(); !opened)
         return FileError{opened.error()};
+    QFile &file = checked.device();
     QByteArray bytes;
     bytes.reserve(qsizetype(info.size()));
     std::array<char, 64 * 1024> chunk;

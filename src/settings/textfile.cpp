@@ -45,12 +45,26 @@ FileResult<> syncToDisk([[maybe_unused]] QFileDevice &file)
     return {};
 }
 
+// Half of a surrogate pair (UTF-16 bytes that are not valid UTF-16) becomes a replacement
+// character: it could not be written as UTF-8, so the text would not read back as it was.
+void replaceLoneSurrogates(QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
 QString decodeAs(QStringConverter::Encoding encoding, QByteArrayView bytes)
 {
     // The mark is dropped by the caller; one that follows it is text.
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless |
                                          QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    replaceLoneSurrogates(text);
+    return text;
 }
 
 QString decodeByMark(const QByteArray &bytes)
@@ -84,6 +98,10 @@ QString decode(const QByteArray &bytes)
 
 QByteArray encode(const QString &text)
 {
+    // A text that starts with the character a byte-order mark encodes would lose it to decode():
+    // a mark before it keeps it.
+    if (text.startsWith(QChar(QChar::ByteOrderMark)))
+        return "\xef\xbb\xbf" + text.toUtf8();
     return text.toUtf8();
 }
 
