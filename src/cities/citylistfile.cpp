@@ -126,12 +126,12 @@ FileResult<QStringList> CityListFile::readLines(Missing missing) const
     const QFileInfo info(m_path);
     if (!info.exists() && !info.isSymLink()) {
         // Only a file that is not there at all counts as empty: one that is there but cannot be
-        // read would otherwise be replaced by a list without the user's cities.
+        // read would otherwise be replaced by a list without the user's cities, and a dangling
+        // link would have a file made where it points.
         if (missing == Missing::IsEmpty)
             return QStringList{};
         return FileError{tr("%1 does not exist.").arg(m_path)};
     }
-    // A dangling link is no missing file: the save would make one where the link points.
     const FileResult<QString> text = TextFile::read(m_path, MaxFileSize);
     if (!text)
         return FileError{tr("%1 could not be read.\n%2").arg(m_path, text.error())};
