@@ -15,17 +15,21 @@ QString tr(const char *text)
     return QCoreApplication::translate("CityListFile", text);
 }
 
-// A line break ends the line there, a NUL ends what is read of it.
-bool breaksLine(QStringView text)
+// Whether a line is read back as it is written: a line break would end it, a NUL end what is
+// read of it, and half of a surrogate pair (a name cut by position through a character) cannot
+// be written as UTF-8.
+bool readsBackAsWritten(QStringView line)
 {
-    return text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(u'\0'));
-}
-
-// Whether the entry makes a line that reads back as the same entry.
-bool isWellFormed(const CityEntry &entry)
-{
-    return entry.zone.size() == 6 && entry.flagFile.size() == 7 && !breaksLine(entry.name) &&
-           !breaksLine(entry.zone) && !breaksLine(entry.flagFile);
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == u'\r' || c == u'\n' || c == u'\0')
+            return false;
+        if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return false;
+    }
+    return true;
 }
 
 // Calls `visit` with every non-empty line of `text`; a line ends at CR LF, LF or a lone CR. CR and
@@ -51,6 +55,12 @@ template<typename Visit> void forEachNonEmptyLine(QStringView text, Visit &&visi
 }
 
 } // namespace
+
+bool CityListFile::isWellFormed(const CityEntry &entry)
+{
+    return entry.zone.size() == 6 && entry.flagFile.size() == 7 &&
+           readsBackAsWritten(entry.toLine());
+}
 
 CityListFile::CityListFile(const AppFolder &folder)
     : m_path(folder.cityListFile())

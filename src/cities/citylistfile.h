@@ -36,9 +36,12 @@ public:
     /// Writes the entry's line into the file by the Save rule (CityListRewrite::forSave). A missing
     /// file counts as an empty one and is created. A file that exists but cannot be read (a
     /// dangling link among them) is never replaced, and neither is anything when the entry would
-    /// not make a well-formed line (a zone not 6 or a flag file not 7 characters long, or a line
-    /// break or a NUL in any field).
+    /// not make a well-formed line (see isWellFormed()).
     FileResult<CityListRewrite::SaveRewrite> save(const CityEntry &entry) const;
+
+    /// Whether the entry makes a line that reads back as the same entry: a zone of 6 and a flag
+    /// file of 7 characters, and no line break, NUL or half of a surrogate pair in the line.
+    [[nodiscard]] static bool isWellFormed(const CityEntry &entry);
 
     /// Leaves out every line whose text before its first "!" is `editorText` exactly
     /// (CityListRewrite::forDelete). The file is rewritten, without its empty lines, even when no

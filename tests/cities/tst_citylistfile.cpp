@@ -269,6 +269,7 @@ void TestCityListFile::failureKeepsFile_data()
     QTest::newRow("save: zone of 5 characters") << u"bad zone"_s << false;
     QTest::newRow("save: line break in the name") << u"bad name"_s << false;
     QTest::newRow("save: NUL in the name") << u"NUL in name"_s << false;
+    QTest::newRow("save: half of a surrogate pair in the name") << u"half pair"_s << false;
 }
 
 void TestCityListFile::failureKeepsFile()
@@ -299,6 +300,9 @@ void TestCityListFile::failureKeepsFile()
     } else if (situation == u"NUL in name"_s) {
         writeBytes(folder.cityListFile(), old);
         entry.name = u"Amster\0dam"_s;
+    } else if (situation == u"half pair"_s) {
+        writeBytes(folder.cityListFile(), old);
+        entry.name = u"Amsterdam\xD83D"_s;
     }
     const QFileInfo before(folder.cityListFile());
     const QByteArray oldBytes = readBytes(folder.cityListFile());
