@@ -17,7 +17,7 @@ void addCities(QComboBox &combo, const QList<CityLine> &cities, const QStringLis
         if (const std::optional<QString> path = flags.picturePath(city.entry.flagFile)) {
             auto known = icons.constFind(*path);
             if (known == icons.cend()) {
-                const QPixmap picture(*path);
+                const QPixmap picture = QPixmap::fromImage(FlagFolder::loadPicture(*path));
                 known = icons.insert(*path, picture.isNull() ? QIcon() : QIcon(picture));
             }
             icon = *known;

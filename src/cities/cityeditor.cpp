@@ -293,7 +293,7 @@ void CityEditor::listFlags()
             continue;
         // A bitmap that does not load is still a flag that cities can carry, shown without a
         // picture.
-        addFlag(bitmap.code, bitmap.code, QPixmap(bitmap.path));
+        addFlag(bitmap.code, bitmap.code, QPixmap::fromImage(FlagFolder::loadPicture(bitmap.path)));
     }
 }
 
@@ -499,7 +499,7 @@ void CityEditor::flagFromFile()
     // A code that is not in the flag list leaves the combo without a selection: the flag is
     // pending, and the next Save adds it to the list.
     m_flagCombo->setCurrentIndex(m_flagCombo->findData(choice.code));
-    showFlagPicture(QPixmap(chosen));
+    showFlagPicture(QPixmap::fromImage(FlagFolder::loadPicture(chosen)));
     m_flagCodeLabel->setText(choice.code);
 }
 

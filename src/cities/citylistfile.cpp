@@ -15,38 +15,43 @@ QString tr(const char *text)
     return QCoreApplication::translate("CityListFile", text);
 }
 
-QString tooLargeMessage(const QString &path)
+// Whether a line is read back as it is written: a line break would end it, a NUL end what is
+// read of it, and half of a surrogate pair (a name cut by position through a character) cannot
+// be written as UTF-8.
+bool readsBackAsWritten(QStringView line)
 {
-    return tr("%1 is too large to be a city list.").arg(path);
-}
-
-bool hasLineBreak(QStringView text)
-{
-    return text.contains(u'\r') || text.contains(u'\n');
-}
-
-// Whether the entry makes a line that reads back as the same entry.
-bool isWellFormed(const CityEntry &entry)
-{
-    return entry.zone.size() == 6 && entry.flagFile.size() == 7 && !hasLineBreak(entry.name) &&
-           !hasLineBreak(entry.zone) && !hasLineBreak(entry.flagFile);
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == u'\r' || c == u'\n' || c == u'\0')
+            return false;
+        if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return false;
+    }
+    return true;
 }
 
 // Calls `visit` with every non-empty line of `text`; a line ends at CR LF, LF or a lone CR. CR and
 // LF each end a line on their own: the empty line between the two of a CR LF is skipped like every
-// other empty line.
+// other empty line. A NUL ends what is read of a line, as in the settings file: the rest of the
+// line is dropped, and a line that starts with one is empty.
 template<typename Visit> void forEachNonEmptyLine(QStringView text, Visit &&visit)
 {
+    const auto visitRead = [&visit](QStringView line) {
+        if (const qsizetype nul = line.indexOf(QChar(u'\0')); nul >= 0)
+            line.truncate(nul);
+        if (!line.isEmpty())
+            visit(line);
+    };
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'\n' && text[i] != u'\r')
             continue;
-        if (i > start)
-            visit(text.sliced(start, i - start));
+        visitRead(text.sliced(start, i - start));
         start = i + 1;
     }
-    if (text.size() > start)
-        visit(text.sliced(start));
+    visitRead(text.sliced(start));
 }
 
 } // namespace
@@ -80,20 +85,21 @@ QString CityLine::zoneAndFlagFile() const
     return entry.zone % entry.flagFile;
 }
 
+bool CityListFile::isWellFormed(const CityEntry &entry)
+{
+    return entry.zone.size() == 6 && entry.flagFile.size() == 7 &&
+           readsBackAsWritten(entry.toLine());
+}
+
 CityListFile::CityListFile(const AppFolder &folder)
     : m_path(folder.cityListFile())
-    , m_scratchPath(folder.scratchFile())
+    , m_scratchName(AppFolder::ScratchFileName.toString())
 {
 }
 
 FileResult<QList<CityLine>> CityListFile::read() const
 {
-    const QFileInfo info(m_path);
-    if (!info.isFile())
-        return FileError{tr("%1 is not a file.").arg(m_path)};
-    if (info.size() > MaxFileSize)
-        return FileError{tooLargeMessage(m_path)};
-    const FileResult<QString> text = TextFile::read(m_path);
+    const FileResult<QString> text = TextFile::read(m_path, MaxFileSize);
     if (!text)
         return FileError{text.error()};
     return cityLines(text.value());
@@ -157,24 +163,23 @@ QByteArray CityListFile::encode(const QStringList &lines)
 FileResult<QStringList> CityListFile::readLines(Missing missing) const
 {
     const QFileInfo info(m_path);
-    if (!info.exists()) {
+    if (!info.exists() && !info.isSymLink()) {
         // Only a file that is not there at all counts as empty: one that is there but cannot be
-        // read would otherwise be replaced by a list without the user's cities.
+        // read would otherwise be replaced by a list without the user's cities, and a dangling
+        // link would have a file made where it points.
         if (missing == Missing::IsEmpty)
             return QStringList{};
         return FileError{tr("%1 does not exist.").arg(m_path)};
     }
-    if (info.size() > MaxFileSize)
-        return FileError{tooLargeMessage(m_path)};
-    const FileResult<QString> text = TextFile::read(m_path);
+    const FileResult<QString> text = TextFile::read(m_path, MaxFileSize);
     if (!text)
-        return FileError{tr("%1 could not be read.").arg(m_path)};
+        return FileError{tr("%1 could not be read.\n%2").arg(m_path, text.error())};
     return nonEmptyLines(text.value());
 }
 
 FileResult<> CityListFile::write(const QStringList &lines) const
 {
-    if (FileResult<> replaced = replaceThroughScratch(m_path, m_scratchPath, encode(lines));
+    if (FileResult<> replaced = replaceThroughScratch(m_path, m_scratchName, encode(lines));
         !replaced)
         return FileError{tr("The city list could not be saved.\n%1").arg(replaced.error())};
     return {};

@@ -42,13 +42,16 @@ struct CityLine {
 /// The city list file Cities.txt: every city the user can put on a clock, one line each.
 ///
 /// Reading takes CR LF, LF and CR line ends and skips empty lines and lines too short to be split
-/// by position. Save and Delete rewrite the whole file through the scratch file Temp.txt, which is
-/// renamed over Cities.txt only once it holds the complete new content: a rewrite that fails leaves
-/// Cities.txt as it was and says why. Written lines end with CR LF and are UTF-8.
+/// by position; a NUL ends what is read of a line. Only a regular file is read (see
+/// RegularFile::read()). Save and Delete rewrite the whole file through the scratch file Temp.txt,
+/// which is renamed over Cities.txt only once it holds the complete new content: a rewrite that
+/// fails leaves Cities.txt as it was and says why. When Cities.txt is a link, the scratch file lies
+/// beside the link's target and replaces the target, so the link stays. Written lines end with CR
+/// LF and are UTF-8.
 class CityListFile final {
 public:
     /// Files larger than this are refused rather than read whole into memory.
-    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = AppFolder::MaxCityListFileBytes;
 
     explicit CityListFile(const AppFolder &folder);
 
@@ -59,10 +62,14 @@ public:
     FileResult<QList<CityLine>> read() const;
 
     /// Writes the entry's line into the file by the Save rule (CityListRewrite::forSave). A missing
-    /// file counts as an empty one and is created. A file that exists but cannot be read is never
-    /// replaced, and neither is anything when the entry would not make a well-formed line (a zone
-    /// not 6 or a flag file not 7 characters long, or a line break in any field).
+    /// file counts as an empty one and is created. A file that exists but cannot be read (a
+    /// dangling link among them) is never replaced, and neither is anything when the entry would
+    /// not make a well-formed line (see isWellFormed()).
     FileResult<CityListRewrite::SaveRewrite> save(const CityEntry &entry) const;
+
+    /// Whether the entry makes a line that reads back as the same entry: a zone of 6 and a flag
+    /// file of 7 characters, and no line break, NUL or half of a surrogate pair in the line.
+    [[nodiscard]] static bool isWellFormed(const CityEntry &entry);
 
     /// Leaves out every line whose text before its first "!" is `editorText` exactly
     /// (CityListRewrite::forDelete). The file is rewritten, without its empty lines, even when no
@@ -85,5 +92,5 @@ private:
     FileResult<> write(const QStringList &lines) const;
 
     QString m_path;
-    QString m_scratchPath;
+    QString m_scratchName;
 };

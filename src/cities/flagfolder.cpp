@@ -1,6 +1,7 @@
 #include "cities/flagfolder.h"
 
 #include "settings/cityentry.h"
+#include "settings/picturefile.h"
 
 #include <QDir>
 #include <QSet>
@@ -61,4 +62,9 @@ std::optional<QString> FlagFolder::picturePath(QStringView flagFile) const
     if (const auto folded = m_byLowerName.constFind(name.toLower()); folded != m_byLowerName.cend())
         return m_bitmaps.at(*folded).path;
     return std::nullopt;
+}
+
+QImage FlagFolder::loadPicture(const QString &path)
+{
+    return readPicture(path, PictureSize);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,7 +22,16 @@ public:
         friend bool operator==(const Bitmap &, const Bitmap &) = default;
     };
 
+    /// The largest flag picture kept: three times the 16 × 11 box the clock window shows a flag
+    /// in, so that a flag stays sharp on screens scaled up to three times.
+    static constexpr QSize PictureSize{48, 33};
+
     FlagFolder() = default;
+
+    /// The flag picture in a file, scaled down to fit in PictureSize with its proportions kept, or
+    /// a null image when it cannot be read (see readPicture()). Flags are read this way only, so
+    /// that a large picture costs its memory while it is read and not for as long as it is shown.
+    [[nodiscard]] static QImage loadPicture(const QString &path);
 
     /// Lists the "*.bmp" files of `folderPath` (the extension in any case). A missing or
     /// unreadable folder gives an empty listing.

@@ -1,8 +1,10 @@
 #include "cities/scratchreplace.h"
 
 #include "settings/nativepath.h"
+#include "settings/regularfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -64,12 +66,18 @@ FileResult<> writeScratch(QFile &file, const QByteArray &bytes)
 
 } // namespace
 
-FileResult<> replaceThroughScratch(const QString &target, const QString &scratch,
+FileResult<> replaceThroughScratch(const QString &target, const QString &scratchName,
                                    const QByteArray &bytes)
 {
-    const QFileInfo targetInfo(target);
-    if (targetInfo.isDir())
-        return FileError{tr("%1 is a folder, not a file.").arg(target)};
+    const FileResult<QString> replaced = RegularFile::writeTarget(target);
+    if (!replaced)
+        return FileError{replaced.error()};
+    const QFileInfo targetInfo(replaced.value());
+    const QString scratch = targetInfo.dir().filePath(scratchName);
+    // Removing a stale scratch file of that name would remove the target itself.
+    if (targetInfo.fileName() == scratchName)
+        return FileError{tr("%1 cannot be replaced through a scratch file of its own name.")
+                             .arg(targetInfo.filePath())};
 
     // A scratch file left by an earlier rewrite that failed; a folder of that name cannot be
     // removed and ends the rewrite here, before anything was written.
@@ -87,11 +95,11 @@ FileResult<> replaceThroughScratch(const QString &target, const QString &scratch
         file.setPermissions(targetInfo.permissions());
 
     std::error_code error;
-    std::filesystem::rename(toNativePath(scratch), toNativePath(target), error);
+    std::filesystem::rename(toNativePath(scratch), toNativePath(targetInfo.filePath()), error);
     if (error) {
         QFile::remove(scratch);
         return FileError{tr("%1 could not be replaced: %2")
-                             .arg(target, QString::fromLocal8Bit(error.message()))};
+                             .arg(targetInfo.filePath(), QString::fromLocal8Bit(error.message()))};
     }
     syncFolder(targetInfo.absolutePath());
     return {};

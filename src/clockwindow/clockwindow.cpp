@@ -9,6 +9,7 @@
 #include "clockwindow/stripwidget.h"
 #include "clockwindow/textpieces.h"
 #include "settings/cityentry.h"
+#include "settings/picturefile.h"
 #include "zonetime/hands.h"
 #include "zonetime/zoneclockset.h"
 
@@ -154,7 +155,7 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
         }
 
         if (const auto picture = flags.picturePath(entry.flagFile)) {
-            const QPixmap flag(*picture);
+            const QPixmap flag = QPixmap::fromImage(FlagFolder::loadPicture(*picture));
             if (!flag.isNull()) {
                 auto *box = new FlagBox(flag, this);
                 box->setGeometry(place.flag);

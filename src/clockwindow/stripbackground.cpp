@@ -1,7 +1,7 @@
 #include "clockwindow/stripbackground.h"
 
 #include "clockwindow/stripgradient.h"
-#include "settings/appfolder.h"
+#include "settings/picturefile.h"
 
 #include <QPainter>
 

@@ -4,6 +4,7 @@
 #include "cities/citylistfile.h"
 #include "clockwindow/pictureregion.h"
 #include "clockwindow/stripwidget.h"
+#include "settings/picturefile.h"
 #include "settings/settingswriter.h"
 #include "ui/controls.h"
 #include "ui/messagepresenter.h"

@@ -103,7 +103,7 @@ QString AppFolder::factoryCityListFile() const
 }
 QString AppFolder::scratchFile() const
 {
-    return m_dataFolder % u"/Temp.txt"_s;
+    return m_dataFolder % u'/' % ScratchFileName;
 }
 QString AppFolder::helpFile() const
 {
@@ -168,12 +168,4 @@ std::optional<QString> AppFolder::cannotSaveMessage() const
 QString AppFolder::faceFile(FaceStyle style) const
 {
     return clocksFolder() % u"/clk0"_s % QString::number(int(style) + 1) % u".bmp"_s;
-}
-
-QImage readPicture(const QString &path)
-{
-    QImage picture;
-    if (!path.isEmpty() && QFileInfo(path).isFile())
-        picture.load(path);
-    return picture;
 }

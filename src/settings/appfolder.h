@@ -2,7 +2,6 @@
 
 #include "settings/settingsstate.h"
 
-#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +18,17 @@
 /// user's flags/ in $XDG_DATA_HOME/kerani. Tests pass folders of their own.
 class AppFolder final {
 public:
+    /// The largest settings file read (Kerani.ini, Kerani.bak). A real one holds a few kilobytes;
+    /// the largest the program writes itself, 32,767 clocks of names typed in the city editor, is
+    /// about 3.3 MB.
+    static constexpr qint64 MaxSettingsFileBytes = 16 * 1024 * 1024;
+    /// The largest city list read (Cities.txt, Cities.bak). The factory list is 18 KB; one line for
+    /// each of the world's 140,000 places of more than 1000 people would be about 5 MB.
+    static constexpr qint64 MaxCityListFileBytes = 64 * 1024 * 1024;
+
+    /// The scratch file that carries every rewrite of the city list, beside the file it replaces.
+    static constexpr QStringView ScratchFileName = u"Temp.txt";
+
     enum class Mode { Portable, PerUser };
 
     /// What the choice of places reads from the process environment.
@@ -85,7 +95,3 @@ private:
     bool m_settingsFromFactory = false;
     bool m_cityListFromFactory = false;
 };
-
-/// The picture in a file, or a null image when the path names no regular file or the file holds
-/// no picture. Only regular files are read, so a path to a device or a pipe never blocks.
-[[nodiscard]] QImage readPicture(const QString &path);

@@ -1,10 +1,10 @@
 #include "settings/datafiles.h"
 
+#include "settings/regularfile.h"
 #include "settings/textfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -15,21 +15,19 @@ bool existsInAnyForm(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-FileResult<DataFileRestore> restoreFile(const QString &target, const QString &factoryCopy)
+FileResult<DataFileRestore> restoreFile(const QString &target, const QString &factoryCopy,
+                                        qint64 maxBytes)
 {
     if (existsInAnyForm(target))
         return DataFileRestore::Present;
-    QFile source(factoryCopy);
-    QByteArray bytes;
-    if (!QFileInfo(factoryCopy).isDir() && source.open(QIODevice::ReadOnly))
-        bytes = source.readAll();
-    if (!source.isOpen() || source.error() != QFileDevice::NoError) {
+    const FileResult<QByteArray> bytes = RegularFile::read(factoryCopy, maxBytes);
+    if (!bytes) {
         return FileError{QCoreApplication::translate("DataFiles", "%1 cannot be read: %2")
-                             .arg(factoryCopy, source.errorString())};
+                             .arg(factoryCopy, bytes.error())};
     }
     // Written as a new file of the user's own (not a copy of the factory copy's permissions,
     // which may be read-only), and atomically, so a failure leaves no half-written file.
-    if (FileResult<> written = TextFile::writeAtomically(target, bytes); !written)
+    if (FileResult<> written = TextFile::writeAtomically(target, bytes.value()); !written)
         return FileError{written.error()};
     return DataFileRestore::Restored;
 }
@@ -40,6 +38,8 @@ DataFilesRestored restoreMissingDataFiles(const AppFolder &folder)
 {
     for (const QString &path : folder.userFolders())
         QDir().mkpath(path);
-    return {restoreFile(folder.settingsFile(), folder.factorySettingsFile()),
-            restoreFile(folder.cityListFile(), folder.factoryCityListFile())};
+    return {restoreFile(folder.settingsFile(), folder.factorySettingsFile(),
+                        AppFolder::MaxSettingsFileBytes),
+            restoreFile(folder.cityListFile(), folder.factoryCityListFile(),
+                        AppFolder::MaxCityListFileBytes)};
 }

@@ -22,6 +22,14 @@ QStringView trimmed(QStringView text)
     return text.sliced(start, end - start);
 }
 
+// What a line holds as it is read: the text before its first NUL. The rest is kept in the file
+// but read by nobody, as with the platform's own reader.
+QStringView readable(QStringView line)
+{
+    const qsizetype nul = line.indexOf(QChar(u'\0'));
+    return nul < 0 ? line : line.first(nul);
+}
+
 // Names match without regard to ASCII case only, as the platform compares them; other letters
 // must match exactly.
 QString folded(QStringView name)
@@ -37,7 +45,7 @@ QString folded(QStringView name)
 // The name of a section header line ("[ name ]" with anything after the last "]"), or nothing.
 std::optional<QStringView> headerName(QStringView line)
 {
-    const QStringView text = trimmed(line);
+    const QStringView text = trimmed(readable(line));
     if (!text.startsWith(u'['))
         return std::nullopt;
     const qsizetype close = text.lastIndexOf(u']');
@@ -48,12 +56,14 @@ std::optional<QStringView> headerName(QStringView line)
 
 bool isBlankLine(QStringView line)
 {
-    return trimmed(line).isEmpty();
+    return trimmed(readable(line)).isEmpty();
 }
 
-bool hasLineBreak(QStringView text)
+// Whether the text would not read back as it is from a line: a line break ends the line there, a
+// NUL ends what is read of it.
+bool breaksLine(QStringView text)
 {
-    return text.contains(u'\r') || text.contains(u'\n');
+    return text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(u'\0'));
 }
 
 // The stored value without one matching pair of outer quotes.
@@ -126,13 +136,14 @@ ProfileDocument ProfileDocument::fromText(QStringView text)
 ProfileDocument::Line ProfileDocument::parseLine(QString text, QString ending)
 {
     Line line(std::move(text), std::move(ending));
-    const qsizetype equals = line.text.indexOf(u'=');
+    const QStringView read = readable(line.text);
+    const qsizetype equals = read.indexOf(u'=');
     if (equals < 0)
         return line;
     line.isKey = true;
-    line.foldedKey = folded(QStringView(line.text).first(equals));
+    line.foldedKey = folded(read.first(equals));
     qsizetype start = equals + 1;
-    qsizetype end = line.text.size();
+    qsizetype end = read.size();
     while (start < end && isBlankOrTab(line.text[start]))
         ++start;
     while (end > start && isBlankOrTab(line.text[end - 1]))
@@ -197,8 +208,8 @@ bool ProfileDocument::hasSection(QStringView section) const
 bool ProfileDocument::setValue(QStringView section, QStringView key, const QString &value)
 {
     const QString foldedKey = folded(key);
-    if (folded(section).isEmpty() || foldedKey.isEmpty() || hasLineBreak(section) ||
-        hasLineBreak(key) || key.contains(u'=') || hasLineBreak(value))
+    if (folded(section).isEmpty() || foldedKey.isEmpty() || breaksLine(section) ||
+        breaksLine(key) || key.contains(u'=') || breaksLine(value))
         return false;
 
     const qsizetype index = findSectionIndex(section);
@@ -217,6 +228,10 @@ bool ProfileDocument::setValue(QStringView section, QStringView key, const QStri
                 return false;
             line.text = std::move(lineText);
             line.valueEnd = line.valueStart + text.size();
+            // A ^Z that ends the file is no part of it (see TextFile): the file's last line gets
+            // its line end, so that a value ending with one reads back whole.
+            if (line.ending.isEmpty() && line.text.endsWith(u'\x1a'))
+                line.ending = kLineEnd;
             return true;
         }
     }

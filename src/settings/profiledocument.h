@@ -16,6 +16,7 @@
 /// - blanks and tabs around keys, "=" and values are trimmed, and one matching pair of outer
 ///   quotes is removed ("abc" and 'abc' read abc); there is no comment syntax; a line without "="
 ///   is no key; values read are cut to MaxValueLength characters;
+/// - a NUL ends what is read of a line; what follows it is kept in the text but read by nobody;
 /// - LF, CRLF and CR line ends are read; lines written end with CRLF;
 /// - a write replaces the value where it stands and keeps every other character of the text; a
 ///   new key goes after the last non-blank line of the first section of that name (so blank lines
@@ -46,9 +47,9 @@ public:
     /// as the new one already is left as it stands; one with blanks or tabs at either end or with
     /// matching outer quotes is stored in quotes, so that it reads back as given (up to
     /// MaxValueLength characters). Returns false and changes nothing when the
-    /// write would not read back as the same key: an empty name, a line break in a name or the
-    /// value, "=" in the key name, or a key line that would read as a section header (a key
-    /// starting with "[" and a "]" after it).
+    /// write would not read back as the same key: an empty name, a line break or a NUL in a name
+    /// or the value, "=" in the key name, or a key line that would read as a section header (a
+    /// key starting with "[" and a "]" after it).
     [[nodiscard]] bool setValue(QStringView section, QStringView key, const QString &value);
 
     /// Removes the first section of the name with every line up to the next section header.

@@ -14,13 +14,13 @@ ProfileFile::ProfileFile(QString path, State state, QString text)
 {
 }
 
-ProfileFile ProfileFile::open(const QString &path)
+ProfileFile ProfileFile::open(const QString &path, qint64 maxBytes)
 {
     const QFileInfo info(path);
     // A dangling link still names something: writing through it could land anywhere.
     if (!info.exists() && !info.isSymLink())
         return ProfileFile(path, State::Missing, {});
-    if (FileResult<QString> text = TextFile::read(path))
+    if (FileResult<QString> text = TextFile::read(path, maxBytes))
         return ProfileFile(path, State::Read, std::move(text).value());
     return ProfileFile(path, State::Unreadable, {});
 }

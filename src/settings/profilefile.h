@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/appfolder.h"
 #include "settings/fileresult.h"
 #include "settings/profiledocument.h"
 
@@ -13,7 +14,8 @@ public:
     enum class State {
         Missing,    // no file: reads give defaults, a save creates it
         Read,       // the file was read
-        Unreadable, // something is there but cannot be read (a folder, no permission)
+        Unreadable, // something is there but cannot be read (a folder, a pipe, a dangling link,
+                    // no permission, larger than the limit)
     };
 
     /// What a save that did not fail did.
@@ -22,7 +24,8 @@ public:
         Unchanged, // the text was what the file held: nothing was written
     };
 
-    [[nodiscard]] static ProfileFile open(const QString &path);
+    [[nodiscard]] static ProfileFile open(const QString &path,
+                                          qint64 maxBytes = AppFolder::MaxSettingsFileBytes);
 
     [[nodiscard]] QString path() const { return m_path; }
     [[nodiscard]] State state() const { return m_state; }

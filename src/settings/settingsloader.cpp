@@ -1,5 +1,6 @@
 #include "settings/settingsloader.h"
 
+#include "settings/picturefile.h"
 #include "settings/profilefile.h"
 #include "settings/settingsvalue.h"
 

@@ -1,7 +1,8 @@
 #include "settings/textfile.h"
 
+#include "settings/regularfile.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -44,9 +45,41 @@ FileResult<> syncToDisk([[maybe_unused]] QFileDevice &file)
     return {};
 }
 
-QString isFolderMessage(const QString &path)
+// Half of a surrogate pair (UTF-16 bytes that are not valid UTF-16) becomes a replacement
+// character: it could not be written as UTF-8, so the text would not read back as it was.
+void replaceLoneSurrogates(QString &text)
 {
-    return QFile::tr("%1 is a folder, not a file.").arg(path);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
+QString decodeAs(QStringConverter::Encoding encoding, QByteArrayView bytes)
+{
+    // The mark is dropped by the caller; one that follows it is text.
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless |
+                                         QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    replaceLoneSurrogates(text);
+    return text;
+}
+
+QString decodeByMark(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        return decodeAs(QStringDecoder::Utf8, QByteArrayView(bytes).sliced(3));
+    if (bytes.startsWith("\xff\xfe"))
+        return decodeAs(QStringDecoder::Utf16LE, QByteArrayView(bytes).sliced(2));
+    if (bytes.startsWith("\xfe\xff"))
+        return decodeAs(QStringDecoder::Utf16BE, QByteArrayView(bytes).sliced(2));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeWindows1252(bytes);
 }
 
 } // namespace
@@ -55,33 +88,37 @@ namespace TextFile {
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return decodeWindows1252(bytes);
+    QString text = decodeByMark(bytes);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u'\x1a')
+        --end;
+    text.truncate(end);
+    return text;
 }
 
 QByteArray encode(const QString &text)
 {
+    // A text that starts with the character a byte-order mark encodes would lose it to decode():
+    // a mark before it keeps it.
+    if (text.startsWith(QChar(QChar::ByteOrderMark)))
+        return "\xef\xbb\xbf" + text.toUtf8();
     return text.toUtf8();
 }
 
-FileResult<QString> read(const QString &path)
+FileResult<QString> read(const QString &path, qint64 maxBytes)
 {
-    if (QFileInfo(path).isDir())
-        return FileError{isFolderMessage(path)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError{file.errorString()};
-    return decode(file.readAll());
+    const FileResult<QByteArray> bytes = RegularFile::read(path, maxBytes);
+    if (!bytes)
+        return FileError{bytes.error()};
+    return decode(bytes.value());
 }
 
 FileResult<> writeAtomically(const QString &path, const QByteArray &bytes)
 {
-    if (QFileInfo(path).isDir())
-        return FileError{isFolderMessage(path)};
-    QSaveFile file(path);
+    const FileResult<QString> target = RegularFile::writeTarget(path);
+    if (!target)
+        return FileError{target.error()};
+    QSaveFile file(target.value());
     if (!file.open(QIODevice::WriteOnly))
         return FileError{file.errorString()};
     // QSaveFile::commit() misses a write that fails while its buffer is flushed on closing (a

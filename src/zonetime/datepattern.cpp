@@ -139,6 +139,8 @@ QString DatePattern::dateSeparator(const QLocale &locale)
 QString DatePattern::format(const DateFields &fields, const QLocale &locale,
                             const LocaleDigits &digits) const
 {
+    if (fields.year < FirstYear || fields.year > LastYear)
+        return {};
     QString text;
     for (const Piece &piece : m_pieces) {
         switch (piece.part) {

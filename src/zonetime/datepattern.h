@@ -41,6 +41,12 @@ public:
     /// format ("/" for en_US, "." for de_DE); "/" when the format shows none or only blanks.
     [[nodiscard]] static QString dateSeparator(const QLocale &locale);
 
+    /// The years a date is written for: those a four-digit year writes.
+    static constexpr int FirstYear = 1;
+    static constexpr int LastYear = 9999;
+
+    /// The date written by the pattern; empty for a year outside FirstYear..LastYear, which would
+    /// come out as no year at all ("00-1" for the year before 1) or with a fifth digit.
     [[nodiscard]] QString format(const DateFields &fields, const QLocale &locale,
                                  const LocaleDigits &digits) const;
 

@@ -22,13 +22,15 @@ public:
     DateTexts(const DisplayOptions &options, const QLocale &locale);
 
     /// The zone date in the date format's pattern (Gregorian), or nothing when the date row is off
-    /// or the format is one the program does not know.
+    /// or the format is one the program does not know. Empty for a year the pattern does not write
+    /// (see DatePattern::format()).
     [[nodiscard]] std::optional<QString> date(QDate zoneDate) const;
 
     /// The zone date moved by the opposite-date shift and written in the Hijri calendar in the
     /// opposite date format's pattern, or nothing when the opposite-date row is off or the format
     /// or the shift is one the program does not know. For the long form the weekday inside the
-    /// text is the zone date's own (see replaceWeekday()). Empty for a date before the Hijri epoch.
+    /// text is the zone date's own (see replaceWeekday()). Empty for a date before the Hijri epoch
+    /// or a Hijri year the pattern does not write.
     [[nodiscard]] std::optional<QString> oppositeDate(QDate zoneDate) const;
 
     /// Days the opposite date is moved by: -2 to +2, nothing for a shift the program does not know.

@@ -4,11 +4,7 @@
 #include "settings/cityentry.h"
 #include "settings/textfile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
-
-#include <optional>
 
 Q_LOGGING_CATEGORY(lcZoneTable, "kerani.zonetable", QtWarningMsg)
 
@@ -31,32 +27,17 @@ bool isZoneIdText(QStringView text)
     return true;
 }
 
-/// The file's bytes, or nothing when it is no regular file or holds more than the cap. The cap
-/// counts what is read, so a file that grows, or reports no size, cannot get past it.
-std::optional<QByteArray> readCapped(const QString &path)
-{
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.read(ZoneTable::MaxFileBytes + 1);
-    if (bytes.size() > ZoneTable::MaxFileBytes)
-        return std::nullopt;
-    return bytes;
-}
-
 } // namespace
 
 ZoneTable ZoneTable::read(const AppFolder &folder)
 {
     const QString path = folder.zoneTableFile();
-    const std::optional<QByteArray> bytes = readCapped(path);
-    if (!bytes) {
-        qCInfo(lcZoneTable) << "no zone table at" << path;
+    const FileResult<QString> text = TextFile::read(path, MaxFileBytes);
+    if (!text) {
+        qCInfo(lcZoneTable) << "no zone table:" << text.error();
         return {};
     }
-    ZoneTable table = fromText(TextFile::decode(*bytes));
+    ZoneTable table = fromText(text.value());
     if (table.isEmpty())
         qCWarning(lcZoneTable) << "the zone table" << path << "is empty or malformed; not used";
     return table;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,7 +56,7 @@ private Q_SLOTS:
 
     void failureKeepsFile_data();
     void failureKeepsFile();
-    void failedRenameRemovesScratch();
+    void failedReplaceLeavesNoScratch();
 
 private:
     std::optional<QTemporaryDir> m_dir;
@@ -94,6 +95,18 @@ void TestCityListFile::readLines_data()
     QTest::newRow("UTF-8 with a byte-order mark")
         << "\xef\xbb\xbfZ\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba
         << QStringList{u"Z\u00fcrich!+01:00!CHE.bmp"_s};
+    const QString utf16 = u"Z\u00fcrich!+01:00!CHE.bmp\r\nBern!+01:00!CHE.bmp"_s;
+    const QStringList utf16Lines{u"Z\u00fcrich!+01:00!CHE.bmp"_s, u"Bern!+01:00!CHE.bmp"_s};
+    QTest::newRow("UTF-16 little-endian with a byte-order mark")
+        << "\xff\xfe" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(utf16)) << utf16Lines;
+    QTest::newRow("UTF-16 big-endian with a byte-order mark")
+        << "\xfe\xff" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(utf16)) << utf16Lines;
+    QTest::newRow("a NUL ends a line")
+        << "Cairo!+02:00!EGY.bmp\0Bern!+01:00!CHE.bmp\r\n\0Lima!-05:00!PER.bmp\r\n"_ba
+        << QStringList{u"Cairo!+02:00!EGY.bmp"_s};
+    QTest::newRow("^Z after the last line")
+        << "Cairo!+02:00!EGY.bmp\r\nBern!+01:00!CHE.bmp\x1a"_ba
+        << QStringList{u"Cairo!+02:00!EGY.bmp"_s, u"Bern!+01:00!CHE.bmp"_s};
     QTest::newRow("separators are not tested")
         << "Cairo#+02:00#EGY.bmp"_ba << QStringList{u"Cairo#+02:00#EGY.bmp"_s};
 }
@@ -205,6 +218,10 @@ void TestCityListFile::rewrite_data()
         << QString()
         << "Amsterdam!+01:00!NLD.bmp\r\nBerlin!+01:00!DEU.bmp\r\nBern!+01:00!che.bmp\r\n"
            "Z\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba;
+    QTest::newRow("save: UTF-16 read, UTF-8 written")
+        << "\xff\xfe" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(
+                            u"Z\u00fcrich!+01:00!CHE.bmp\r\n"_s))
+        << false << QString() << "Bern!+01:00!che.bmp\r\nZ\xc3\xbcrich!+01:00!CHE.bmp\r\n"_ba;
     QTest::newRow("save into a missing file")
         << QByteArray() << false << QString() << "Bern!+01:00!che.bmp\r\n"_ba;
     QTest::newRow("save over the Temp.txt of an earlier failed rewrite")
@@ -251,6 +268,8 @@ void TestCityListFile::failureKeepsFile_data()
     }
     QTest::newRow("save: zone of 5 characters") << u"bad zone"_s << false;
     QTest::newRow("save: line break in the name") << u"bad name"_s << false;
+    QTest::newRow("save: NUL in the name") << u"NUL in name"_s << false;
+    QTest::newRow("save: half of a surrogate pair in the name") << u"half pair"_s << false;
 }
 
 void TestCityListFile::failureKeepsFile()
@@ -278,6 +297,12 @@ void TestCityListFile::failureKeepsFile()
     } else if (situation == u"bad name"_s) {
         writeBytes(folder.cityListFile(), old);
         entry.name = u"Amster\r\ndam"_s;
+    } else if (situation == u"NUL in name"_s) {
+        writeBytes(folder.cityListFile(), old);
+        entry.name = u"Amster\0dam"_s;
+    } else if (situation == u"half pair"_s) {
+        writeBytes(folder.cityListFile(), old);
+        entry.name = u"Amsterdam\xD83D"_s;
     }
     const QFileInfo before(folder.cityListFile());
     const QByteArray oldBytes = readBytes(folder.cityListFile());
@@ -301,16 +326,15 @@ void TestCityListFile::failureKeepsFile()
         QVERIFY(!QFile::exists(folder.scratchFile()));
 }
 
-void TestCityListFile::failedRenameRemovesScratch()
+void TestCityListFile::failedReplaceLeavesNoScratch()
 {
-    // The scratch file is written, but the rename cannot reach a folder that does not exist.
-    const QString scratch = m_dir->filePath(u"Temp.txt"_s);
+    // The scratch file goes beside the target, in a folder that does not exist.
     const QString target = m_dir->filePath(u"gone/Cities.txt"_s);
-    const FileResult<> replaced = replaceThroughScratch(target, scratch, "x\r\n"_ba);
+    const FileResult<> replaced = replaceThroughScratch(target, u"Temp.txt"_s, "x\r\n"_ba);
     QVERIFY(!replaced);
     QVERIFY(!replaced.error().isEmpty());
-    QVERIFY(!QFile::exists(scratch));
-    QVERIFY(!QFile::exists(target));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCityListFile)

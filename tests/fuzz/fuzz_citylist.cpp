@@ -159,12 +159,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const bool fromList = pick < cities.size() && choices.ConsumeBool();
         const QString name = fromList ? cities[pick].entry.name : Fuzz::takeText(choices, 40);
         // The editor saves only well-formed lines: a six-character zone and a seven-character flag
-        // file, no line break anywhere.
+        // file, nothing in the line that would not read back.
         const QString zone = Fuzz::takeText(choices, 6).leftJustified(6, u'0', true);
         const QString flag = Fuzz::takeText(choices, 7).leftJustified(7, u'x', true);
         const CityEntry entry{name, zone, flag};
-        const QString line = entry.toLine();
-        if (!line.contains(u'\r') && !line.contains(u'\n') && zone.size() == 6 && flag.size() == 7)
+        if (CityListFile::isWellFormed(entry))
             checkSave(lines, entry);
 
         const QString editorText =

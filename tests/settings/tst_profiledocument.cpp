@@ -132,6 +132,9 @@ private Q_SLOTS:
                  u"[A]\nK=v\r\n[B]\n"_s);
         writeRow("new key at the unterminated end", u"[A]\nX=1"_s, {u"set|A|Z|3"_s},
                  u"[A]\nX=1\r\nZ=3\r\n"_s);
+        // A ^Z that ends the file is not read (see TextFile): it gets a line end after it.
+        writeRow("value ending with ^Z on the unterminated last line", u"[A]\nX=1"_s,
+                 {u"set|A|X|2\x1a"_s}, u"[A]\nX=2\x1a\r\n"_s);
         writeRow("new section at the end, no blank line", u"[A]\r\nX=1\r\n"_s,
                  {u"set|Clock_01|Country/City|Cairo!+02:00!EGY.bmp"_s},
                  u"[A]\r\nX=1\r\n[Clock_01]\r\nCountry/City=Cairo!+02:00!EGY.bmp\r\n"_s);
@@ -197,6 +200,7 @@ private Q_SLOTS:
 
         QTest::newRow("line feed in the value") << u"S"_s << u"K"_s << u"a\n[S]\nK=b"_s;
         QTest::newRow("carriage return in the value") << u"S"_s << u"K"_s << u"a\rb"_s;
+        QTest::newRow("NUL in the value") << u"S"_s << u"K"_s << u"a\0b"_s;
         QTest::newRow("line break in the key") << u"S"_s << u"K\nL"_s << u"v"_s;
         QTest::newRow("line break in the section") << u"S\nT"_s << u"K"_s << u"v"_s;
         QTest::newRow("equals in the key") << u"S"_s << u"K=L"_s << u"v"_s;

@@ -2,6 +2,7 @@
 #include "support/testfiles.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,21 +114,40 @@ private Q_SLOTS:
                  QStringList{u"Kerani.ini"_s});
     }
 
-    void encodings_data()
+    void encodingsReadAndSaveAsUtf8_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("UTF-8") << QByteArray("[Settings]\r\nLocal=Z\xc3\xbcrich\r\n");
-        QTest::newRow("UTF-8 with byte-order mark")
-            << QByteArray("\xef\xbb\xbf[Settings]\r\nLocal=Z\xc3\xbcrich\r\n");
-        QTest::newRow("Windows-1252") << QByteArray("[Settings]\r\nLocal=Z\xfcrich\r\n");
+        QTest::addColumn<QByteArray>("saved"); // after Clocks is set to 02
+
+        const QString text = u"[Settings]\r\nLocal=Z\u00FCrich\r\nClocks=01\r\n"_s;
+        const QByteArray utf8 = text.toUtf8();
+        const QByteArray savedUtf8 = "[Settings]\r\nLocal=Z\xc3\xbcrich\r\nClocks=02\r\n";
+        QTest::newRow("UTF-8") << utf8 << savedUtf8;
+        QTest::newRow("UTF-8 with byte-order mark") << "\xef\xbb\xbf" + utf8 << savedUtf8;
+        QTest::newRow("Windows-1252") << text.toLatin1() << savedUtf8;
+        QTest::newRow("UTF-16 little-endian with byte-order mark")
+            << "\xff\xfe" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(text)) << savedUtf8;
+        QTest::newRow("UTF-16 big-endian with byte-order mark")
+            << "\xfe\xff" + QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(text)) << savedUtf8;
+        // What follows a NUL is no part of the line as read, and is kept as it is.
+        QTest::newRow("NUL ends a line")
+            << "[Settings]\r\nLocal=Z\xc3\xbcrich\0\0junk=1\r\nClocks=01\r\n"_ba
+            << "[Settings]\r\nLocal=Z\xc3\xbcrich\0\0junk=1\r\nClocks=02\r\n"_ba;
+        QTest::newRow("^Z at the end of the file")
+            << "[Settings]\r\nLocal=Z\xc3\xbcrich\r\nClocks=01\x1a"_ba
+            << "[Settings]\r\nLocal=Z\xc3\xbcrich\r\nClocks=02"_ba;
     }
 
-    void encodings()
+    void encodingsReadAndSaveAsUtf8()
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(TestFiles::writeBytes(m_ini, bytes));
-        QCOMPARE(ProfileFile::open(m_ini).document().value(u"Settings", u"Local"),
-                 u"Z\u00FCrich"_s);
+        ProfileFile file = ProfileFile::open(m_ini);
+        QCOMPARE(file.document().value(u"Settings", u"Local"), u"Z\u00FCrich"_s);
+        QCOMPARE(file.document().value(u"Settings", u"Clocks"), u"01"_s);
+        QVERIFY(file.document().setValue(u"Settings", u"Clocks", u"02"_s));
+        QCOMPARE(file.save(), Saved::Written);
+        QTEST(TestFiles::readBytes(m_ini), "saved");
     }
 };
 

@@ -152,6 +152,13 @@ void TestDateTexts::dateTexts_data()
     DisplayOptions oppositeOff = withFormats(-1, 0, 2);
     oppositeOff.displayOppositeDate = false;
     row("opposite row off makes none", English, oppositeOff, sunday, none, none);
+    // Years the four-digit year cannot write give no text rather than "00-1" or five digits.
+    row("year before 1 is empty", English, withFormats(0, 0, 2), QDate(-1, 12, 31), QString(),
+        QString());
+    row("year after 9999 is empty", English, withFormats(3, 5, 5), QDate(10000, 1, 1), QString(),
+        none);
+    row("last day of 9999", English, withFormats(2, 2, 2), QDate(9999, 12, 31), u"9999/12/31"_s,
+        u"9666/04/03"_s);
     row("before the Hijri epoch is empty", English, withFormats(-1, 0, 2), QDate(600, 1, 1), none,
         QString());
 }
