@@ -1,15 +1,17 @@
 #include "clockwindow/clockwindow.h"
 
-#include "settings/cityentry.h"
 #include "cities/flagfolder.h"
 #include "clockwindow/celllabel.h"
 #include "clockwindow/facewidget.h"
 #include "clockwindow/flagbox.h"
-#include "zonetime/hands.h"
 #include "clockwindow/handsprites.h"
 #include "clockwindow/pictureregion.h"
+#include "clockwindow/stripcolours.h"
+#include "clockwindow/striprow.h"
 #include "clockwindow/stripwidget.h"
-#include "clockwindow/textpieces.h"
+#include "settings/cityentry.h"
+#include "zonetime/hands.h"
+#include "zonetime/timetext.h"
 #include "zonetime/zoneclockset.h"
 
 #include <QFileInfo>
@@ -21,12 +23,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QColor WindowColour(207, 207, 207);
-const QColor CityRowColour(239, 239, 239);
-const QColor TimeRowColour(255, 255, 192);
-const QColor DateRowColour(192, 255, 255);
-const QColor OppositeDateRowColour(192, 255, 192);
 
 // Wake a little after the second boundary so that the clock read then is safely in the new
 // second, whatever the timer's own slack.
@@ -67,13 +63,12 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     setWindowTitle(u"Kerani"_s);
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, WindowColour);
+    colours.setColor(QPalette::Window, StripColours::Window);
     setPalette(colours);
     setAutoFillBackground(true);
 
     const QDateTime builtAt = m_clock.now();
     m_zoneClocks = std::make_unique<ZoneClockSet>(m_settings, QLocale(), builtAt);
-    m_textPieces = std::make_unique<TextPieces>(font(), palette().color(QPalette::WindowText));
     m_handSprites = std::make_unique<HandSprites>();
     buildColumns(m_settings, folder, builtAt);
     buildStrip(m_settings, folder);
@@ -117,38 +112,51 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
     const QColor hands = handColour(options.clockPicture);
     const FlagFolder flags = FlagFolder::scan(folder.flagsFolder());
 
+    const auto dateKind = [](qint16 format) {
+        return format == DateFormatLong ? StripRow::Kind::LongDates : StripRow::Kind::Dates;
+    };
+    // Each row sizes its text for the desktop's font, whatever the size of that font.
+    m_cityRow = std::make_unique<StripRow>(StripRow::Kind::Names, font(), StripColours::CityRow);
+    m_timeRow = std::make_unique<StripRow>(StripRow::Kind::Ticking, font(), StripColours::TimeRow);
+    m_dateRow =
+        std::make_unique<StripRow>(dateKind(options.dateFormat), font(), StripColours::DateRow);
+    m_oppositeDateRow = std::make_unique<StripRow>(dateKind(options.opsDateFormat), font(),
+                                                   StripColours::OppositeDateRow);
+
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const CityEntry &entry = entries[i];
         const ColumnLayout &place = m_layout.columns[i];
         Column column;
         column.entry = entryIndexes[i];
+        const std::optional<QString> flag = flags.picturePath(entry.flagFile);
 
         // Labels lie beneath the faces and flags: create them first.
-        column.city = new CellLabel(u"lblCityName"_s, CityRowColour, Qt::AlignLeft, this);
+        column.city = new CellLabel(u"lblCityName"_s, *m_cityRow, this);
         column.city->setGeometry(place.cityLabel);
+        column.city->setToolTipShowsElidedText(false); // its tooltip holds the whole name
+        if (flag) // the name ends a pixel clear of the flag's frame
+            column.city->setTextRightLimit(place.flag.left() - place.cityLabel.left() - 1);
         column.city->setText(entry.name);
         column.city->setToolTip(m_zoneClocks->cityToolTip(column.entry, now).value_or(QString()));
         watch(column.city);
 
-        const auto addRow = [&](const QString &name, QColor colour, const QRect &rect, bool visible,
-                                bool rightToLeft, bool twoLines) -> CellLabel * {
+        const auto addRow = [&](const QString &name, StripRow &row, const QRect &rect, bool visible,
+                                bool rightToLeft) -> CellLabel * {
             if (!visible)
                 return nullptr;
-            auto *label = new CellLabel(name, colour, Qt::AlignHCenter, this);
+            auto *label = new CellLabel(name, row, this);
             label->setGeometry(rect);
-            label->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-            label->setWordWrap(twoLines);
-            label->setTextPieces(m_textPieces.get());
+            label->setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LayoutDirectionAuto);
             watch(label);
             return label;
         };
-        column.time = addRow(u"lblTime"_s, TimeRowColour, place.timeLabel, m_layout.timeVisible,
-                             m_layout.timeRightToLeft, false);
-        column.date = addRow(u"lblDate"_s, DateRowColour, place.dateLabel, m_layout.dateVisible,
-                             m_layout.dateRightToLeft, options.dateFormat == DateFormatLong);
-        column.oppositeDate = addRow(u"lblODate"_s, OppositeDateRowColour, place.oppositeDateLabel,
-                                     m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft,
-                                     options.opsDateFormat == DateFormatLong);
+        column.time = addRow(u"lblTime"_s, *m_timeRow, place.timeLabel, m_layout.timeVisible,
+                             m_layout.timeRightToLeft);
+        column.date = addRow(u"lblDate"_s, *m_dateRow, place.dateLabel, m_layout.dateVisible,
+                             m_layout.dateRightToLeft);
+        column.oppositeDate =
+            addRow(u"lblODate"_s, *m_oppositeDateRow, place.oppositeDateLabel,
+                   m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft);
 
         if (m_layout.faceRowVisible) {
             column.face = new FaceWidget(face, hands, *m_handSprites, this);
@@ -158,16 +166,30 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
             watch(column.face);
         }
 
-        if (const auto picture = flags.picturePath(entry.flagFile)) {
-            const QPixmap flag(*picture);
-            if (!flag.isNull()) {
-                auto *box = new FlagBox(flag, this);
+        if (flag) {
+            const QPixmap picture(*flag);
+            if (!picture.isNull()) {
+                auto *box = new FlagBox(picture, this);
                 box->setGeometry(place.flag);
                 watch(box);
             }
         }
         m_columns.append(column);
     }
+    m_cityRow->fit();
+    m_timeRow->fit(timeSamples(options.timeFormat));
+}
+
+QStringList ClockWindow::timeSamples(qint16 timeFormat)
+{
+    // A morning and an afternoon time: every digit is measured at its widest anyway.
+    const TimeText times(timeFormat, QLocale());
+    QStringList samples;
+    for (const QTime time : {QTime(10, 0, 0), QTime(22, 0, 0)}) {
+        if (const std::optional<QString> text = times.text(time))
+            samples.append(*text);
+    }
+    return samples;
 }
 
 void ClockWindow::buildStrip(const SettingsState &settings, const AppFolder &)
@@ -293,6 +315,8 @@ void ClockWindow::updateDates(const QDateTime &now)
         if (column.oppositeDate)
             column.oppositeDate->setText(dates[column.entry].oppositeDate);
     }
+    m_dateRow->fit();
+    m_oppositeDateRow->fit();
 }
 
 void ClockWindow::updateStacking()

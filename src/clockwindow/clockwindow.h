@@ -1,8 +1,8 @@
 #pragma once
 
+#include "clockwindow/clocklayout.h"
 #include "settings/appfolder.h"
 #include "settings/settingsstate.h"
-#include "clockwindow/clocklayout.h"
 #include "zonetime/clock.h"
 
 #include <QDateTime>
@@ -17,8 +17,8 @@ class CellLabel;
 class FaceWidget;
 class FlagBox;
 class HandSprites;
+class StripRow;
 class StripWidget;
-class TextPieces;
 class ZoneClockSet;
 
 /// The one borderless window with a column per clock: face, city name with flag, time, date and
@@ -72,13 +72,18 @@ private:
     void updateDates(const QDateTime &now);
     void updateStacking();
     void watch(QWidget *element);
+    /// Time texts that stand for every text of the time row in `timeFormat`.
+    [[nodiscard]] static QStringList timeSamples(qint16 timeFormat);
 
     Clock m_clock;
     DialogOpenQuery m_dialogOpen;
     ClockLayout m_layout;
     QString m_backGround;
     std::unique_ptr<ZoneClockSet> m_zoneClocks;
-    std::unique_ptr<TextPieces> m_textPieces;
+    std::unique_ptr<StripRow> m_cityRow;
+    std::unique_ptr<StripRow> m_timeRow;
+    std::unique_ptr<StripRow> m_dateRow;
+    std::unique_ptr<StripRow> m_oppositeDateRow;
     std::unique_ptr<HandSprites> m_handSprites;
     SettingsState m_settings;
     QList<Column> m_columns;
