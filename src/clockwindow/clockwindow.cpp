@@ -2,10 +2,10 @@
 
 #include "cities/flagfolder.h"
 #include "clockwindow/celllabel.h"
+#include "clockwindow/facepicture.h"
 #include "clockwindow/facewidget.h"
 #include "clockwindow/flagbox.h"
 #include "clockwindow/handsprites.h"
-#include "clockwindow/pictureregion.h"
 #include "clockwindow/stripcolours.h"
 #include "clockwindow/striprow.h"
 #include "clockwindow/stripwidget.h"
@@ -103,12 +103,9 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
     const DisplayOptions &options = settings.displayOptions;
     m_layout = computeClockLayout(options, int(entries.size()));
 
-    QImage face;
-    std::optional<QRegion> outline;
-    if (options.displayClock && m_settingsFileExists) {
-        face.load(faceFile(folder, options.clockPicture));
-        outline = getPictureRegion(face);
-    }
+    m_facePicture = std::make_unique<FacePicture>();
+    if (options.displayClock && m_settingsFileExists)
+        *m_facePicture = FacePicture::load(faceFile(folder, options.clockPicture));
     const QColor hands = handColour(options.clockPicture);
     const FlagFolder flags = FlagFolder::scan(folder.flagsFolder());
 
@@ -159,10 +156,8 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
                    m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft);
 
         if (m_layout.faceRowVisible) {
-            column.face = new FaceWidget(face, hands, *m_handSprites, this);
+            column.face = new FaceWidget(*m_facePicture, hands, *m_handSprites, this);
             column.face->setGeometry(place.face);
-            if (outline)
-                column.face->setMask(*outline);
             watch(column.face);
         }
 

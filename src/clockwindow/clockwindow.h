@@ -14,6 +14,7 @@
 #include <memory>
 
 class CellLabel;
+class FacePicture;
 class FaceWidget;
 class FlagBox;
 class HandSprites;
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<StripRow> m_dateRow;
     std::unique_ptr<StripRow> m_oppositeDateRow;
     std::unique_ptr<HandSprites> m_handSprites;
+    std::unique_ptr<FacePicture> m_facePicture;
     SettingsState m_settings;
     QList<Column> m_columns;
     QTimer m_timer;
