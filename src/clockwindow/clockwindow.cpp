@@ -6,6 +6,7 @@
 #include "clockwindow/facewidget.h"
 #include "clockwindow/flagbox.h"
 #include "clockwindow/handsprites.h"
+#include "clockwindow/menulauncher.h"
 #include "clockwindow/stripcolours.h"
 #include "clockwindow/striprow.h"
 #include "clockwindow/stripwidget.h"
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +34,14 @@ constexpr int DateFormatLong = 3;
 QString faceFile(const AppFolder &folder, int clockPicture)
 {
     return folder.clocksFolder() % u"/clk0"_s % QString::number(clockPicture + 1) % u".bmp"_s;
+}
+
+/// Whether a window without clocks looks for a tray again at `now`: every few seconds, since
+/// asking may cost a round trip to the session bus.
+bool isTrayCheckDue(const QDateTime &now)
+{
+    constexpr int TrayCheckSeconds = 5;
+    return now.time().second() % TrayCheckSeconds == 0;
 }
 
 QDateTime minuteOf(const QDateTime &now)
@@ -247,8 +257,12 @@ void ClockWindow::showAtTopCentre()
         const QRect area = screen->geometry();
         move(area.topLeft() + topCentre(area.width(), m_layout.windowSize.width()));
     }
-    // A window of no clocks is empty: nothing of it should show.
-    setWindowOpacity(m_columns.isEmpty() ? 0.0 : 1.0);
+    // A window of no clocks shows nothing at all, not even a sliver of itself.
+    if (m_columns.isEmpty()) {
+        m_launcherWanted = true;
+        updateMenuLauncher();
+        return;
+    }
     show();
     raise();
     activateWindow();
@@ -266,9 +280,30 @@ void ClockWindow::stopTicking()
     m_timer.stop();
 }
 
+void ClockWindow::updateMenuLauncher()
+{
+    // Without clocks the window is not there to be clicked: when no tray icon shows either, a
+    // small launcher opens the menu. A tray that comes or goes is noticed within a few seconds.
+    const bool trayIconShows =
+        !m_settings.displayOptions.hideSysTrayIcon && QSystemTrayIcon::isSystemTrayAvailable();
+    if (trayIconShows) {
+        if (m_menuLauncher)
+            m_menuLauncher->hide();
+        return;
+    }
+    if (!m_menuLauncher) {
+        m_menuLauncher = new MenuLauncher(this);
+        connect(m_menuLauncher, &MenuLauncher::menuRequested, this, &ClockWindow::menuRequested);
+    }
+    if (!m_menuLauncher->isVisible())
+        m_menuLauncher->showAtTopCentre();
+}
+
 void ClockWindow::tick()
 {
     const QDateTime now = m_clock.now();
+    if (m_launcherWanted && isTrayCheckDue(now))
+        updateMenuLauncher();
     updateStacking();
     updateTimes(now);
     // Dates are remade after every build and whenever the computer clock's minute changes, so a

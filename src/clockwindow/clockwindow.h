@@ -18,6 +18,7 @@ class FacePicture;
 class FaceWidget;
 class FlagBox;
 class HandSprites;
+class MenuLauncher;
 class StripRow;
 class StripWidget;
 class ZoneClockSet;
@@ -72,6 +73,7 @@ private:
     void updateTimes(const QDateTime &now);
     void updateDates(const QDateTime &now);
     void updateStacking();
+    void updateMenuLauncher();
     void watch(QWidget *element);
     /// Time texts that stand for every text of the time row in `timeFormat`.
     [[nodiscard]] static QStringList timeSamples(qint16 timeFormat);
@@ -89,6 +91,8 @@ private:
     std::unique_ptr<FacePicture> m_facePicture;
     SettingsState m_settings;
     QList<Column> m_columns;
+    MenuLauncher *m_menuLauncher = nullptr; // only while there is no clock and no tray icon
+    bool m_launcherWanted = false;          // shown without clocks: the launcher may be needed
     QTimer m_timer;
     QDateTime m_datesMinute; // the computer clock's minute the date rows were made in
     bool m_settingsFileExists = false;

@@ -409,6 +409,21 @@ private Q_SLOTS:
             QVERIFY2(!cell->isElided(), qPrintable(cell->text()));
         }
     }
+
+    void withoutClocksOnlyAMenuLauncherShows()
+    {
+        SettingsState settings = state({});
+        settings.displayOptions.hideSysTrayIcon = true; // and so no tray icon to click either
+        const auto window = makeWindow(settings);
+        window->showAtTopCentre();
+        QVERIFY(!window->isVisible());
+        QWidget *launcher = window->findChild<QWidget *>(u"menuLauncher"_s);
+        QVERIFY(launcher && launcher->isVisible());
+        QSignalSpy menu(window.get(), &ClockWindow::menuRequested);
+        QTest::mouseClick(launcher, Qt::LeftButton);
+        QTest::keyClick(launcher, Qt::Key_Menu);
+        QCOMPARE(menu.size(), 2);
+    }
 };
 
 QTEST_MAIN(TestClockWindow)
