@@ -54,6 +54,7 @@ QDateTime minuteOf(const QDateTime &now)
 
 struct ClockWindow::Column {
     qsizetype entry = 0; // index in the clock list
+    QString name;
     FaceWidget *face = nullptr;
     CellLabel *city = nullptr;
     CellLabel *time = nullptr;
@@ -135,6 +136,7 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
         const ColumnLayout &place = m_layout.columns[i];
         Column column;
         column.entry = entryIndexes[i];
+        column.name = entry.name;
         const std::optional<QString> flag = flags.picturePath(entry.flagFile);
 
         // Labels lie beneath the faces and flags: create them first.
@@ -328,6 +330,23 @@ void ClockWindow::updateTimes(const QDateTime &now)
             column.face->setHands(tick.hands.second, tick.hands.minute, tick.hands.hour);
         if (column.time && tick.timeText)
             column.time->setText(*tick.timeText);
+        nameForScreenReaders(column);
+    }
+}
+
+void ClockWindow::nameForScreenReaders(const Column &column)
+{
+    // Every cell of a column says its city with what the column shows, so a screen reader that
+    // lands on a time or a date also tells whose it is: "Tokyo, 07:35:21 AM, 07/12/2026".
+    QString name = column.name;
+    for (const CellLabel *cell : {column.time, column.date, column.oppositeDate}) {
+        if (cell && !cell->text().isEmpty())
+            name += u", "_s + cell->text();
+    }
+    for (QWidget *cell : std::initializer_list<QWidget *>{column.face, column.city, column.time,
+                                                          column.date, column.oppositeDate}) {
+        if (cell && cell->accessibleName() != name)
+            cell->setAccessibleName(name);
     }
 }
 
@@ -344,6 +363,7 @@ void ClockWindow::updateDates(const QDateTime &now)
             column.date->setText(dates[column.entry].date);
         if (column.oppositeDate)
             column.oppositeDate->setText(dates[column.entry].oppositeDate);
+        nameForScreenReaders(column);
     }
     m_dateRow->fit();
     m_oppositeDateRow->fit();

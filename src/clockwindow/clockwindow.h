@@ -75,6 +75,7 @@ private:
     void updateStacking();
     void updateMenuLauncher();
     void watch(QWidget *element);
+    static void nameForScreenReaders(const Column &column);
     /// Time texts that stand for every text of the time row in `timeFormat`.
     [[nodiscard]] static QStringList timeSamples(qint16 timeFormat);
 

@@ -410,6 +410,14 @@ private Q_SLOTS:
         }
     }
 
+    void cellsNameTheirCityForScreenReaders()
+    {
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}, 2));
+        const QString name = u"Cairo, 04:05:09 PM, 2024/07/07, 1446/01/01"_s;
+        for (const char *cell : {"picFClock", "lblCityName", "lblTime", "lblDate", "lblODate"})
+            QCOMPARE(window->findChild<QWidget *>(QLatin1StringView(cell))->accessibleName(), name);
+    }
+
     void withoutClocksOnlyAMenuLauncherShows()
     {
         SettingsState settings = state({});
