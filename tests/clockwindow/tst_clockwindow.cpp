@@ -90,12 +90,21 @@ QColor rowColour(const QString &cellName)
     return cellName == u"lblDate"_s ? StripColours::DateRow : StripColours::OppositeDateRow;
 }
 
+/// Whether a pixel shows ink on `background`: a tint of a few levels where a glyph's smoothed
+/// edge brushes a pixel is no ink, a cut stroke is.
+bool isInk(QRgb pixel, QColor background)
+{
+    constexpr int VisibleLevels = 24;
+    return qAbs(qRed(pixel) - background.red()) > VisibleLevels ||
+           qAbs(qGreen(pixel) - background.green()) > VisibleLevels ||
+           qAbs(qBlue(pixel) - background.blue()) > VisibleLevels;
+}
+
 /// What is wrong with a grabbed cell, or nothing: ink in the clear pixel inside its border (the
 /// text touches the border or is cut by it) or at `textRight` (a flag lies beyond), no ink at
 /// all, or ink that hardly stands out from the row colour.
 QString cellFaults(const QImage &cell, QColor background, int textRight)
 {
-    const QRgb clear = background.rgb();
     const int right = cell.width() - 2;
     const int bottom = cell.height() - 2;
     double contrast = 1;
@@ -103,7 +112,7 @@ QString cellFaults(const QImage &cell, QColor background, int textRight)
         for (int x = 1; x <= right; ++x) {
             const QRgb pixel = cell.pixel(x, y) & 0xFFFFFF;
             const bool ring = x == 1 || x == right || y == 1 || y == bottom || x == textRight;
-            if (ring && pixel != (clear & 0xFFFFFF))
+            if (ring && isInk(pixel, background))
                 return u"ink at %1,%2"_s.arg(x).arg(y);
             contrast = qMax(contrast, StripColours::contrastRatio(QColor(pixel), background));
         }
