@@ -145,12 +145,47 @@ QStringList linesOf(const QString &text, const CellBox &box, qreal pointSize,
     return lines;
 }
 
-/// The shifts at which `text` fits its box whole at `pointSize`; nothing when it does not fit.
-std::optional<ShiftRange> wholeFit(const QString &text, const CellBox &box, qreal pointSize,
-                                   const TextMeasure &measure)
+/// Every digit that could stand in place of each digit at the ends of `line` (the ones of its
+/// own script), as one-character lines where those digits go. Their ink is how far any number the
+/// line could show reaches, left, right, up and down.
+QList<PlacedLine> digitsAtTheEnds(const PlacedLine &line, qreal pointSize,
+                                  const TextMeasure &measure)
 {
-    const QList<PlacedLine> placed =
-        placeLines(linesOf(text, box, pointSize, measure), box, pointSize, 0, measure);
+    QList<PlacedLine> stand;
+    const QString &text = line.text;
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isDigit() && text[i].digitValue() >= 0) {
+            first = first < 0 ? i : first;
+            last = i;
+        }
+    }
+    if (first < 0)
+        return stand;
+    for (const qsizetype at : {first, last}) {
+        const QPointF pen(line.origin.x() + measure.advance(text.first(at), pointSize),
+                          line.origin.y());
+        const char16_t zero = text[at].unicode() - char16_t(text[at].digitValue());
+        for (char16_t digit = zero; digit < zero + 10; ++digit)
+            stand.append({QString(QChar(digit)), pen});
+    }
+    return stand;
+}
+
+/// The shifts at which `text` fits its box whole at `pointSize`; nothing when it does not fit.
+/// With `digitsVary` the text stands for every text its digits could make: it must fit with
+/// the widest digit in every place, and with any digit at either end of a line.
+std::optional<ShiftRange> wholeFit(const QString &text, const CellBox &box, qreal pointSize,
+                                   bool digitsVary, const TextMeasure &measure)
+{
+    const QString shown = digitsVary ? CellText::widestDigitForm(text, pointSize, measure) : text;
+    QList<PlacedLine> placed =
+        placeLines(linesOf(shown, box, pointSize, measure), box, pointSize, 0, measure);
+    if (digitsVary) {
+        for (qsizetype i = 0, lines = placed.size(); i < lines; ++i)
+            placed += digitsAtTheEnds(placed[i], pointSize, measure);
+    }
     if (!fitsAcross(placed, box, pointSize, measure))
         return std::nullopt;
     return verticalRoom(placed, box, pointSize, measure);
@@ -274,13 +309,10 @@ RowTextSize chooseRowSize(const QList<RowCell> &cells, qreal desktopPointSize, b
                           const TextMeasure &measure)
 {
     const QList<qreal> sizes = candidateSizes(desktopPointSize);
-    const auto textAt = [&](const RowCell &cell, qreal size) {
-        return digitsVary ? widestDigitForm(cell.text, size, measure) : cell.text;
-    };
     // Texts too long even at the smallest size are shortened; they do not decide the size.
     QList<const RowCell *> fitting;
     for (const RowCell &cell : cells) {
-        if (wholeFit(textAt(cell, sizes.last()), cell.box, sizes.last(), measure))
+        if (wholeFit(cell.text, cell.box, sizes.last(), digitsVary, measure))
             fitting.append(&cell);
     }
     if (fitting.isEmpty())
@@ -292,7 +324,7 @@ RowTextSize chooseRowSize(const QList<RowCell> &cells, qreal desktopPointSize, b
         bool allFit = true;
         for (const RowCell *cell : fitting) {
             const std::optional<ShiftRange> room =
-                wholeFit(textAt(*cell, size), cell->box, size, measure);
+                wholeFit(cell->text, cell->box, size, digitsVary, measure);
             allFit = allFit && room.has_value();
             if (!allFit)
                 break;

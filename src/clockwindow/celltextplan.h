@@ -74,7 +74,8 @@ inline constexpr QChar Ellipsis = QChar(0x2026);
 /// fit at the minimum size fits its cell whole, with one shift for the row. Texts that cannot fit
 /// even at the minimum are shortened later and do not make the row smaller; when none can fit,
 /// the row takes the minimum size. With `digitsVary`, every digit is measured as the widest digit
-/// of its script, so that a ticking time never outgrows the size chosen for it.
+/// of its script, and any digit of its script may stand at either end, so that a ticking time
+/// never outgrows the size and the baseline chosen for it.
 [[nodiscard]] RowTextSize chooseRowSize(const QList<RowCell> &cells, qreal desktopPointSize,
                                         bool digitsVary, const TextMeasure &measure);
 

@@ -8,7 +8,8 @@ namespace {
 
 /// A font of the test's own making, in pixels per point: characters 0.6 of the size wide ('1'
 /// and blanks narrower), ink from just inside the first character to just inside the last, 0.7
-/// of the size above the baseline and 0.2 below it for letters that descend; lines 1.2 apart.
+/// of the size above the baseline (0.9 for an 8) and 0.2 below it for letters that descend;
+/// lines 1.2 apart.
 class BlockMeasure final : public TextMeasure {
 public:
     qreal advance(QStringView text, qreal size) const override
@@ -25,7 +26,9 @@ public:
         const bool descends = std::any_of(text.begin(), text.end(), [](QChar c) {
             return c == u'g' || c == u'p' || c == u'y' || c == u',';
         });
-        return QRectF(QPointF(0.05 * size, -0.7 * size),
+        // An 8 stands taller than the other digits, though no wider.
+        const qreal top = text.contains(u'8') ? -0.9 : -0.7;
+        return QRectF(QPointF(0.05 * size, top * size),
                       QPointF(advance(text, size) - 0.05 * size, descends ? 0.2 * size : 0));
     }
     qreal ascent(qreal size) const override { return 0.9 * size; }
@@ -107,13 +110,21 @@ private Q_SLOTS:
 
     void timesFitWithAnyDigits()
     {
-        // Sized for a time whose digits are narrow, the row still holds the widest digits.
+        // Sized for a time whose digits are narrow and short, the row still holds the widest
+        // digits and the tallest.
         const QList<RowCell> cells{{u"11:11:11 PM"_s, OneLine}};
         const RowTextSize size = CellText::chooseRowSize(cells, 14, true, Measure);
         const QString widest = CellText::widestDigitForm(u"11:11:11 PM"_s, size.pointSize, Measure);
         QCOMPARE(widest, u"00:00:00 PM"_s);
-        QVERIFY(showsWhole(CellText::plan(widest, OneLine, size, Measure), widest, OneLine,
-                           size.pointSize));
+        // Ticking cells draw every time on the row's baseline.
+        const int baseline = CellText::firstBaseline(OneLine, 1, size, Measure);
+        for (const QString &time : {widest, u"18:18:18 PM"_s}) {
+            QVERIFY(showsWhole(CellText::plan(time, OneLine, size, Measure), time, OneLine,
+                               size.pointSize));
+            const QRectF ink = Measure.ink(time, size.pointSize).translated(0, baseline);
+            QVERIFY(ink.top() >= OneLine.inkArea.top() - 0.125);
+            QVERIFY(ink.bottom() <= OneLine.inkArea.bottom() + 0.125);
+        }
         // Digits of other scripts are measured within their own script.
         QCOMPARE(CellText::widestDigitForm(u"\u0661\u0662"_s, 9, Measure), u"\u0660\u0660"_s);
     }
