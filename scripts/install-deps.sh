@@ -9,7 +9,7 @@ packages=(
     libbenchmark-dev
     clang-14 libclang-rt-14-dev valgrind
     xvfb xauth trayer openbox xdotool imagemagick x11-apps x11-utils
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-ipafont-gothic
     desktop-file-utils weston qt6-wayland
     file appstream
 )

@@ -1,13 +1,17 @@
 // Draws the five clock faces clk01.bmp .. clk05.bmp: 78 x 78, the hands' centre at pixel
 // (38, 38), the key (transparent) colour magenta in the top-left pixel and everywhere outside
 // the dial. Faces 3 and 5 are dark (the program draws their hands light grey), the others light
-// (black hands); the second hand is red on all. Usage: kerani_makefaces OUTPUT_DIR
+// (black hands); the second hand is red on all. Beside each goes the same face drawn at twice
+// the size for high-resolution screens, clk01@2x.png .. clk05@2x.png, naming the face file it
+// belongs to by the hash of that file's bytes. Usage: kerani_makefaces OUTPUT_DIR
 
 #include "bmpwriter.h"
+#include "clockwindow/facepicture.h"
 #include "clockwindow/pictureregion.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -218,26 +222,39 @@ const Face Faces[] = {
     {"clk05.bmp", QColor(38, 39, 44), circleOutline(), paintSport},
 };
 
-/// The dial drawn anti-aliased over its own rim colour, then cut by a hard mask: every pixel
-/// whose centre lies outside the outline becomes the key colour, so the shaped window has a
-/// clean edge with no blend of dial and key.
-QImage render(const Face &face)
+/// The dial drawn anti-aliased over its own rim colour at `scale` pixels per face pixel, then cut
+/// by a hard mask: every pixel whose centre lies outside the outline becomes the key colour, so
+/// the shaped window has a clean edge with no blend of dial and key.
+QImage render(const Face &face, int scale = 1)
 {
-    QImage image(FaceSize, FaceSize, QImage::Format_RGB32);
+    const int size = FaceSize * scale;
+    QImage image(size, size, QImage::Format_RGB32);
     image.fill(face.rim);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
         painter.translate(Centre);
         face.paint(painter);
     }
-    for (int y = 0; y < FaceSize; ++y) {
-        for (int x = 0; x < FaceSize; ++x) {
-            if (!face.outline.contains(QPointF(x + 0.5, y + 0.5) - Centre))
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            if (!face.outline.contains(QPointF(x + 0.5, y + 0.5) / scale - Centre))
                 image.setPixel(x, y, Key);
         }
     }
     return image;
+}
+
+/// Writes the face drawn at twice the size beside its face file, tagged with that file's hash.
+bool saveDetail(const Face &face, const QString &facePath)
+{
+    QFile written(facePath);
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    QImage detail = render(face, 2);
+    detail.setText(FacePicture::sourceKey(), FacePicture::sourceHash(written.readAll()));
+    return detail.save(FacePicture::detailedPath(facePath), "PNG");
 }
 
 int keyDistance(QRgb colour)
@@ -289,7 +306,8 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "%s: %s\n", face.file, qPrintable(problem));
             return 1;
         }
-        if (!BmpWriter::save24(image, output.filePath(QString::fromLatin1(face.file))))
+        const QString path = output.filePath(QString::fromLatin1(face.file));
+        if (!BmpWriter::save24(image, path) || !saveDetail(face, path))
             return 1;
     }
     std::printf("%d faces\n", int(std::size(Faces)));

@@ -1,21 +1,18 @@
 #include "clockwindow/celllabel.h"
 
-#include <QGuiApplication>
+#include "clockwindow/gridlines.h"
+#include "clockwindow/striprow.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
-namespace {
-constexpr int TextInset = 2;
-}
-
-CellLabel::CellLabel(const QString &objectName, QColor background, Qt::Alignment alignment,
-                     QWidget *parent)
+CellLabel::CellLabel(const QString &objectName, StripRow &row, QWidget *parent)
     : QWidget(parent)
-    , m_background(background)
-    , m_alignment(alignment)
+    , m_row(row)
 {
     setObjectName(objectName);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_row.addCell(this);
 }
 
 void CellLabel::setText(const QString &text)
@@ -23,59 +20,111 @@ void CellLabel::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
-    setAccessibleName(text);
-    update(drawsFromPieces() ? layOutPieces() : rect());
+    update(layOut());
 }
 
-bool CellLabel::drawsFromPieces() const
+void CellLabel::setTextDirection(Qt::LayoutDirection direction)
 {
-    // Pieces go left to right, as a painter lays out text in a left-to-right application. The
-    // widget's own layout direction plays no part: a painter does not take it from the widget.
-    return m_pieces && !m_wordWrap && QGuiApplication::layoutDirection() == Qt::LeftToRight;
+    m_direction = direction;
+    update(layOut());
 }
 
-QRect CellLabel::textArea() const
+void CellLabel::setTextRightLimit(int x)
 {
-    return rect().adjusted(TextInset, 1, -TextInset, -1);
+    m_textRightLimit = x;
+    update(layOut());
 }
 
-QRect CellLabel::layOutPieces()
+void CellLabel::rowChanged()
+{
+    layOut();
+    update();
+}
+
+CellBox CellLabel::box() const
+{
+    return CellBox::forCell(size(), m_textRightLimit, m_row.centred(), m_row.wraps());
+}
+
+QRect CellLabel::layOut()
 {
     const qreal ratio = devicePixelRatioF();
-    const bool sameGeometry = m_runSize == size() && m_runRatio == ratio;
-    PieceRun run = m_pieces->layOut(m_text, textArea(), m_alignment, m_background, ratio);
-    const QRect changed = sameGeometry ? TextPieces::changedArea(m_run, run) : rect();
-    m_run = std::move(run);
-    m_runSize = size();
-    m_runRatio = ratio;
-    return changed;
+    const bool sameGeometry = m_laidOutSize == size() && m_laidOutRatio == ratio;
+    m_laidOutSize = size();
+    m_laidOutRatio = ratio;
+    const PieceRun before = std::exchange(m_run, PieceRun());
+    const bool usedPieces = m_usesPieces;
+    const CellBox cell = box();
+    TextPieces *pieces = m_row.pieces();
+
+    // A ticking time whose every form fits needs no plan: that is most cells every second.
+    m_usesPieces = pieces && !m_text.isEmpty() && m_row.ticksFitWhole();
+    if (!m_usesPieces) {
+        m_plan = m_text.isEmpty() ? CellTextPlan()
+                                  : CellText::plan(m_text, cell, m_row.size(), m_row.measure());
+        m_usesPieces = pieces && m_plan.lines.size() == 1 && !m_plan.elided;
+    } else {
+        m_plan = CellTextPlan();
+    }
+    if (m_toolTipShowsElidedText) {
+        const QString tip = m_plan.elided ? m_text : QString();
+        if (tip != toolTip())
+            setToolTip(tip);
+    }
+    if (!m_usesPieces)
+        return rect();
+    const int baseline = m_plan.lines.isEmpty()
+                             ? CellText::firstBaseline(cell, 1, m_row.size(), m_row.measure())
+                             : int(m_plan.lines.first().origin.y());
+    const Qt::Alignment alignment = m_row.centred() ? Qt::AlignHCenter : Qt::AlignLeft;
+    m_run = pieces->layOut(m_text, cell.placeArea.toRect(), alignment, baseline, m_direction,
+                           m_row.background(), ratio);
+    return sameGeometry && usedPieces ? TextPieces::changedArea(before, m_run) : rect();
+}
+
+void CellLabel::drawLines(QPainter &painter) const
+{
+    painter.setFont(m_row.font());
+    painter.setPen(m_row.textColour());
+    const FontMeasure &measure = m_row.measure();
+    const qreal points = m_row.size().pointSize;
+    const qreal ascent = measure.ascent(points);
+    for (const PlacedLine &line : m_plan.lines) {
+        const bool rightToLeft =
+            m_direction == Qt::RightToLeft ||
+            (m_direction == Qt::LayoutDirectionAuto && line.text.isRightToLeft());
+        const QRectF box(line.origin.x(), line.origin.y() - ascent,
+                         measure.advance(line.text, points), measure.lineHeight(points));
+        painter.drawText(box,
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip |
+                             (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight),
+                         line.text);
+    }
 }
 
 void CellLabel::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect exposed = event->rect();
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
-    const QRect inside = frame.adjusted(1, 1, 0, 0);
-    painter.fillRect(exposed, m_background);
-    // A tick repaints a few digits well inside the border: stroking it would cost more than they.
-    if (!inside.contains(exposed)) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(frame);
+    const QRect inside = rect().adjusted(1, 1, -1, -1);
+    painter.fillRect(exposed, m_row.background());
+    // A tick repaints a few digits well inside the border: drawing it would cost more than they.
+    const bool reachesBorder = !inside.contains(exposed);
+    if (reachesBorder) {
+        painter.save();
+        GridLines::useWindowDevicePixels(painter, *this);
+        GridLines::drawFrame(painter, GridLines::deviceFrame(*this), m_row.textColour());
+        painter.restore();
     }
     if (m_text.isEmpty())
         return;
     // Text never paints over the border; a repaint inside the border is clipped to itself already.
-    if (!inside.contains(exposed))
+    if (reachesBorder)
         painter.setClipRect(inside, Qt::IntersectClip);
-    if (drawsFromPieces()) {
-        if (m_runSize != size() || m_runRatio != devicePixelRatioF())
-            layOutPieces();
+    if (m_laidOutSize != size() || m_laidOutRatio != devicePixelRatioF())
+        layOut();
+    if (m_usesPieces)
         TextPieces::draw(painter, m_run, exposed);
-        return;
-    }
-    int flags = int(m_alignment | Qt::AlignVCenter);
-    if (m_wordWrap)
-        flags |= Qt::TextWordWrap;
-    painter.drawText(textArea(), flags, m_text);
+    else
+        drawLines(painter);
 }

@@ -140,3 +140,8 @@ ClockLayout computeClockLayout(const DisplayOptions &options, int columnCount)
     }
     return layout;
 }
+
+int deviceGridLine(int logical, qreal ratio)
+{
+    return int(std::floor((logical + 0.5) * ratio));
+}

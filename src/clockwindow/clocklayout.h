@@ -49,3 +49,9 @@ inline constexpr QSize FlagBoxSize{18, 13};
 
 /// Lays the window out: window size, strip, and every column's elements (LoadClocks' geometry).
 [[nodiscard]] ClockLayout computeClockLayout(const DisplayOptions &options, int columnCount);
+
+/// The device pixel (column or row, counted from the window's edge) that draws a grid line lying
+/// on window pixel `logical` at a device pixel ratio: the one under that window pixel's middle.
+/// Cells that share a border so draw it on the same device pixel, one device pixel wide at any
+/// ratio, and neighbouring window pixels never share a device pixel.
+[[nodiscard]] int deviceGridLine(int logical, qreal ratio);

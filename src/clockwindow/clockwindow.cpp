@@ -2,36 +2,41 @@
 
 #include "cities/flagfolder.h"
 #include "clockwindow/celllabel.h"
+#include "clockwindow/facepicture.h"
 #include "clockwindow/facewidget.h"
 #include "clockwindow/flagbox.h"
 #include "clockwindow/handsprites.h"
-#include "clockwindow/pictureregion.h"
+#include "clockwindow/menulauncher.h"
+#include "clockwindow/stripcolours.h"
+#include "clockwindow/striprow.h"
 #include "clockwindow/stripwidget.h"
-#include "clockwindow/textpieces.h"
 #include "settings/cityentry.h"
-#include "settings/picturefile.h"
 #include "zonetime/hands.h"
+#include "zonetime/rowtexts.h"
 #include "zonetime/zoneclockset.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor WindowColour(207, 207, 207);
-const QColor CityRowColour(239, 239, 239);
-const QColor TimeRowColour(255, 255, 192);
-const QColor DateRowColour(192, 255, 255);
-const QColor OppositeDateRowColour(192, 255, 192);
-
 // Wake a little after the second boundary so that the clock read then is safely in the new
 // second, whatever the timer's own slack.
 constexpr int TickMarginMs = 5;
+
+/// Whether a window without clocks looks for a tray again at `now`: every few seconds, since
+/// asking may cost a round trip to the session bus.
+bool isTrayCheckDue(const QDateTime &now)
+{
+    constexpr int TrayCheckSeconds = 5;
+    return now.time().second() % TrayCheckSeconds == 0;
+}
 
 QDateTime minuteOf(const QDateTime &now)
 {
@@ -43,6 +48,7 @@ QDateTime minuteOf(const QDateTime &now)
 
 struct ClockWindow::Column {
     qsizetype entry = 0; // index in the clock list
+    QString name;
     FaceWidget *face = nullptr;
     CellLabel *city = nullptr;
     CellLabel *time = nullptr;
@@ -56,19 +62,19 @@ ClockWindow::ClockWindow(const SettingsState &settings, const AppFolder &folder,
     , m_clock(clock)
     , m_dialogOpen(std::move(dialogOpen))
     , m_alwaysOnTop(settings.displayOptions.alwaysOnTop)
+    , m_hideTrayIcon(settings.displayOptions.hideSysTrayIcon)
     , m_settingsFileExists(QFileInfo::exists(folder.settingsFile()))
 {
     setObjectName(u"clockWindow"_s);
     setWindowTitle(u"Kerani"_s);
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, WindowColour);
+    colours.setColor(QPalette::Window, StripColours::Window);
     setPalette(colours);
     setAutoFillBackground(true);
 
     const QDateTime builtAt = m_clock.now();
     m_zoneClocks = std::make_unique<ZoneClockSet>(settings, QLocale(), builtAt, zones);
-    m_textPieces = std::make_unique<TextPieces>(font(), palette().color(QPalette::WindowText));
     m_handSprites = std::make_unique<HandSprites>();
     buildColumns(settings, folder, builtAt);
     buildStrip(settings.displayOptions);
@@ -103,67 +109,89 @@ void ClockWindow::buildColumns(const SettingsState &settings, const AppFolder &f
     const DisplayOptions &options = settings.displayOptions;
     m_layout = computeClockLayout(options, int(entries.size()));
 
-    QImage face;
-    std::optional<QRegion> outline;
-    if (options.displayClock && m_settingsFileExists) {
-        face = readPicture(folder.faceFile(options.faceStyle));
-        outline = getPictureRegion(face);
-    }
+    m_facePicture = std::make_unique<FacePicture>();
+    if (options.displayClock && m_settingsFileExists)
+        *m_facePicture = FacePicture::load(folder.faceFile(options.faceStyle));
     const QColor hands = handColour(options.faceStyle);
     const FlagFolder flags = FlagFolder::scan(folder.flagFolders());
+
+    const auto dateKind = [](DateFormat format) {
+        return format == DateFormat::Long ? StripRow::Kind::LongDates : StripRow::Kind::Dates;
+    };
+    // Each row sizes its text for the desktop's font, whatever the size of that font.
+    m_cityRow = std::make_unique<StripRow>(StripRow::Kind::Names, font(), StripColours::CityRow);
+    m_timeRow = std::make_unique<StripRow>(StripRow::Kind::Ticking, font(), StripColours::TimeRow);
+    m_dateRow =
+        std::make_unique<StripRow>(dateKind(options.dateFormat), font(), StripColours::DateRow);
+    m_oppositeDateRow = std::make_unique<StripRow>(dateKind(options.oppositeDateFormat), font(),
+                                                   StripColours::OppositeDateRow);
 
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const CityEntry &entry = entries[i];
         const ColumnLayout &place = m_layout.columns[i];
         Column column;
         column.entry = entryIndexes[i];
+        column.name = entry.name;
+        const std::optional<QString> flag = flags.picturePath(entry.flagFile);
 
         // Labels lie beneath the faces and flags: create them first.
-        column.city = new CellLabel(u"cityLabel"_s, CityRowColour, Qt::AlignLeft, this);
+        column.city = new CellLabel(u"cityLabel"_s, *m_cityRow, this);
         column.city->setGeometry(place.cityLabel);
+        column.city->setToolTipShowsElidedText(false); // its tooltip holds the whole name
+        if (flag) // the name ends a pixel clear of the flag's frame
+            column.city->setTextRightLimit(place.flag.left() - place.cityLabel.left() - 1);
         column.city->setText(entry.name);
         column.city->setToolTip(m_zoneClocks->cityToolTip(column.entry, now).value_or(QString()));
         watch(column.city);
 
-        const auto addRow = [&](const QString &name, QColor colour, const QRect &rect, bool visible,
-                                bool rightToLeft, bool twoLines) -> CellLabel * {
+        const auto addRow = [&](const QString &name, StripRow &row, const QRect &rect, bool visible,
+                                bool rightToLeft) -> CellLabel * {
             if (!visible)
                 return nullptr;
-            auto *label = new CellLabel(name, colour, Qt::AlignHCenter, this);
+            auto *label = new CellLabel(name, row, this);
             label->setGeometry(rect);
-            label->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-            label->setWordWrap(twoLines);
-            label->setTextPieces(m_textPieces.get());
+            label->setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LayoutDirectionAuto);
             watch(label);
             return label;
         };
-        column.time = addRow(u"timeLabel"_s, TimeRowColour, place.timeLabel, m_layout.timeVisible,
-                             m_layout.timeRightToLeft, false);
-        column.date = addRow(u"dateLabel"_s, DateRowColour, place.dateLabel, m_layout.dateVisible,
-                             m_layout.dateRightToLeft, options.dateFormat == DateFormat::Long);
+        column.time = addRow(u"timeLabel"_s, *m_timeRow, place.timeLabel, m_layout.timeVisible,
+                             m_layout.timeRightToLeft);
+        column.date = addRow(u"dateLabel"_s, *m_dateRow, place.dateLabel, m_layout.dateVisible,
+                             m_layout.dateRightToLeft);
         column.oppositeDate =
-            addRow(u"oppositeDateLabel"_s, OppositeDateRowColour, place.oppositeDateLabel,
-                   m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft,
-                   options.oppositeDateFormat == DateFormat::Long);
+            addRow(u"oppositeDateLabel"_s, *m_oppositeDateRow, place.oppositeDateLabel,
+                   m_layout.oppositeDateVisible, m_layout.oppositeDateRightToLeft);
 
         if (m_layout.faceRowVisible) {
-            column.face = new FaceWidget(face, hands, *m_handSprites, this);
+            column.face = new FaceWidget(*m_facePicture, hands, *m_handSprites, this);
             column.face->setGeometry(place.face);
-            if (outline)
-                column.face->setMask(*outline);
             watch(column.face);
         }
 
-        if (const auto picture = flags.picturePath(entry.flagFile)) {
-            const QPixmap flag = QPixmap::fromImage(FlagFolder::loadPicture(*picture));
-            if (!flag.isNull()) {
-                auto *box = new FlagBox(flag, this);
+        if (flag) {
+            const QPixmap picture = QPixmap::fromImage(FlagFolder::loadPicture(*flag));
+            if (!picture.isNull()) {
+                auto *box = new FlagBox(picture, this);
                 box->setGeometry(place.flag);
                 watch(box);
             }
         }
         m_columns.append(column);
     }
+    m_cityRow->fit();
+    m_timeRow->fit(timeSamples(options.timeFormat));
+}
+
+QStringList ClockWindow::timeSamples(TimeFormat timeFormat)
+{
+    // A morning and an afternoon time: every digit is measured at its widest anyway.
+    const TimeText times(timeFormat, QLocale());
+    QStringList samples;
+    for (const QTime time : {QTime(10, 0, 0), QTime(22, 0, 0)}) {
+        if (const std::optional<QString> text = times.text(time))
+            samples.append(*text);
+    }
+    return samples;
 }
 
 void ClockWindow::buildStrip(const DisplayOptions &options)
@@ -223,8 +251,12 @@ void ClockWindow::showAtTopCentre()
         const QRect area = screen->geometry();
         move(area.topLeft() + topCentre(area.width(), m_layout.windowSize.width()));
     }
-    // A window of no clocks is empty: nothing of it should show.
-    setWindowOpacity(m_columns.isEmpty() ? 0.0 : 1.0);
+    // A window of no clocks shows nothing at all, not even a sliver of itself.
+    if (m_columns.isEmpty()) {
+        m_launcherWanted = true;
+        updateMenuLauncher();
+        return;
+    }
     show();
     raise();
     activateWindow();
@@ -242,9 +274,30 @@ void ClockWindow::stopTicking()
     m_timer.stop();
 }
 
+void ClockWindow::updateMenuLauncher()
+{
+    // Without clocks the window is not there to be clicked: when no tray icon shows either, a
+    // small launcher opens the menu. A tray that comes or goes is noticed within a few seconds.
+    const bool trayIconShows =
+        !m_hideTrayIcon && QSystemTrayIcon::isSystemTrayAvailable();
+    if (trayIconShows) {
+        if (m_menuLauncher)
+            m_menuLauncher->hide();
+        return;
+    }
+    if (!m_menuLauncher) {
+        m_menuLauncher = new MenuLauncher(this);
+        connect(m_menuLauncher, &MenuLauncher::menuRequested, this, &ClockWindow::menuRequested);
+    }
+    if (!m_menuLauncher->isVisible())
+        m_menuLauncher->showAtTopCentre();
+}
+
 void ClockWindow::tick()
 {
     const QDateTime now = m_clock.now();
+    if (m_launcherWanted && isTrayCheckDue(now))
+        updateMenuLauncher();
     updateStacking();
     updateTimes(now);
     // Dates are remade after every build and whenever the computer clock's minute changes, so a
@@ -269,6 +322,23 @@ void ClockWindow::updateTimes(const QDateTime &now)
             column.face->setHands(tick.hands.second, tick.hands.minute, tick.hands.hour);
         if (column.time && tick.timeText)
             column.time->setText(*tick.timeText);
+        nameForScreenReaders(column);
+    }
+}
+
+void ClockWindow::nameForScreenReaders(const Column &column)
+{
+    // Every cell of a column says its city with what the column shows, so a screen reader that
+    // lands on a time or a date also tells whose it is: "Tokyo, 07:35:21 AM, 07/12/2026".
+    QString name = column.name;
+    for (const CellLabel *cell : {column.time, column.date, column.oppositeDate}) {
+        if (cell && !cell->text().isEmpty())
+            name += u", "_s + cell->text();
+    }
+    for (QWidget *cell : std::initializer_list<QWidget *>{column.face, column.city, column.time,
+                                                          column.date, column.oppositeDate}) {
+        if (cell && cell->accessibleName() != name)
+            cell->setAccessibleName(name);
     }
 }
 
@@ -285,7 +355,10 @@ void ClockWindow::updateDates(const QDateTime &now)
             column.date->setText(dates[column.entry].date);
         if (column.oppositeDate)
             column.oppositeDate->setText(dates[column.entry].oppositeDate);
+        nameForScreenReaders(column);
     }
+    m_dateRow->fit();
+    m_oppositeDateRow->fit();
 }
 
 void ClockWindow::updateStacking()

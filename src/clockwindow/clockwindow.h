@@ -14,11 +14,13 @@
 #include <memory>
 
 class CellLabel;
+class FacePicture;
 class FaceWidget;
 class FlagBox;
 class HandSprites;
+class MenuLauncher;
+class StripRow;
 class StripWidget;
-class TextPieces;
 class ZoneClockSet;
 class ZoneTable;
 
@@ -71,16 +73,27 @@ private:
     void updateTimes(const QDateTime &now);
     void updateDates(const QDateTime &now);
     void updateStacking();
+    void updateMenuLauncher();
     void watch(QWidget *element);
+    static void nameForScreenReaders(const Column &column);
+    /// Time texts that stand for every text of the time row in `timeFormat`.
+    [[nodiscard]] static QStringList timeSamples(TimeFormat timeFormat);
 
     Clock m_clock;
     DialogOpenQuery m_dialogOpen;
     bool m_alwaysOnTop = false;
+    bool m_hideTrayIcon = false; // the settings hide the tray icon
     ClockLayout m_layout;
     std::unique_ptr<ZoneClockSet> m_zoneClocks;
-    std::unique_ptr<TextPieces> m_textPieces;
+    std::unique_ptr<StripRow> m_cityRow;
+    std::unique_ptr<StripRow> m_timeRow;
+    std::unique_ptr<StripRow> m_dateRow;
+    std::unique_ptr<StripRow> m_oppositeDateRow;
     std::unique_ptr<HandSprites> m_handSprites;
+    std::unique_ptr<FacePicture> m_facePicture;
     QList<Column> m_columns;
+    MenuLauncher *m_menuLauncher = nullptr; // only while there is no clock and no tray icon
+    bool m_launcherWanted = false;          // shown without clocks: the launcher may be needed
     QTimer m_timer;
     QDateTime m_datesMinute; // the computer clock's minute the date rows were made in
     bool m_settingsFileExists = false;

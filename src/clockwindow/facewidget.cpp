@@ -11,14 +11,33 @@ namespace {
 const QColor SecondHandColour(255, 0, 0);
 } // namespace
 
-FaceWidget::FaceWidget(const QImage &face, QColor handColour, HandSprites &sprites, QWidget *parent)
+FaceWidget::FaceWidget(const FacePicture &face, QColor handColour, HandSprites &sprites,
+                       QWidget *parent)
     : QWidget(parent)
     , m_face(face)
     , m_handColour(handColour)
     , m_sprites(sprites)
 {
     setObjectName(u"clockFace"_s);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    shapeFor(devicePixelRatioF());
+}
+
+void FaceWidget::shapeFor(qreal ratio)
+{
+    m_shapedFor = ratio;
+    const std::optional<QRegion> &outline = m_face.outline();
+    // A smooth edge is partly transparent: what lies behind must be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, ratio == 1 || !outline);
+    if (!outline) {
+        clearMask();
+        return;
+    }
+    if (ratio == 1) {
+        setMask(*outline);
+        return;
+    }
+    setMask(*outline + outline->translated(-1, 0) + outline->translated(1, 0) +
+            outline->translated(0, -1) + outline->translated(0, 1));
 }
 
 std::array<HandSprites::Hand, 3> FaceWidget::hands() const
@@ -49,11 +68,20 @@ void FaceWidget::setHands(QPoint second, QPoint minute, QPoint hour)
 
 void FaceWidget::paintEvent(QPaintEvent *)
 {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != m_shapedFor) {
+        // Moved to a screen of another ratio: shape anew, then paint again.
+        shapeFor(ratio);
+        update();
+        return;
+    }
     QPainter painter(this);
     if (m_face.isNull())
         painter.fillRect(rect(), Qt::white);
+    else if (ratio == 1)
+        painter.drawImage(QPoint(0, 0), m_face.picture());
     else
-        painter.drawImage(QPoint(0, 0), m_face);
+        painter.drawImage(QPoint(0, 0), m_face.rendered(ratio));
     if (!m_hasHands)
         return;
     for (const HandSprites::Hand &hand : hands())

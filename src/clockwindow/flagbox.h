@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
-/// The flag of a column: the 16 x 11 flag picture inside a one-pixel frame.
+/// The flag of a column: the 16 x 11 flag picture inside a one-pixel frame. On screens of other
+/// device pixel ratios the picture is scaled smoothly to the device pixels inside the frame.
 class FlagBox final : public QWidget {
     Q_OBJECT
 
@@ -15,4 +17,5 @@ protected:
 
 private:
     QPixmap m_flag;
+    QImage m_scaled; // the flag at the device size it was last drawn at
 };

@@ -4,8 +4,6 @@
 
 #include <QPainter>
 
-#include <cmath>
-
 namespace {
 
 // Three hands of sixty places each, in one or two colours: far fewer than this.
@@ -36,18 +34,16 @@ void HandSprites::stroke(QPainter &painter, const Hand &hand)
 {
     // Pixel centres: a line between integer points is drawn through the middle of those pixels.
     const QPointF middle(0.5, 0.5);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, painter.device()->devicePixelRatioF() != 1);
     painter.setPen(QPen(hand.colour, hand.width, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(hand.outerEnd) + middle, QPointF(HandCentre) + middle);
+    painter.restore();
 }
 
 void HandSprites::draw(QPainter &painter, const Hand &hand)
 {
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    if (ratio != std::floor(ratio)) {
-        stroke(painter, hand);
-        return;
-    }
-    const Sprite &made = sprite(hand, ratio);
+    const Sprite &made = sprite(hand, painter.device()->devicePixelRatioF());
     painter.drawImage(made.topLeft, made.image);
 }
 
@@ -59,15 +55,18 @@ const HandSprites::Sprite &HandSprites::sprite(const Hand &hand, qreal pixelRati
     if (m_sprites.size() >= MaxSprites)
         m_sprites.clear();
 
-    const QRect area = bounds(hand);
-    Sprite made{QImage(area.size() * pixelRatio, QImage::Format_ARGB32_Premultiplied),
-                area.topLeft()};
+    // The sprite covers whole device pixels, so that it is copied without being resampled.
+    const QRectF area = bounds(hand);
+    const QRect device =
+        QRectF(area.topLeft() * pixelRatio, area.size() * pixelRatio).toAlignedRect();
+    Sprite made{QImage(device.size(), QImage::Format_ARGB32_Premultiplied),
+                QPointF(device.topLeft()) / pixelRatio};
     made.image.setDevicePixelRatio(pixelRatio);
     made.image.fill(Qt::transparent);
-    // Lines are drawn without smoothing, so the sprite's pixels are the hand's or clear, and
-    // copying it over a face gives exactly the pixels stroking onto the face would.
+    // At ratio 1 lines are drawn without smoothing, so the sprite's pixels are the hand's or
+    // clear, and copying it over a face gives exactly the pixels stroking onto the face would.
     QPainter painter(&made.image);
-    painter.translate(-area.topLeft());
+    painter.translate(-made.topLeft);
     stroke(painter, hand);
     painter.end();
     return *m_sprites.insert(key, made);

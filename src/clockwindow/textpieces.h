@@ -21,20 +21,29 @@ struct PlacedPiece {
     /// The same picture at the same place.
     [[nodiscard]] bool operator==(const PlacedPiece &other) const;
 };
-using PieceRun = QList<PlacedPiece>;
+
+/// A text laid out from pieces, left to right as they show.
+struct PieceRun {
+    QList<PlacedPiece> pieces;
+    qreal advance = 0; // the width of the whole text
+};
 
 /// Draws short single-line texts from pieces rendered once and kept between paints. A time text
 /// changes every second but is made of the same few pieces (digits, ":", the AM/PM word), so each
 /// piece is shaped and rasterised once, on its row's background, and afterwards only copied.
-/// Words stay whole so that scripts that join their letters keep their shapes.
+/// Words stay whole so that scripts that join their letters keep their shapes, and pieces are put
+/// in the order the bidirectional algorithm shows them, so a right-to-left text reads as it would
+/// drawn whole.
 class TextPieces final {
 public:
     TextPieces(const QFont &font, QColor textColour);
 
     /// Where the pieces of `text` go in `area` over the plain colour `background`, with the
-    /// horizontal alignment of `alignment`, centred vertically.
+    /// horizontal alignment of `alignment` and the baseline at `baseline`. `direction` is the
+    /// reading direction of the text: right to left, or taken from the text itself (Auto).
     [[nodiscard]] PieceRun layOut(const QString &text, const QRect &area, Qt::Alignment alignment,
-                                  QColor background, qreal pixelRatio);
+                                  int baseline, Qt::LayoutDirection direction, QColor background,
+                                  qreal pixelRatio);
     /// Draws the pieces of `run` that reach into `exposed`.
     static void draw(QPainter &painter, const PieceRun &run, const QRect &exposed);
     /// The area that must be repainted to turn `before` into `after`: only the pieces that
@@ -46,11 +55,20 @@ private:
         QImage image;
         qreal advance = 0;
     };
-    const Piece &piece(QStringView text, QColor background, qreal pixelRatio);
+    /// The order in which the pieces of a text show, and which of them read right to left.
+    struct VisualOrder {
+        QList<qsizetype> order;
+        QList<bool> rightToLeft;
+    };
+
+    const Piece &piece(QStringView text, bool rightToLeft, QColor background, qreal pixelRatio);
+    const VisualOrder &visualOrder(const QString &text, const QList<QStringView> &parts,
+                                   Qt::LayoutDirection direction);
 
     QFont m_font;
     QColor m_textColour;
     qreal m_height = 0;
     qreal m_ascent = 0;
     QHash<QString, Piece> m_pieces;
+    QHash<QString, VisualOrder> m_orders; // by the text's digits-to-zero form and direction
 };

@@ -16,14 +16,8 @@ bool withinLimits(QSize size)
            qint64(size.width()) * size.height() <= PictureFile::MaxPixels;
 }
 
-QImage read(const QString &path, std::optional<QSize> box)
+QImage decode(QByteArray data, std::optional<QSize> box)
 {
-    if (path.isEmpty())
-        return {};
-    FileResult<QByteArray> bytes = RegularFile::read(path, PictureFile::MaxBytes);
-    if (!bytes)
-        return {};
-    QByteArray data = std::move(bytes).value();
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
@@ -37,7 +31,22 @@ QImage read(const QString &path, std::optional<QSize> box)
     return reader.read();
 }
 
+QImage read(const QString &path, std::optional<QSize> box)
+{
+    if (path.isEmpty())
+        return {};
+    FileResult<QByteArray> bytes = RegularFile::read(path, PictureFile::MaxBytes);
+    if (!bytes)
+        return {};
+    return decode(std::move(bytes).value(), box);
+}
+
 } // namespace
+
+QImage decodePicture(const QByteArray &bytes)
+{
+    return decode(bytes, std::nullopt);
+}
 
 QImage readPicture(const QString &path)
 {

@@ -27,6 +27,9 @@ inline constexpr qint64 MaxBytes = MaxPixels * 4 + 1024 * 1024;
 /// picture, or the picture is larger than the limits.
 [[nodiscard]] QImage readPicture(const QString &path);
 
+/// The picture held in `bytes` (read by the caller from a regular file), within the same limits.
+[[nodiscard]] QImage decodePicture(const QByteArray &bytes);
+
 /// The same, scaled down with its proportions kept to fit in `box` when it is larger; a smaller
 /// picture is read as it is.
 [[nodiscard]] QImage readPicture(const QString &path, QSize box);

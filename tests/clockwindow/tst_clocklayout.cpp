@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 DisplayOptions allRows(qint16 dateFormat = 0, qint16 opsDateFormat = 0)
@@ -134,6 +136,19 @@ private Q_SLOTS:
         QTEST(layout.timeRightToLeft, "time");
         QTEST(layout.dateRightToLeft, "date");
         QTEST(layout.oppositeDateRightToLeft, "opposite");
+    }
+
+    void gridLinesTakeOneDevicePixelEach()
+    {
+        for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0}) {
+            for (int pixel = -1; pixel < 400; ++pixel) {
+                const int line = deviceGridLine(pixel, ratio);
+                // On a device pixel the window pixel covers, and never on its neighbour's.
+                QVERIFY(line >= std::floor(pixel * ratio) && line < (pixel + 1) * ratio);
+                QVERIFY(line > deviceGridLine(pixel - 1, ratio));
+            }
+        }
+        QCOMPARE(deviceGridLine(77, 1.0), 77);
     }
 };
 

@@ -1,12 +1,15 @@
 #include "clockwindow/celllabel.h"
 #include "clockwindow/clockwindow.h"
 #include "clockwindow/facewidget.h"
+#include "clockwindow/stripcolours.h"
 #include "settings/appfolder.h"
 #include "settings/settingsstate.h"
 #include "zonetime/zonetable.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -76,6 +79,49 @@ QStringList labelTexts(const QWidget &window, const QString &name)
     for (const CellLabel *label : window.findChildren<CellLabel *>(name))
         texts.append(label->text());
     return texts;
+}
+
+/// The row colour behind a cell of the strip.
+QColor rowColour(const QString &cellName)
+{
+    if (cellName == u"lblCityName"_s)
+        return StripColours::CityRow;
+    if (cellName == u"lblTime"_s)
+        return StripColours::TimeRow;
+    return cellName == u"lblDate"_s ? StripColours::DateRow : StripColours::OppositeDateRow;
+}
+
+/// Whether a pixel shows ink on `background`: a tint of a few levels where a glyph's smoothed
+/// edge brushes a pixel is no ink, a cut stroke is.
+bool isInk(QRgb pixel, QColor background)
+{
+    constexpr int VisibleLevels = 24;
+    return qAbs(qRed(pixel) - background.red()) > VisibleLevels ||
+           qAbs(qGreen(pixel) - background.green()) > VisibleLevels ||
+           qAbs(qBlue(pixel) - background.blue()) > VisibleLevels;
+}
+
+/// What is wrong with a grabbed cell, or nothing: ink in the clear pixel inside its border (the
+/// text touches the border or is cut by it) or at `textRight` (a flag lies beyond), no ink at
+/// all, or ink that hardly stands out from the row colour.
+QString cellFaults(const QImage &cell, QColor background, int textRight)
+{
+    const int right = cell.width() - 2;
+    const int bottom = cell.height() - 2;
+    double contrast = 1;
+    for (int y = 1; y <= bottom; ++y) {
+        for (int x = 1; x <= right; ++x) {
+            const QRgb pixel = cell.pixel(x, y) & 0xFFFFFF;
+            const bool ring = x == 1 || x == right || y == 1 || y == bottom || x == textRight;
+            if (ring && isInk(pixel, background))
+                return u"ink at %1,%2"_s.arg(x).arg(y);
+            contrast = qMax(contrast, StripColours::contrastRatio(QColor(pixel), background));
+        }
+    }
+    if (contrast == 1)
+        return u"no text"_s;
+    // The guidelines ask 4.5 of small text; the strip's dark text on pale rows gives far more.
+    return contrast < 7 ? u"text contrasts %1 : 1"_s.arg(contrast) : QString();
 }
 
 } // namespace
@@ -325,6 +371,84 @@ private Q_SLOTS:
     }
 
     void placement() { QCOMPARE(ClockWindow::topCentre(1024, 156), QPoint(434, 0)); }
+
+    void stripReadsUnderADarkThemeAndALargeFont_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("points");
+        QTest::newRow("English, 14 pt") << QLocale(QLocale::English, QLocale::UnitedStates) << 14;
+        QTest::newRow("German, 11 pt") << QLocale(QLocale::German, QLocale::Germany) << 11;
+        QTest::newRow("Spanish, 14 pt") << QLocale(QLocale::Spanish, QLocale::Spain) << 14;
+        QTest::newRow("Arabic, 12 pt") << QLocale(QLocale::Arabic, QLocale::Egypt) << 12;
+    }
+    void stripReadsUnderADarkThemeAndALargeFont()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, points);
+        const QPalette lightPalette = QApplication::palette();
+        const QFont desktopFont = QApplication::font();
+        QPalette dark = lightPalette;
+        dark.setColor(QPalette::Window, QColor(42, 46, 50));
+        dark.setColor(QPalette::WindowText, QColor(252, 252, 252));
+        dark.setColor(QPalette::Text, QColor(252, 252, 252));
+        QApplication::setPalette(dark);
+        QFont large = desktopFont;
+        large.setPointSize(points);
+        QApplication::setFont(large);
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([&] {
+            QApplication::setPalette(lightPalette);
+            QApplication::setFont(desktopFont);
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        });
+
+        // 12:00:01 PM is the longest Spanish time; long dates, a long name beside a flag.
+        m_now.setTime(QTime(10, 0, 1));
+        SettingsState settings = state({u"Los Angeles!-08:00!EGY.bmp"_s, u"Cairo!+02:00!EGY.bmp"_s,
+                                        u"Wellington!+12:00!XXX.bmp"_s},
+                                       2);
+        settings.displayOptions.dateFormat = 3;
+        settings.displayOptions.opsDateFormat = 3;
+        const auto window = makeWindow(settings);
+        for (CellLabel *cell : window->findChildren<CellLabel *>()) {
+            const QRect flag = [&] {
+                for (const QWidget *box : window->findChildren<QWidget *>(u"picFlag"_s)) {
+                    if (box->geometry().intersects(cell->geometry()))
+                        return box->geometry().translated(-cell->pos());
+                }
+                return QRect();
+            }();
+            const int textRight = flag.isNull() ? -1 : flag.left() - 1;
+            const QString faults =
+                cellFaults(cell->grab().toImage(), rowColour(cell->objectName()), textRight);
+            QVERIFY2(faults.isEmpty(),
+                     qPrintable(cell->objectName() + u" \""_s + cell->text() + u"\": "_s + faults));
+            QVERIFY2(!cell->isElided(), qPrintable(cell->text()));
+        }
+    }
+
+    void cellsNameTheirCityForScreenReaders()
+    {
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}, 2));
+        const QString name = u"Cairo, 04:05:09 PM, 2024/07/07, 1446/01/01"_s;
+        for (const char *cell : {"picFClock", "lblCityName", "lblTime", "lblDate", "lblODate"})
+            QCOMPARE(window->findChild<QWidget *>(QLatin1StringView(cell))->accessibleName(), name);
+    }
+
+    void withoutClocksOnlyAMenuLauncherShows()
+    {
+        SettingsState settings = state({});
+        settings.displayOptions.hideSysTrayIcon = true; // and so no tray icon to click either
+        const auto window = makeWindow(settings);
+        window->showAtTopCentre();
+        QVERIFY(!window->isVisible());
+        QWidget *launcher = window->findChild<QWidget *>(u"menuLauncher"_s);
+        QVERIFY(launcher && launcher->isVisible());
+        QSignalSpy menu(window.get(), &ClockWindow::menuRequested);
+        QTest::mouseClick(launcher, Qt::LeftButton);
+        QTest::keyClick(launcher, Qt::Key_Menu);
+        QCOMPARE(menu.size(), 2);
+    }
 };
 
 QTEST_MAIN(TestClockWindow)

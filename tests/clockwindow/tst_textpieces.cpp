@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 /// The columns that hold any pixel other than the background.
@@ -22,12 +24,22 @@ std::pair<int, int> inkColumns(const QImage &image, QColor background)
     return {first, last};
 }
 
+constexpr int Baseline = 13;
+
+PieceRun laidOut(TextPieces &pieces, const QString &text, Qt::LayoutDirection direction)
+{
+    return pieces.layOut(text, QRect(2, 1, 75, 15), Qt::AlignHCenter, Baseline, direction,
+                         Qt::white, 1.0);
+}
+
 QImage drawn(TextPieces &pieces, const QString &text, QColor background, Qt::Alignment alignment)
 {
     QImage image(79, 17, QImage::Format_RGB32);
     image.fill(background);
     QPainter painter(&image);
-    TextPieces::draw(painter, pieces.layOut(text, image.rect(), alignment, background, 1.0),
+    TextPieces::draw(painter,
+                     pieces.layOut(text, image.rect(), alignment, Baseline, Qt::LayoutDirectionAuto,
+                                   background, 1.0),
                      image.rect());
     return image;
 }
@@ -68,16 +80,40 @@ private Q_SLOTS:
         QVERIFY(inkColumns(onGreen, green).first < 10);
     }
 
+    void showsInReadingOrder_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<QString>("leftmost");
+        QTest::newRow("left to right") << u"02:05:09 PM"_s << Qt::LayoutDirectionAuto << u"0"_s;
+        // An Arabic time reads right to left: its digits first on the right, then the PM word.
+        QTest::newRow("Arabic") << u"\u0660\u0664:\u0663\u0664:\u0664\u0660 \u0645"_s
+                                << Qt::LayoutDirectionAuto << u"\u0645"_s;
+        QTest::newRow("read right to left") << u"02:05:09 PM"_s << Qt::RightToLeft << u"PM"_s;
+    }
+    void showsInReadingOrder()
+    {
+        QFETCH(QString, text);
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(QString, leftmost);
+        TextPieces pieces(QGuiApplication::font(), Qt::black);
+        const PieceRun run = laidOut(pieces, text, direction);
+        // Pieces are kept: the leftmost is the very picture the piece alone is drawn from.
+        const PieceRun alone = laidOut(pieces, leftmost, Qt::LayoutDirectionAuto);
+        QCOMPARE(run.pieces.first().image.cacheKey(), alone.pieces.first().image.cacheKey());
+        for (qsizetype i = 1; i < run.pieces.size(); ++i)
+            QVERIFY(run.pieces[i - 1].at.x() < run.pieces[i].at.x());
+    }
+
     void changedAreaCoversWhatMoved()
     {
         TextPieces pieces(QGuiApplication::font(), Qt::black);
-        const QRect area(2, 1, 75, 15);
         const auto layOut = [&](const QString &text) {
-            return pieces.layOut(text, area, Qt::AlignHCenter, Qt::white, 1.0);
+            return laidOut(pieces, text, Qt::LayoutDirectionAuto);
         };
         const auto extent = [](const PieceRun &run) {
             QRect all;
-            for (const PlacedPiece &placed : run)
+            for (const PlacedPiece &placed : run.pieces)
                 all |= placed.bounds();
             return all;
         };
@@ -87,8 +123,8 @@ private Q_SLOTS:
         // One digit: its own place and nothing of the hour.
         const PieceRun next = layOut(QStringLiteral("10:15:59"));
         const QRect digit = TextPieces::changedArea(before, next);
-        QVERIFY(digit.contains(next.last().bounds()));
-        QVERIFY(!digit.intersects(next.first().bounds()));
+        QVERIFY(digit.contains(next.pieces.last().bounds()));
+        QVERIFY(!digit.intersects(next.pieces.first().bounds()));
 
         // A shorter text must wipe where the longer one was, on both sides.
         const PieceRun shorter = layOut(QStringLiteral("9"));

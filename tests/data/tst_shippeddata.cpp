@@ -1,6 +1,7 @@
 // Checks the data that ships beside the program (data/): the factory city list and its zone
 // table, the flags, the clock faces, the backgrounds, the factory settings and the help file.
 
+#include "clockwindow/facepicture.h"
 #include "clockwindow/pictureregion.h"
 #include "settings/appfolder.h"
 #include "settings/cityentry.h"
@@ -240,6 +241,10 @@ void TestShippedData::faces()
                      rects[i].right() >= above.left(),
                  qPrintable(QString::number(rects[i].y())));
     }
+
+    // The face drawn at twice the size for high-resolution screens was drawn for this very file.
+    QVERIFY(FacePicture::load(DataDir + u"/clocks/"_s + QLatin1StringView(QTest::currentDataTag()))
+                .hasDetail());
 
     // Light grey hands need a dark dial, black hands a light one.
     const double luminance = meanLuminance(face, QPoint(38, 38), 26);
