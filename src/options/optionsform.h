@@ -103,8 +103,9 @@ struct OptionsForm {
 ///    own line (named as Qt names the flag's country in English), and of the cities the one
 ///    named like the zone's city part ("Sydney" for Australia/Sydney), else the first in the
 ///    list. Names compare without regard to letter case and accents;
-/// 2. when no line has that zone (a user's own list, a zone known by another name such as
-///    "Etc/UTC"), the first city whose offset is the computer's current offset.
+/// 2. when no line has that zone (a user's own list, a zone no city stands for such as
+///    "Etc/UTC", an old name such as "Asia/Calcutta"), the first city whose offset is the
+///    computer's current offset.
 [[nodiscard]] std::optional<QString> chooseLocalCity(const QList<CityLine> &cities,
                                                      QStringView localCity, const ZoneTable &zones,
                                                      const ComputerZone &computer);
