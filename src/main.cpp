@@ -1,12 +1,31 @@
 #include "app/application.h"
+#include "app/commandline.h"
 #include "app/singleinstance.h"
 #include "ui/messagepresenter.h"
 
 #include <QApplication>
+#include <QTextStream>
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // --print, --help and --version run before the single-instance check and without a display.
+    if (CommandLine::wantsTextRun(arguments)) {
+        QCoreApplication qtApp(argc, argv);
+        QCoreApplication::setApplicationVersion(QStringLiteral(KERANI_VERSION));
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return CommandLine::run(QCoreApplication::arguments(),
+                                AppFolder::forProgram(QCoreApplication::applicationDirPath(),
+                                                      AppFolder::Environment::system()),
+                                QDateTime::currentDateTime(), out, errors);
+    }
+
     // The window changes a few small areas once a second. Sent over the X connection they cost
     // less, in this process and in the X server, than through shared memory, whose every
     // update waits for a completion event.

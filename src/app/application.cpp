@@ -237,8 +237,8 @@ void registerDialogs(Application &app)
         return new CityEditor(owner.appFolder(), owner.settings(), owner.messages());
     });
     app.setDialogFactory(Application::Dialog::Options, [](Application &owner) {
-        auto *dialog =
-            new OptionsDialog(owner.appFolder(), owner.settings(), owner.clock(), owner.messages());
+        auto *dialog = new OptionsDialog(owner.appFolder(), owner.settings(), owner.clock(),
+                                         owner.zoneTable(), owner.messages());
         QObject::connect(dialog, &OptionsDialog::saveFinished, &owner,
                          &Application::reloadSettings);
         return dialog;

@@ -48,6 +48,8 @@ public:
     /// replaces what it holds.
     [[nodiscard]] const SettingsState &settings() const { return m_settings; }
     [[nodiscard]] const Clock &clock() const { return m_clock; }
+    /// The shipped zone table, read once per run.
+    [[nodiscard]] const ZoneTable &zoneTable() const { return m_zoneTable; }
     [[nodiscard]] MessagePresenter &messages() { return m_messages; }
     [[nodiscard]] ClockWindow *clockWindow() const { return m_clockWindow; }
     [[nodiscard]] QMenu *mainMenu() const { return m_mainMenu.get(); }

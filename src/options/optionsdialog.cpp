@@ -89,7 +89,8 @@ template<typename Choice> std::optional<Choice> choiceOf(const QComboBox *combo)
 } // namespace
 
 OptionsDialog::OptionsDialog(const AppFolder &folder, const SettingsState &settings,
-                             const Clock &clock, MessagePresenter &messages, QWidget *parent)
+                             const Clock &clock, const ZoneTable &zones, MessagePresenter &messages,
+                             QWidget *parent)
     : QDialog(parent)
     , m_folder(folder)
     , m_settings(settings)
@@ -112,10 +113,9 @@ OptionsDialog::OptionsDialog(const AppFolder &folder, const SettingsState &setti
     listCities();
     // Without a settings file the controls keep their initial state: nothing chosen, white
     // swatches; only the city list is filled.
-    if (QFileInfo::exists(m_folder.settingsFile())) {
-        const int offsetMinutes = clock.now().offsetFromUtc() / 60;
-        showForm(OptionsForm::fromSettings(m_settings, m_cities, offsetMinutes));
-    }
+    if (QFileInfo::exists(m_folder.settingsFile()))
+        showForm(
+            OptionsForm::fromSettings(m_settings, m_cities, zones, ComputerZone::of(clock.now())));
     showFace();
     showBackgroundKind();
 

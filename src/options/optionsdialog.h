@@ -29,9 +29,10 @@ class OptionsDialog final : public QDialog {
 public:
     /// `settings` are the settings in force, which must outlive the dialog: the controls show
     /// them, and a Save keeps what the controls leave unchosen as they hold it. `clock` gives the
-    /// computer's offset from UTC, which proposes a local city in a fresh settings file.
+    /// computer's zone and offset from UTC, from which, with the zone table `zones`, a local city
+    /// is proposed in a fresh settings file.
     OptionsDialog(const AppFolder &folder, const SettingsState &settings, const Clock &clock,
-                  MessagePresenter &messages, QWidget *parent = nullptr);
+                  const ZoneTable &zones, MessagePresenter &messages, QWidget *parent = nullptr);
 
     /// Replaces the colour and file choosers (tests answer in place of the user).
     void setChoosers(Choosers choosers);

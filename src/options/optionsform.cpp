@@ -1,7 +1,12 @@
 #include "options/optionsform.h"
 
+#include "zonetime/flagterritory.h"
+#include "zonetime/zonelookup.h"
 #include "zonetime/zoneoffset.h"
 #include "zonetime/zonetime.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -13,14 +18,66 @@ template<typename Choice> std::optional<Choice> shown(Choice stored)
     return isKnown(stored) ? std::optional<Choice>(stored) : std::nullopt;
 }
 
+/// The text as names are compared: accents dropped, letter case folded.
+QString folded(const QString &text)
+{
+    QString result;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            result.append(c);
+    }
+    return result.toCaseFolded();
+}
+
+bool isNamedAfterZone(const CityEntry &city, QByteArrayView zoneId)
+{
+    return folded(city.name) == folded(zoneCityName(zoneId));
+}
+
+bool isCountryLine(const CityEntry &city)
+{
+    const std::optional<QLocale::Territory> country = territoryOfFlagCode(city.flagCode());
+    return country && folded(city.name) == folded(QLocale::territoryToString(*country));
+}
+
+/// The city that the zone table places in the computer's zone; see chooseLocalCity().
+std::optional<QString> cityOfZone(const QList<CityLine> &cities, const ZoneTable &zones,
+                                  const QByteArray &zoneId)
+{
+    if (zoneId.isEmpty())
+        return std::nullopt;
+    QList<const CityLine *> inZone;
+    for (const CityLine &city : cities) {
+        const ZoneTable::Listing listing = zones.find(city.text);
+        if (listing.kind == ZoneTable::Listing::Kind::Zone && listing.zoneId == zoneId)
+            inZone.append(&city);
+    }
+    // A city rather than its country (Réunion's zone is named after the island), and of the
+    // cities the zone's own.
+    QList<const CityLine *> cityLines;
+    std::ranges::copy_if(inZone, std::back_inserter(cityLines),
+                         [](const CityLine *city) { return !isCountryLine(city->entry); });
+    const QList<const CityLine *> &candidates = cityLines.isEmpty() ? inZone : cityLines;
+    if (candidates.isEmpty())
+        return std::nullopt;
+    const auto named = std::ranges::find_if(
+        candidates, [&](const CityLine *city) { return isNamedAfterZone(city->entry, zoneId); });
+    return (named == candidates.end() ? candidates.front() : *named)->text;
+}
+
 } // namespace
 
+ComputerZone ComputerZone::of(const QDateTime &now)
+{
+    return {now.timeZone().id(), now.offsetFromUtc() / 60};
+}
+
 OptionsForm OptionsForm::fromSettings(const SettingsState &settings, const QList<CityLine> &cities,
-                                      int utcOffsetMinutes)
+                                      const ZoneTable &zones, const ComputerZone &computer)
 {
     const DisplayOptions &options = settings.displayOptions;
     OptionsForm form;
-    form.localCity = chooseLocalCity(cities, settings.localCity, utcOffsetMinutes);
+    form.localCity = chooseLocalCity(cities, settings.localCity, zones, computer);
     form.hideSysTrayIcon = options.hideSysTrayIcon;
     form.alwaysOnTop = options.alwaysOnTop;
     form.displayClock = options.displayClock;
@@ -120,7 +177,7 @@ BackgroundControls OptionsForm::backgroundControls() const
 }
 
 std::optional<QString> chooseLocalCity(const QList<CityLine> &cities, QStringView localCity,
-                                       int utcOffsetMinutes)
+                                       const ZoneTable &zones, const ComputerZone &computer)
 {
     for (const CityLine &city : cities) {
         if (city.text == localCity)
@@ -130,8 +187,12 @@ std::optional<QString> chooseLocalCity(const QList<CityLine> &cities, QStringVie
     // would silently move every clock when the user saves something else.
     if (localCityOffset(localCity))
         return std::nullopt;
+    // The computer's zone tells the city; its offset alone picks the first of many cities, which
+    // may keep another summer time (Bougainville for Sydney in January, at +11:00).
+    if (std::optional<QString> city = cityOfZone(cities, zones, computer.id))
+        return city;
     for (const CityLine &city : cities) {
-        if (ZoneOffset::fromText(city.entry.zone).minutes() == utcOffsetMinutes)
+        if (ZoneOffset::fromText(city.entry.zone).minutes() == computer.utcOffsetMinutes)
             return city.text;
     }
     return std::nullopt;

@@ -4,8 +4,11 @@
 #include "clockwindow/stripbackground.h"
 #include "settings/settingsstate.h"
 #include "settings/settingswriter.h"
+#include "zonetime/zonetable.h"
 
+#include <QByteArray>
 #include <QColor>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -23,6 +26,18 @@ struct BackgroundControls {
     bool bottomColourSelect = false;
 
     friend bool operator==(const BackgroundControls &, const BackgroundControls &) = default;
+};
+
+/// The computer's own time zone, from which the options dialog proposes a local city.
+struct ComputerZone {
+    QByteArray id;            // the zone's identifier ("Australia/Sydney"), empty if unknown
+    int utcOffsetMinutes = 0; // the computer's current offset from UTC
+
+    /// The zone of the computer's clock reading `now`: the system's zone for a local time (as
+    /// the program's clock gives it), the reading's own zone or offset otherwise.
+    [[nodiscard]] static ComputerZone of(const QDateTime &now);
+
+    friend bool operator==(const ComputerZone &, const ComputerZone &) = default;
 };
 
 /// What the options dialog's controls hold, as plain values: how the settings state is shown in
@@ -57,13 +72,12 @@ struct OptionsForm {
     QColor bottomColour = Qt::white;
 
     /// The controls' values for the settings state. `cities` are the lines of the city list in
-    /// its order; `utcOffsetMinutes` is the computer's current offset from UTC, used only when
-    /// the stored local city is no city line at all (a fresh settings file holds "00"): the first
-    /// city of that offset is proposed, so that a first Save keeps the times right. A city line
-    /// that is not in the list selects nothing.
+    /// its order. The local city is chosen by chooseLocalCity(): `zones` and `computer` serve
+    /// only when the stored local city is no city line at all (a fresh settings file holds "00").
     [[nodiscard]] static OptionsForm fromSettings(const SettingsState &settings,
                                                   const QList<CityLine> &cities,
-                                                  int utcOffsetMinutes);
+                                                  const ZoneTable &zones,
+                                                  const ComputerZone &computer);
 
     /// What a Save writes. `current` is the state's record: it supplies the value of every list
     /// without a selection and the background when no kind is chosen.
@@ -80,7 +94,18 @@ struct OptionsForm {
     friend bool operator==(const OptionsForm &, const OptionsForm &) = default;
 };
 
-/// The local city to select among `cities`: the line equal to `localCity`, else, when
-/// `localCity` is no city line, the first city whose offset is `utcOffsetMinutes`.
+/// The local city to select among `cities`: the line equal to `localCity`. A city line that the
+/// list does not hold selects nothing. When `localCity` is no city line (a fresh settings file),
+/// a city is proposed, so that a first Save keeps the times right:
+///
+/// 1. a line that the zone table places in the computer's zone (exactly that identifier). Of
+///    several (a country, its capital, the zone's own city), a city rather than the country's
+///    own line (named as Qt names the flag's country in English), and of the cities the one
+///    named like the zone's city part ("Sydney" for Australia/Sydney), else the first in the
+///    list. Names compare without regard to letter case and accents;
+/// 2. when no line has that zone (a user's own list, a zone no city stands for such as
+///    "Etc/UTC", an old name such as "Asia/Calcutta"), the first city whose offset is the
+///    computer's current offset.
 [[nodiscard]] std::optional<QString> chooseLocalCity(const QList<CityLine> &cities,
-                                                     QStringView localCity, int utcOffsetMinutes);
+                                                     QStringView localCity, const ZoneTable &zones,
+                                                     const ComputerZone &computer);

@@ -84,11 +84,11 @@ QStringList labelTexts(const QWidget &window, const QString &name)
 /// The row colour behind a cell of the strip.
 QColor rowColour(const QString &cellName)
 {
-    if (cellName == u"lblCityName"_s)
+    if (cellName == u"cityLabel"_s)
         return StripColours::CityRow;
-    if (cellName == u"lblTime"_s)
+    if (cellName == u"timeLabel"_s)
         return StripColours::TimeRow;
-    return cellName == u"lblDate"_s ? StripColours::DateRow : StripColours::OppositeDateRow;
+    return cellName == u"dateLabel"_s ? StripColours::DateRow : StripColours::OppositeDateRow;
 }
 
 /// Whether a pixel shows ink on `background`: a tint of a few levels where a glyph's smoothed
@@ -407,12 +407,12 @@ private Q_SLOTS:
         SettingsState settings = state({u"Los Angeles!-08:00!EGY.bmp"_s, u"Cairo!+02:00!EGY.bmp"_s,
                                         u"Wellington!+12:00!XXX.bmp"_s},
                                        2);
-        settings.displayOptions.dateFormat = 3;
-        settings.displayOptions.opsDateFormat = 3;
+        settings.displayOptions.dateFormat = DateFormat::Long;
+        settings.displayOptions.oppositeDateFormat = DateFormat::Long;
         const auto window = makeWindow(settings);
         for (CellLabel *cell : window->findChildren<CellLabel *>()) {
             const QRect flag = [&] {
-                for (const QWidget *box : window->findChildren<QWidget *>(u"picFlag"_s)) {
+                for (const QWidget *box : window->findChildren<QWidget *>(u"flagBox"_s)) {
                     if (box->geometry().intersects(cell->geometry()))
                         return box->geometry().translated(-cell->pos());
                 }
@@ -431,7 +431,7 @@ private Q_SLOTS:
     {
         const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}, 2));
         const QString name = u"Cairo, 04:05:09 PM, 2024/07/07, 1446/01/01"_s;
-        for (const char *cell : {"picFClock", "lblCityName", "lblTime", "lblDate", "lblODate"})
+        for (const char *cell : {"clockFace", "cityLabel", "timeLabel", "dateLabel", "oppositeDateLabel"})
             QCOMPARE(window->findChild<QWidget *>(QLatin1StringView(cell))->accessibleName(), name);
     }
 

@@ -579,6 +579,45 @@ icons_of_program() {
 }
 check "second start: still one tray icon" test "$(icons_of_program)" -eq 1
 
+# ---- 2b. the clocks as text while the window is up ---------------------------------------------
+# kerani --print runs beside the instance, without a display, writes nothing, and prints one line
+# per clock: name, time, date, opposite date, zone. Every time and date is checked against the
+# time-zone database (date with TZ=) at some second of the run.
+print_out="$work/logs/print.out"
+cp "$work/app/Kerani.ini" "$work/kerani-before-print.ini"
+files_before=$(ls -A "$work/app")
+print_from=$(date +%s)
+env -u DISPLAY -u QT_QPA_PLATFORM timeout 20 "$work/app/kerani" --print >"$print_out" 2>"$work/logs/print.log"
+print_status=$?
+print_to=$(date +%s)
+check "print: kerani --print without a display ends with status 0 while the window runs (status $print_status)" \
+    test "$print_status" -eq 0
+check "print: one line per clock ($(wc -l <"$print_out") lines for $clock_count clocks)" \
+    test "$(wc -l <"$print_out")" -eq "$clock_count"
+clock_names() { grep -a '^Country/City=' "$work/app/Kerani.ini" | tr -d '\r' | cut -d= -f2- | sed -E 's/.{15}$//'; }
+check "print: the clocks' names, in the window's order" \
+    eval 'diff <(cut -f1 "$print_out") <(clock_names) >/dev/null'
+printed_as_zone_shows() { # every line's time and date are its zone's at a second of the run
+    local name time day opposite zone t found
+    while IFS=$'\t' read -r name time day opposite zone; do
+        [[ -n $zone ]] || return 1
+        found=""
+        for ((t = print_from; t <= print_to; t++)); do
+            [[ "$time $day" == "$(TZ=$zone date -d "@$t" '+%I:%M:%S %p %d/%m/%Y')" ]] && found=1
+        done
+        [[ -n $found ]] || return 1
+    done <"$print_out"
+}
+check "print: each clock's time and date are its zone's ($(head -n 1 "$print_out" | tr '\t' '|'))" \
+    printed_as_zone_shows
+check "print: Kerani.ini unchanged and no file added" \
+    eval 'cmp -s "$work/app/Kerani.ini" "$work/kerani-before-print.ini" && [[ $(ls -A "$work/app") == "$files_before" ]]'
+check "print: the first instance still runs" alive "$first_pid"
+"$work/app/kerani" --print --at yesterday >"$work/logs/print-bad.out" 2>"$work/logs/print-bad.log"
+bad_status=$?
+check "print: a bad --at ends with status 2 ($bad_status), a message and no clocks" \
+    eval '((bad_status == 2)) && grep -q -- "--at" "$work/logs/print-bad.log" && [[ ! -s $work/logs/print-bad.out ]]'
+
 # ---- 3. menu, dragging, Exit ---------------------------------------------------------------
 # A right click at ($1, $2) opens the menu with its 5 items; Escape closes it. $3 names the place.
 check_menu_at() {

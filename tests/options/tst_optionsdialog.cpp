@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <memory>
 
@@ -113,6 +114,7 @@ class TestOptionsDialog final : public QObject {
     std::unique_ptr<Application> m_app;
     std::unique_ptr<OptionsDialog> m_dialog;
     SettingsState m_settings; // settings a test changes in memory before it opens the dialog
+    QDateTime m_now;          // what the computer's clock reads
     // What the choosers answer, oldest first (an invalid colour cancels), and what they were
     // asked.
     QList<QColor> m_colourAnswers;
@@ -125,19 +127,17 @@ class TestOptionsDialog final : public QObject {
     void startApp(const Settings &settings = {})
     {
         QVERIFY(writeText(folder().settingsFile(), settingsText(settings)));
-        m_app = std::make_unique<Application>(folder(), Clock([] {
-                                                  return QDateTime(QDate(2024, 7, 7), QTime(12, 0),
-                                                                   Qt::OffsetFromUTC, 2 * 3600);
-                                              }),
-                                              *m_messages);
+        m_app =
+            std::make_unique<Application>(folder(), Clock([this] { return m_now; }), *m_messages);
         m_app->loadSettings();
     }
 
     // Opens the dialog on the settings in force, or on `settings` (which must outlive it).
     void openDialog(const SettingsState *settings = nullptr)
     {
-        m_dialog = std::make_unique<OptionsDialog>(
-            folder(), settings ? *settings : m_app->settings(), m_app->clock(), *m_messages);
+        m_dialog =
+            std::make_unique<OptionsDialog>(folder(), settings ? *settings : m_app->settings(),
+                                            m_app->clock(), m_app->zoneTable(), *m_messages);
         // As the main menu's dialog is: a Save makes the application reload.
         connect(m_dialog.get(), &OptionsDialog::saveFinished, m_app.get(),
                 &Application::reloadSettings);
@@ -218,6 +218,7 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         m_messages = std::make_unique<RecordingPresenter>();
+        m_now = QDateTime(QDate(2024, 7, 7), QTime(12, 0), Qt::OffsetFromUTC, 2 * 3600);
         m_colourAnswers.clear();
         m_colourRequests.clear();
         m_pictureAnswers.clear();
@@ -349,6 +350,18 @@ private Q_SLOTS:
         QCOMPARE(save(), settingsText(written));
         // Nothing to complain about: no style warning on opening, and the save went through.
         QCOMPARE(m_messages->texts(), QStringList{u"Options are saved !"_s});
+    }
+
+    void proposesTheCityOfTheComputersZone()
+    {
+        // In January Athens is the first city of Cairo's offset; the computer's zone, through the
+        // application's zone table, tells them apart.
+        QVERIFY(writeText(folder().zoneTableFile(), u"Athens!+02:00!GRC.bmp\tEurope/Athens\r\n"
+                                                    u"Cairo!+02:00!EGY.bmp\tAfrica/Cairo\r\n"_s));
+        m_now = QDateTime(QDate(2024, 1, 15), QTime(12, 0), QTimeZone("Africa/Cairo"));
+        open({{u"Local"_s, u"00"_s}});
+        QCOMPARE(find<QComboBox>(u"localCityCombo"_s)->currentData().toString(),
+                 u"Cairo!+02:00!EGY.bmp"_s);
     }
 
     void missingSettingsFileKeepsTheInitialState()

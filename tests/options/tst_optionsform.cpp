@@ -74,7 +74,7 @@ private Q_SLOTS:
         o.oppositeDateShift = OppositeDateShift(stored);
         o.faceStyle = FaceStyle(stored);
 
-        const OptionsForm form = OptionsForm::fromSettings(state, Cities, 0);
+        const OptionsForm form = OptionsForm::fromSettings(state, Cities, {}, {});
         const auto position = [](auto choice) { return choice ? int(*choice) : -1; };
         const QList<int> shown = {position(form.timeFormat), position(form.dateFormat),
                                   position(form.oppositeDateFormat),
@@ -105,7 +105,7 @@ private Q_SLOTS:
         state.displayOptions.gradientDirection = direction;
         state.displayOptions.background = background;
 
-        const OptionsForm form = OptionsForm::fromSettings(state, Cities, 0);
+        const OptionsForm form = OptionsForm::fromSettings(state, Cities, {}, {});
         const DisplayOptions &o = state.displayOptions;
         QCOMPARE((QList<QColor>{form.solidColour, form.gradientColour, form.topColour,
                                 form.bottomColour}),
@@ -118,7 +118,7 @@ private Q_SLOTS:
     {
         // Opening and saving without a change writes the values the file held...
         const SettingsState state = factoryState();
-        const OptionsForm form = OptionsForm::fromSettings(state, Cities, 0);
+        const OptionsForm form = OptionsForm::fromSettings(state, Cities, {}, {});
         const OptionsSave save = form.toSave(state.displayOptions);
         QCOMPARE(save.localCity, state.localCity);
         QCOMPARE(save.options, state.displayOptions);
@@ -129,28 +129,49 @@ private Q_SLOTS:
     void localCity_data()
     {
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<QByteArray>("zone"); // the computer's
         QTest::addColumn<int>("offsetMinutes");
         QTest::addColumn<QString>("chosen"); // empty: nothing chosen
 
+        const QByteArray sydney = "Australia/Sydney"_ba;
         QTest::newRow("stored line is in the list")
-            << u"Cairo!+02:00!EGY.bmp"_s << 270 << u"Cairo!+02:00!EGY.bmp"_s;
-        QTest::newRow("fresh settings: first city of the computer's offset")
-            << u"00"_s << 120 << u"Athens!+02:00!GRC.bmp"_s;
-        QTest::newRow("fresh settings, half-hour offset")
-            << u"00"_s << 270 << u"Kabul!+04:30!AFG.bmp"_s;
-        QTest::newRow("fresh settings, no city of that offset") << u"00"_s << -300 << QString();
+            << u"Cairo!+02:00!EGY.bmp"_s << sydney << 600 << u"Cairo!+02:00!EGY.bmp"_s;
         QTest::newRow("a city line no longer in the list")
-            << u"Paris!+01:00!FRA.bmp"_s << 120 << QString();
+            << u"Paris!+01:00!FRA.bmp"_s << sydney << 600 << QString();
         QTest::newRow("same name, other zone: not the same line")
-            << u"Cairo!+03:00!EGY.bmp"_s << 120 << QString();
+            << u"Cairo!+03:00!EGY.bmp"_s << QByteArray() << 120 << QString();
+        // Fresh settings: the city of the computer's zone, not the first of its offset.
+        QTest::newRow("fresh settings: the zone's own city")
+            << u"00"_s << sydney << 600 << u"Sydney!+10:00!AUS.bmp"_s;
+        QTest::newRow("fresh settings: the capital, not the country")
+            << u"00"_s << "Indian/Reunion"_ba << 240 << u"Saint-Denis!+04:00!REU.bmp"_s;
+        QTest::newRow("fresh settings, a zone no line has: first city of the offset")
+            << u"00"_s << "Etc/UTC"_ba << 120 << u"Athens!+02:00!GRC.bmp"_s;
+        QTest::newRow("fresh settings, half-hour offset")
+            << u"00"_s << QByteArray() << 270 << u"Kabul!+04:30!AFG.bmp"_s;
+        QTest::newRow("fresh settings, no city of that offset")
+            << u"00"_s << QByteArray() << -300 << QString();
     }
     void localCity()
     {
         QFETCH(QString, stored);
+        QFETCH(QByteArray, zone);
         QFETCH(int, offsetMinutes);
         QFETCH(QString, chosen);
-        QCOMPARE(chooseLocalCity(Cities, stored, offsetMinutes).value_or(QString()), chosen);
-        QVERIFY(!chooseLocalCity({}, u"00"_s, offsetMinutes));
+        // In the list's order; the first of each zone is not the one to choose.
+        const QList<CityLine> cities =
+            Cities + cityLines({u"Australia!+10:00!AUS.bmp"_s, u"Brisbane!+10:00!AUS.bmp"_s,
+                                u"Canberra!+10:00!AUS.bmp"_s, u"Sydney!+10:00!AUS.bmp"_s,
+                                u"Réunion!+04:00!REU.bmp"_s, u"Saint-Denis!+04:00!REU.bmp"_s});
+        const ZoneTable zones = ZoneTable::fromText(
+            u"Australia!+10:00!AUS.bmp\tAustralia/Sydney\nBrisbane!+10:00!AUS.bmp\t"
+            u"Australia/Brisbane\nCanberra!+10:00!AUS.bmp\tAustralia/Sydney\n"
+            u"Sydney!+10:00!AUS.bmp\tAustralia/Sydney\nRéunion!+04:00!REU.bmp\tIndian/Reunion\n"
+            u"Saint-Denis!+04:00!REU.bmp\tIndian/Reunion\n"_s);
+        QVERIFY(!zones.isEmpty());
+        const ComputerZone computer{zone, offsetMinutes};
+        QCOMPARE(chooseLocalCity(cities, stored, zones, computer).value_or(QString()), chosen);
+        QVERIFY(!chooseLocalCity({}, u"00"_s, zones, computer));
     }
 };
 
