@@ -6,7 +6,7 @@
 #include "ui/controls.h"
 #include "ui/messagepresenter.h"
 
-#include <QComboBox>
+#include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,7 +72,7 @@ QGroupBox *ClockListEditor::createCityFrame()
 {
     auto *frame = new QGroupBox(tr(" Select Country/City "), this);
     frame->setObjectName(u"cityFrame"_s);
-    m_cityCombo = new QComboBox(frame);
+    m_cityCombo = new CityCombo(frame);
     m_cityCombo->setObjectName(u"cityCombo"_s);
     m_cityCombo->setAccessibleName(tr("Country or city"));
     m_cityCombo->setIconSize(QSize(16, 11));
@@ -159,7 +159,7 @@ void ClockListEditor::setUpKeyboard()
 
 void ClockListEditor::listCities(const QList<CityLine> &cities)
 {
-    addCities(*m_cityCombo, cities, m_folder.flagFolders(), CityCaption::NameAndZone);
+    m_cityCombo->setCities(cities, m_folder.flagFolders(), CityCaption::NameAndZone);
     if (m_cityCombo->count() > 0)
         m_cityCombo->setCurrentIndex(0);
 }
