@@ -199,14 +199,15 @@ private Q_SLOTS:
         QCOMPARE(cities->currentIndex(), 0);
     }
 
-    void missingCityListGivesEmptyLists()
+    void missingCityListGivesNoCities()
     {
         Session session({Cairo},
                         [](const AppFolder &folder) { QFile::remove(folder.cityListFile()); });
         QCOMPARE(session.cities()->count(), 0);
-        QCOMPARE(session.list()->count(), 0);
+        // The clock stays, as the window shows it.
+        QCOMPARE(session.list()->count(), 1);
         session.click(u"addButton"_s);
-        QCOMPARE(session.list()->count(), 0);
+        QCOMPARE(session.list()->count(), 1);
         QVERIFY(session.told().isEmpty());
     }
 
@@ -339,6 +340,47 @@ private Q_SLOTS:
         QVERIFY(session.editor().isVisible());
         QVERIFY(session.find(u"waitPanel"_s)->isHidden());
         QCOMPARE(session.rows(), settingsFile ? QStringList() : QStringList{u"Cairo"_s});
+    }
+
+    // A clock whose city line was changed in the city list since it was chosen is shown apart,
+    // with the zone it has, and a Save keeps it as it is.
+    void changedCityIsKept()
+    {
+        const QString london = u"London!+01:00!GBR.bmp"_s;
+        Session session({Cairo, london});
+        QCOMPARE(session.list()->count(), 2);
+        const QListWidgetItem *kept = session.list()->item(1);
+        QCOMPARE(kept->text(), u"London [+01:00] (not in the city list)"_s);
+        QVERIFY(kept->toolTip().contains(london));
+        QVERIFY(kept->font().italic() && !session.list()->item(0)->font().italic());
+        session.click(u"saveButton"_s);
+        QCOMPARE(session.told(), QStringList{u"Information: Clocks list are saved!"_s});
+        QCOMPARE(session.app().settings().clockList, (QStringList{Cairo, london}));
+        QCOMPARE(session.columnNames(), (QStringList{u"Cairo"_s, u"London"_s}));
+    }
+
+    // The keyboard alone finds a city by any part of its name and adds it; Escape first ends the
+    // search, then closes the dialog.
+    void typingFindsACity()
+    {
+        Session session({Cairo});
+        QComboBox *cities = session.cities();
+        cities->setFocus();
+        QTest::keyClicks(cities, u"KY"_s);
+        QWidget *matches = QApplication::activePopupWidget();
+        QVERIFY(matches);
+        QTest::keyClick(matches, Qt::Key_Down);
+        QTest::keyClick(matches, Qt::Key_Return);
+        QCOMPARE(cities->currentData().toString(), Tokyo);
+        session.click(u"addButton"_s);
+        QCOMPARE(session.rows(), (QStringList{u"Cairo"_s, u"Tokyo"_s}));
+
+        QTest::keyClicks(cities, u"li"_s);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QVERIFY(session.editor().isVisible());
+        QCOMPARE(cities->lineEdit()->text(), u"Tokyo [+09:00]"_s);
+        QTest::keyClick(cities, Qt::Key_Escape);
+        QVERIFY(!session.editor().isVisible());
     }
 
     void tabOrder()
