@@ -104,7 +104,10 @@ void CitySearchModel::setSearchText(QStringView typed)
     if (search == m_search)
         return;
     m_search = std::move(search);
-    invalidateFilter();
+    // All rows anew in one layout change: invalidateFilter() would announce each run of rows that
+    // comes or goes, and the views over the model (a completer's list, say) would lay themselves
+    // out again for every run, thousands of times a keystroke in a long list.
+    invalidate();
 }
 
 bool CitySearchModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
