@@ -62,6 +62,18 @@ CityCombo::CityCombo(QWidget *parent)
     }
 
     connect(lineEdit(), &QLineEdit::textEdited, this, &CityCombo::search);
+    // After a click on a match, once the completer has also written the match into the field:
+    // the search is over (a click on the current entry changes no index) and what is typed next
+    // starts a new one.
+    connect(
+        m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+        [this] {
+            if (m_searching)
+                endSearch();
+            else
+                lineEdit()->selectAll();
+        },
+        Qt::QueuedConnection);
     // Chosen from the whole list, or set by the dialog: the search is over, and what is typed
     // next starts a new one.
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -118,7 +130,14 @@ void CityCombo::keyPressEvent(QKeyEvent *event)
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            chooseMatch();
+            // The marked match, else the first; nothing when nothing matches, and an erased
+            // search is over.
+            if (const QModelIndex match = markedMatch(); match.isValid())
+                choose(match);
+            else if (m_matches->search().isEmpty())
+                endSearch();
+            else if (m_matches->rowCount() > 0)
+                choose(m_matches->index(0, 0));
             return;
         case Qt::Key_Escape:
             endSearch();
@@ -151,10 +170,11 @@ void CityCombo::focusInEvent(QFocusEvent *event)
 
 void CityCombo::focusOutEvent(QFocusEvent *event)
 {
-    // The matches' own list takes no focus; a popup that does (the whole list) is part of the
-    // combo.
-    if (m_searching && event->reason() != Qt::PopupFocusReason)
-        endSearch();
+    // The whole list's popup is part of the combo, and a search stays while the user is in
+    // another window.
+    const Qt::FocusReason reason = event->reason();
+    if (m_searching && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        leaveSearch();
     QComboBox::focusOutEvent(event);
 }
 
@@ -165,26 +185,33 @@ void CityCombo::search(const QString &typed)
     // The line edit shows the completer's list of the matches next (or hides it when none match).
 }
 
-void CityCombo::chooseMatch()
+QModelIndex CityCombo::markedMatch() const
 {
-    QModelIndex match;
     const QAbstractItemView *list = m_completer->popup();
-    if (list->isVisible()) {
-        if (const auto *shown = qobject_cast<QAbstractProxyModel *>(m_completer->completionModel()))
-            match = shown->mapToSource(list->currentIndex());
-    }
-    if (!match.isValid() && !m_matches->search().isEmpty())
-        match = m_matches->index(0, 0);
-    if (!match.isValid()) {
-        // Nothing typed, or nothing found: nothing to choose.
-        if (m_matches->search().isEmpty())
-            endSearch();
-        return;
-    }
+    const auto *shown = qobject_cast<QAbstractProxyModel *>(m_completer->completionModel());
+    if (!list->isVisible() || !shown)
+        return {};
+    return shown->mapToSource(list->currentIndex());
+}
+
+void CityCombo::choose(const QModelIndex &match)
+{
     const int row = m_matches->mapToSource(match).row();
     setCurrentIndex(row);
     endSearch(); // when the match was the current entry already
     Q_EMIT activated(row);
+}
+
+void CityCombo::leaveSearch()
+{
+    // Leaving the field (for "Add To List", say) takes the match the user marked or the only
+    // one, as that is the city the user means; among several, none is guessed.
+    if (const QModelIndex match = markedMatch(); match.isValid())
+        choose(match);
+    else if (m_matches->rowCount() == 1)
+        choose(m_matches->index(0, 0));
+    else
+        endSearch();
 }
 
 void CityCombo::endSearch()

@@ -20,10 +20,11 @@ enum class CityCaption {
 ///
 /// Text typed in its field opens, under it, the list of the cities whose names contain that text
 /// without regard to case or accents (CitySearch). Down and Up go through the list; Enter or a
-/// click chooses the marked city, Enter with none marked the first. Escape, or leaving the field,
-/// drops the search and shows the chosen city again; a second Escape goes to the dialog (which
-/// closes). Choosing is the only way a search changes the current entry, whose item data is the
-/// city's whole line. The arrow and Alt+Down open the whole list, as in any combo box.
+/// click chooses the marked city, Enter with none marked the first. Leaving the field takes the
+/// marked city or the only match; otherwise it drops the search, as Escape does, and the field
+/// shows the chosen city again. A second Escape goes to the dialog (which closes). Choosing is the
+/// only way a search changes the current entry, whose item data is the city's whole line. The arrow
+/// and Alt+Down open the whole list, as in any combo box.
 class CityCombo final : public QComboBox {
     Q_OBJECT
 
@@ -43,7 +44,9 @@ protected:
 
 private:
     void search(const QString &typed);
-    void chooseMatch();
+    [[nodiscard]] QModelIndex markedMatch() const;
+    void choose(const QModelIndex &match);
+    void leaveSearch();
     void endSearch();
     void showMatches();
 

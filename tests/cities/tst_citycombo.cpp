@@ -111,6 +111,12 @@ private Q_SLOTS:
             << u"xyz"_s << QList<Qt::Key>{Qt::Key_Return} << QStringList{} << u"Lima"_s << u"xyz"_s;
         QTest::newRow("leaving the field drops the search")
             << u"sa"_s << QList<Qt::Key>{Qt::Key_Tab} << sa << u"Lima"_s << u"Lima"_s;
+        QTest::newRow("leaving the field takes the marked match")
+            << u"sa"_s << QList<Qt::Key>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Tab} << sa
+            << u"São Paulo"_s << u"São Paulo"_s;
+        QTest::newRow("leaving the field takes the only match")
+            << u"lodz"_s << QList<Qt::Key>{Qt::Key_Tab} << QStringList{u"Łódź"_s} << u"Łódź"_s
+            << u"Łódź"_s;
         QTest::newRow("search erased")
             << u"s"_s << QList<Qt::Key>{Qt::Key_Backspace, Qt::Key_Return}
             << QStringList{u"Åland Islands"_s, u"Salzburg"_s, u"São Paulo"_s} << u"Lima"_s
@@ -134,6 +140,21 @@ private Q_SLOTS:
                  m_combo->itemText(m_combo->currentIndex()));
         press(Qt::Key_Escape);
         QVERIFY(!matchList()->isVisible());
+    }
+
+    void clickChoosesAMatch()
+    {
+        for (const QString &city : {u"Salzburg"_s, u"São Paulo"_s}) {
+            m_combo->setCurrentIndex(m_combo->findText(u"Salzburg"_s));
+            m_combo->setFocus();
+            QTest::keyClicks(m_combo, u"sa"_s);
+            const QModelIndex match = matchList()->model()->index(city == u"Salzburg"_s ? 0 : 1, 0);
+            QTest::mouseClick(matchList()->viewport(), Qt::LeftButton, {},
+                              matchList()->visualRect(match).center());
+            QCOMPARE(m_combo->itemText(m_combo->currentIndex()), city);
+            QTRY_COMPARE(m_combo->lineEdit()->selectedText(), city);
+            QVERIFY(!matchList()->isVisible());
+        }
     }
 };
 
