@@ -58,6 +58,7 @@ CityCombo::CityCombo(QWidget *parent)
     setCompleter(m_completer);
     if (auto *list = qobject_cast<QListView *>(m_completer->popup())) {
         list->setObjectName(u"cityMatches"_s);
+        list->setAccessibleName(tr("Matching cities"));
         list->setUniformItemSizes(true);
     }
 

@@ -388,15 +388,10 @@ void CityEditor::filterCities()
         if (item->isHidden() != hidden)
             item->setHidden(hidden);
     }
-    QTreeWidgetItem *selected = selectedCity();
-    if (selected && selected->isHidden()) {
-        // A city the user cannot see is not the one Delete acts on.
-        const QScopedValueRollback listing(m_listing, true);
-        m_cityList->setCurrentItem(nullptr);
-        m_cityList->clearSelection();
-    } else if (selected) {
+    // A hidden city counts as not selected (the view leaves it out of its selection), so Delete
+    // never acts on a city the user cannot see; it is selected again when the search ends.
+    if (QTreeWidgetItem *selected = selectedCity())
         m_cityList->scrollToItem(selected);
-    }
 }
 
 void CityEditor::enterCityList()
