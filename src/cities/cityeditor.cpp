@@ -2,10 +2,12 @@
 
 #include "cities/cityeditorlist.h"
 #include "cities/citylistfile.h"
+#include "cities/citysearch.h"
 #include "cities/flagfolder.h"
 #include "ui/controls.h"
 #include "ui/messagepresenter.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -34,18 +36,28 @@ constexpr QSize WaitPanelSize(177, 57);
 constexpr QSize FlagIconSize(16, 11);
 
 // What a city entry keeps besides its text.
-constexpr int DataRole = Qt::UserRole;     // the last 14 characters of the line, upper-cased
-constexpr int LineRole = Qt::UserRole + 1; // the whole line, to match it with rewritten lines
+constexpr int DataRole = Qt::UserRole;       // the last 14 characters of the line, upper-cased
+constexpr int LineRole = Qt::UserRole + 1;   // the whole line, to match it with rewritten lines
+constexpr int SearchRole = Qt::UserRole + 2; // the text as searches compare it (CitySearch)
 
-/// A city of the list, ordered by its text without regard to case.
+/// A city of the list, in the order of its key: alphabetical in the user's language.
 class CityItem final : public QTreeWidgetItem {
 public:
     using QTreeWidgetItem::QTreeWidgetItem;
 
+    void setOrderKey(CityOrder::Key key) { m_key = std::move(key); }
+
     bool operator<(const QTreeWidgetItem &other) const override
     {
-        return CityEditorList::lessInListOrder(text(0), other.text(0));
+        // Every item of the list is a CityItem with its key.
+        const auto &city = static_cast<const CityItem &>(other);
+        if (m_key && city.m_key)
+            return *m_key < *city.m_key;
+        return text(0) < other.text(0);
     }
+
+private:
+    std::optional<CityOrder::Key> m_key;
 };
 
 // Labels and buttons get their accessible names from their captions, without the mnemonic's "&";
@@ -101,7 +113,7 @@ CityEditor::CityEditor(const AppFolder &folder, const SettingsState &settings,
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(createCityList());
+    layout->addLayout(createCityColumn());
     // A fixed dialog, as large as its contents need with the desktop's font.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // The dialog takes its size now, so that the wait panel shown while the lists load is
@@ -199,6 +211,13 @@ QLayout *CityEditor::createButtons()
     m_closeButton = createButton(this, u"closeButton"_s, tr("&Close"));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
+    // No default button: Enter in a field neither saves nor opens the file chooser (a dialog
+    // shown without a default button makes its first auto-default button the default, so none
+    // may be one). Buttons answer Space, as in the other dialogs.
+    for (QPushButton *button :
+         {m_fromFileButton, m_newButton, m_saveButton, m_deleteButton, m_closeButton})
+        button->setAutoDefault(false);
+
     auto *row = new QHBoxLayout;
     for (QPushButton *button : {m_newButton, m_saveButton, m_deleteButton}) {
         fitToCaption(button);
@@ -210,8 +229,24 @@ QLayout *CityEditor::createButtons()
     return buttons;
 }
 
-QTreeWidget *CityEditor::createCityList()
+QLayout *CityEditor::createCityColumn()
 {
+    m_searchEdit = new QLineEdit(this);
+    m_searchEdit->setObjectName(u"citySearchEdit"_s);
+    m_searchEdit->setPlaceholderText(tr("Search"));
+    m_searchEdit->setAccessibleName(tr("Search the city list"));
+    m_searchEdit->setClearButtonEnabled(true);
+    m_searchEdit->installEventFilter(this);
+    connect(m_searchEdit, &QLineEdit::textChanged, this, &CityEditor::filterCities);
+    // Ctrl+F goes to the search from anywhere in the dialog.
+    auto *find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    addAction(find);
+    connect(find, &QAction::triggered, this, [this] {
+        m_searchEdit->setFocus(Qt::ShortcutFocusReason);
+        m_searchEdit->selectAll();
+    });
+
     m_cityList = new QTreeWidget(this);
     m_cityList->setObjectName(u"cityList"_s);
     m_cityList->setColumnCount(1);
@@ -228,7 +263,12 @@ QTreeWidget *CityEditor::createCityList()
                              style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_cityList) +
                              2 * m_cityList->frameWidth();
     m_cityList->setFixedWidth(qMax(CityListSize.width(), headingWidth));
-    m_cityList->setMinimumHeight(CityListSize.height());
+    // The search field takes the list's top.
+    m_cityList->setMinimumHeight(
+        CityListSize.height() - m_searchEdit->sizeHint().height() -
+        style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing, nullptr, m_cityList));
+    // Typing in the list searches it; Space or Enter takes the marked city as a click does.
+    m_cityList->installEventFilter(this);
     // Moving through the list with the keyboard fills the fields and leaves the focus in the list;
     // a click fills them and sends the focus to the name, ready to be edited.
     connect(m_cityList, &QTreeWidget::currentItemChanged, this, [this] {
@@ -236,7 +276,11 @@ QTreeWidget *CityEditor::createCityList()
             pickCity(Focus::Stay);
     });
     connect(m_cityList, &QTreeWidget::itemClicked, this, [this] { pickCity(Focus::Name); });
-    return m_cityList;
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(m_searchEdit);
+    column->addWidget(m_cityList, 1);
+    return column;
 }
 
 void CityEditor::createWaitPanel()
@@ -253,9 +297,9 @@ void CityEditor::createWaitPanel()
 
 void CityEditor::setTabOrders()
 {
-    const QList<QWidget *> order{m_nameEdit,       m_zoneEdit,    m_flagCombo,
-                                 m_fromFileButton, m_newButton,   m_saveButton,
-                                 m_deleteButton,   m_closeButton, m_cityList};
+    const QList<QWidget *> order{m_nameEdit,   m_zoneEdit,   m_flagCombo,    m_fromFileButton,
+                                 m_newButton,  m_saveButton, m_deleteButton, m_closeButton,
+                                 m_searchEdit, m_cityList};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -312,6 +356,8 @@ void CityEditor::updateCity(QTreeWidgetItem *item, const QString &line)
 {
     const CityEditorList::Entry entry = CityEditorList::Entry::fromLine(line);
     item->setText(0, entry.text);
+    static_cast<CityItem *>(item)->setOrderKey(m_order.key(entry.text));
+    item->setData(0, SearchRole, CitySearch::fold(entry.text));
     item->setData(0, DataRole, entry.data);
     item->setData(0, LineRole, line);
     // A city whose flag is not in the flag list is listed without a picture.
@@ -329,6 +375,55 @@ void CityEditor::selectCity(QTreeWidgetItem *item)
 void CityEditor::sortCities()
 {
     m_cityList->sortItems(0, Qt::AscendingOrder);
+    // A city added by a Save shows only when it matches the search.
+    filterCities();
+}
+
+void CityEditor::filterCities()
+{
+    const CitySearch search(m_searchEdit->text());
+    for (int i = 0; i < m_cityList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = m_cityList->topLevelItem(i);
+        const bool hidden = !search.matches(item->data(0, SearchRole).toString());
+        if (item->isHidden() != hidden)
+            item->setHidden(hidden);
+    }
+    // A hidden city counts as not selected (the view leaves it out of its selection), so Delete
+    // never acts on a city the user cannot see; it is selected again when the search ends.
+    if (QTreeWidgetItem *selected = selectedCity())
+        m_cityList->scrollToItem(selected);
+}
+
+void CityEditor::enterCityList()
+{
+    // Into the list at the selected city, or the first shown when the search hides it; the
+    // keyboard moves there fill the fields, as moves in the list do.
+    QTreeWidgetItem *item = selectedCity();
+    if (!item)
+        item = firstShownCity();
+    m_cityList->setFocus(Qt::TabFocusReason);
+    if (!item)
+        return;
+    selectCity(item);
+    pickCity(Focus::Stay);
+}
+
+bool CityEditor::typedInCityList(QKeyEvent *key)
+{
+    if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+        key->key() == Qt::Key_Enter) {
+        pickCity(Focus::Name);
+        return true;
+    }
+    const QString text = key->text();
+    const bool typed =
+        !text.isEmpty() && text.at(0).isPrint() &&
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!typed)
+        return false;
+    m_searchEdit->setFocus(Qt::OtherFocusReason);
+    m_searchEdit->insert(text);
+    return true;
 }
 
 void CityEditor::newCity()
@@ -505,12 +600,41 @@ void CityEditor::flagFromFile()
 
 bool CityEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_zoneEdit && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (!CityEditorChecks::acceptsZoneKey(key->text(), key->modifiers()))
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (watched == m_zoneEdit && !CityEditorChecks::acceptsZoneKey(key->text(), key->modifiers()))
+        return true;
+    if (watched == m_cityList && typedInCityList(key))
+        return true;
+    if (watched == m_searchEdit) {
+        switch (key->key()) {
+        case Qt::Key_Down:
+            enterCityList();
             return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // The city Down would go to, taken as a click takes it.
+            if (QTreeWidgetItem *item = selectedCity() ? selectedCity() : firstShownCity()) {
+                selectCity(item);
+                pickCity(Focus::Name);
+            }
+            return true;
+        default:
+            break;
+        }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CityEditor::keyPressEvent(QKeyEvent *event)
+{
+    // The first Escape ends a search, the next closes the dialog.
+    if (event->matches(QKeySequence::Cancel) && !m_searchEdit->text().isEmpty()) {
+        m_searchEdit->clear();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CityEditor::showWaitPanel()
@@ -546,6 +670,15 @@ QTreeWidgetItem *CityEditor::selectedCity() const
 {
     const QList<QTreeWidgetItem *> selected = m_cityList->selectedItems();
     return selected.isEmpty() ? nullptr : selected.constFirst();
+}
+
+QTreeWidgetItem *CityEditor::firstShownCity() const
+{
+    for (int i = 0; i < m_cityList->topLevelItemCount(); ++i) {
+        if (!m_cityList->topLevelItem(i)->isHidden())
+            return m_cityList->topLevelItem(i);
+    }
+    return nullptr;
 }
 
 QStringList CityEditor::cityLines() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cities/cityeditorchecks.h"
+#include "cities/cityorder.h"
 #include "settings/appfolder.h"
 #include "settings/settingsstate.h"
 
@@ -43,6 +44,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     enum class Focus { Name, Stay };
@@ -50,7 +52,7 @@ private:
     [[nodiscard]] QLayout *createNameAndZoneFields();
     [[nodiscard]] QLayout *createFlagFields();
     [[nodiscard]] QLayout *createButtons();
-    [[nodiscard]] QTreeWidget *createCityList();
+    [[nodiscard]] QLayout *createCityColumn();
     void createWaitPanel();
     void setTabOrders();
 
@@ -61,6 +63,9 @@ private:
     void updateCity(QTreeWidgetItem *item, const QString &line);
     void selectCity(QTreeWidgetItem *item);
     void sortCities();
+    void filterCities();
+    void enterCityList();
+    bool typedInCityList(QKeyEvent *key);
 
     void showChosenFlag();
     void newCity();
@@ -75,6 +80,7 @@ private:
     void focusName();
     [[nodiscard]] CityEditorChecks::Fields fields() const;
     [[nodiscard]] QTreeWidgetItem *selectedCity() const;
+    [[nodiscard]] QTreeWidgetItem *firstShownCity() const;
     [[nodiscard]] QStringList cityLines() const;
     QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
@@ -83,6 +89,7 @@ private:
     const SettingsState &m_settings;
     MessagePresenter &m_messages;
     FileChooser m_chooseFile;
+    CityOrder m_order;                      // the city list's order, in the user's language
     QHash<QString, QPixmap> m_flagPictures; // the flag list's pictures by upper-case code
     QPixmap m_chosenFlagPicture;            // the picture of the chosen flag
     bool m_busy = false;                    // a Save, Delete or From File is running
@@ -98,6 +105,7 @@ private:
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_deleteButton = nullptr;
     QPushButton *m_closeButton = nullptr;
+    QLineEdit *m_searchEdit = nullptr; // over the city list: shows only the cities that match
     QTreeWidget *m_cityList = nullptr;
     QLabel *m_waitPanel = nullptr; // over the middle of the dialog, outside its layout
 };

@@ -62,11 +62,4 @@ QList<qsizetype> planDelete(const QStringList &entryLines, QStringView deletedTe
     return removed;
 }
 
-bool lessInListOrder(QStringView a, QStringView b)
-{
-    if (const int folded = a.compare(b, Qt::CaseInsensitive); folded != 0)
-        return folded < 0;
-    return a.compare(b, Qt::CaseSensitive) < 0;
-}
-
 } // namespace CityEditorList

@@ -39,8 +39,4 @@ struct SaveChange {
 /// the entries that go.
 [[nodiscard]] QList<qsizetype> planDelete(const QStringList &entryLines, QStringView deletedText);
 
-/// The list's order: by text without regard to case, then by text with it, so the order is the
-/// same whatever order the entries came in.
-[[nodiscard]] bool lessInListOrder(QStringView a, QStringView b);
-
 } // namespace CityEditorList

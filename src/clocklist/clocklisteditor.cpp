@@ -6,7 +6,7 @@
 #include "ui/controls.h"
 #include "ui/messagepresenter.h"
 
-#include <QComboBox>
+#include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,7 +55,7 @@ ClockListEditor::ClockListEditor(const AppFolder &folder, const SettingsState &s
     setUpKeyboard();
 
     // One reading of the city list serves both lists; a missing or unreadable file gives an empty
-    // city list, and then no stored clock can be shown either.
+    // city list, and the stored clocks show as not on it.
     const QList<CityLine> cities = CityListFile(m_folder).read().valueOr({});
     listCities(cities);
     listClocks(cities);
@@ -72,7 +72,7 @@ QGroupBox *ClockListEditor::createCityFrame()
 {
     auto *frame = new QGroupBox(tr(" Select Country/City "), this);
     frame->setObjectName(u"cityFrame"_s);
-    m_cityCombo = new QComboBox(frame);
+    m_cityCombo = new CityCombo(frame);
     m_cityCombo->setObjectName(u"cityCombo"_s);
     m_cityCombo->setAccessibleName(tr("Country or city"));
     m_cityCombo->setIconSize(QSize(16, 11));
@@ -159,7 +159,7 @@ void ClockListEditor::setUpKeyboard()
 
 void ClockListEditor::listCities(const QList<CityLine> &cities)
 {
-    addCities(*m_cityCombo, cities, m_folder.flagFolders(), CityCaption::NameAndZone);
+    m_cityCombo->setCities(cities, m_folder.flagFolders(), CityCaption::NameAndZone);
     if (m_cityCombo->count() > 0)
         m_cityCombo->setCurrentIndex(0);
 }
@@ -168,10 +168,8 @@ void ClockListEditor::listClocks(const QList<CityLine> &cities)
 {
     m_clocks = ClockListModel::fromClockList(m_settings.clockList, cities);
     m_clockList->clear();
-    for (const CityLine &row : m_clocks.rows()) {
-        auto *item = new QListWidgetItem(row.entry.name, m_clockList);
-        item->setData(LineRole, row.text);
-    }
+    for (qsizetype row = 0; row < m_clocks.size(); ++row)
+        showRow(row);
 }
 
 void ClockListEditor::addClock()
@@ -188,8 +186,7 @@ void ClockListEditor::addClock()
              tr("The list cannot hold more than %1 clocks.").arg(ClockListModel::MaxRows));
         return;
     }
-    auto *item = new QListWidgetItem(city->entry.name, m_clockList);
-    item->setData(LineRole, city->text);
+    showRow(m_clocks.size() - 1);
 }
 
 void ClockListEditor::removeClock()
@@ -266,8 +263,25 @@ void ClockListEditor::showRow(qsizetype row)
 {
     const CityLine &city = m_clocks.rows().at(row);
     QListWidgetItem *item = m_clockList->item(int(row));
-    item->setText(city.entry.name);
+    if (!item)
+        item = new QListWidgetItem(m_clockList);
     item->setData(LineRole, city.text);
+    if (m_clocks.isListed(row)) {
+        item->setText(city.entry.name);
+        item->setToolTip(QString());
+        item->setData(Qt::FontRole, QVariant());
+        return;
+    }
+    // A clock whose city line was changed or removed in the city list since it was chosen: it
+    // stays as the clock window shows it, and a Save keeps it; the user sees that it is apart.
+    item->setText(tr("%1 [%2] (not in the city list)").arg(city.entry.name, city.entry.zone));
+    item->setToolTip(tr("The city list no longer holds this city as the clock has it (%1). "
+                        "The clock is kept as it is; remove it and add the city again to take "
+                        "the city list's line.")
+                         .arg(city.text));
+    QFont italic = m_clockList->font();
+    italic.setItalic(true);
+    item->setFont(italic);
 }
 
 void ClockListEditor::showWaitPanel()

@@ -11,8 +11,8 @@
 
 #include <optional>
 
+class CityCombo;
 class MessagePresenter;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -62,7 +62,7 @@ private:
     MessagePresenter &m_messages;
     ClockListModel m_clocks;
 
-    QComboBox *m_cityCombo = nullptr;
+    CityCombo *m_cityCombo = nullptr;
     QListWidget *m_clockList = nullptr;
     QPushButton *m_addButton = nullptr;
     QPushButton *m_removeButton = nullptr;

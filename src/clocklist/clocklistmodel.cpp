@@ -1,28 +1,31 @@
 #include "clocklist/clocklistmodel.h"
 
-#include <QHash>
-
 ClockListModel ClockListModel::fromClockList(const QStringList &clockList,
                                              const QList<CityLine> &cities)
 {
-    // Looked up by the whole line, as the stored clock is a copy of one; the first of two
-    // identical lines stands for both.
-    QHash<QString, qsizetype> byText;
-    byText.reserve(cities.size());
-    for (qsizetype i = 0; i < cities.size(); ++i) {
-        if (!byText.contains(cities[i].text))
-            byText.insert(cities[i].text, i);
-    }
+    // Looked up by the whole line, as the stored clock is a copy of one.
+    QSet<QString> listed;
+    listed.reserve(cities.size());
+    for (const CityLine &city : cities)
+        listed.insert(city.text);
 
     ClockListModel model;
     for (const QString &entry : clockList) {
         if (model.size() >= MaxRows)
             break;
-        const auto found = byText.constFind(entry);
-        if (found != byText.cend())
-            model.m_rows.append(cities[*found]);
+        std::optional<CityLine> row = CityLine::fromText(entry);
+        if (!row)
+            continue;
+        if (!listed.contains(row->text))
+            model.m_unlisted.insert(row->text);
+        model.m_rows.append(std::move(*row));
     }
     return model;
+}
+
+bool ClockListModel::isListed(qsizetype row) const
+{
+    return isRow(row) && !m_unlisted.contains(m_rows.at(row).text);
 }
 
 bool ClockListModel::append(const CityLine &city)

@@ -3,6 +3,7 @@
 #include "cities/citylistfile.h"
 
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 #include <limits>
@@ -29,15 +30,21 @@ public:
 
     ClockListModel() = default;
 
-    /// The rows of a stored clock list: each entry becomes the city line whose text it is
-    /// exactly. Entries that match no line of `cities` (the line was changed or removed since the
-    /// clock was chosen, or the file was edited by hand) are left out.
+    /// The rows of a stored clock list, one for each entry that is a city line, as the clock
+    /// window shows them. An entry that matches no line of `cities` exactly (the line was changed
+    /// or removed since the clock was chosen, or a file was edited by hand) stays, with its own
+    /// line, so a Save keeps the clock as it is; isListed() tells it apart. Entries too short to
+    /// be city lines (a missing section reads "00") are left out, as the clock window leaves them.
     [[nodiscard]] static ClockListModel fromClockList(const QStringList &clockList,
                                                       const QList<CityLine> &cities);
 
     [[nodiscard]] const QList<CityLine> &rows() const { return m_rows; }
     [[nodiscard]] qsizetype size() const { return m_rows.size(); }
     [[nodiscard]] bool isEmpty() const { return m_rows.isEmpty(); }
+
+    /// Whether the row's line is on the city list the model was made with (rows added since come
+    /// from that list).
+    [[nodiscard]] bool isListed(qsizetype row) const;
 
     /// Adds the city at the end; false, and nothing added, when the list already holds MaxRows.
     [[nodiscard]] bool append(const CityLine &city);
@@ -60,4 +67,5 @@ private:
     [[nodiscard]] std::optional<qsizetype> swap(qsizetype row, qsizetype other);
 
     QList<CityLine> m_rows;
+    QSet<QString> m_unlisted; // the lines of rows that are not on the city list
 };

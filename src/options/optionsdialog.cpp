@@ -179,7 +179,7 @@ QWidget *OptionsDialog::createLocalCityFrame()
     auto *frame = new QGroupBox(tr(" Local Country/City "), this);
     frame->setObjectName(u"localCityFrame"_s);
     auto *layout = new QVBoxLayout(frame);
-    m_localCityCombo = new QComboBox(frame);
+    m_localCityCombo = new CityCombo(frame);
     m_localCityCombo->setObjectName(u"localCityCombo"_s);
     m_localCityCombo->setAccessibleName(tr("Local Country/City"));
     m_localCityCombo->setIconSize(FlagSize);
@@ -333,8 +333,7 @@ void OptionsDialog::listCities()
     if (!lines)
         return;
     m_cities = std::move(lines).value();
-    addCities(*m_localCityCombo, m_cities, m_folder.flagFolders(), CityCaption::Name);
-    m_localCityCombo->setCurrentIndex(-1);
+    m_localCityCombo->setCities(m_cities, m_folder.flagFolders(), CityCaption::Name);
 }
 
 void OptionsDialog::showForm(const OptionsForm &form)

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QList>
 
+class CityCombo;
 class MessagePresenter;
 class StripWidget;
 class QButtonGroup;
@@ -85,7 +86,7 @@ private:
     QComboBox *m_oppositeDateFormatCombo = nullptr;
     QComboBox *m_oppositeDateShiftCombo = nullptr;
     QCheckBox *m_followDstBox = nullptr;
-    QComboBox *m_localCityCombo = nullptr;
+    CityCombo *m_localCityCombo = nullptr;
     QComboBox *m_faceStyleCombo = nullptr;
     QButtonGroup *m_backgroundKinds = nullptr; // the kind buttons, by BackgroundKind
     ColourSwatch *m_solidColourSwatch = nullptr;

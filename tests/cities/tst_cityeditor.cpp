@@ -148,6 +148,11 @@ class TestCityEditor final : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The list's order is the user's language's; these tests read it in English.
+        QLocale::setDefault(QLocale(u"en_US"_s));
+    }
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -252,9 +257,10 @@ private Q_SLOTS:
                 tabOrder.append(widget->objectName());
             widget = widget->nextInFocusChain();
         } while (widget != name());
-        QCOMPARE(tabOrder, (QStringList{u"nameEdit"_s, u"zoneEdit"_s, u"flagCombo"_s,
-                                        u"fromFileButton"_s, u"newButton"_s, u"saveButton"_s,
-                                        u"deleteButton"_s, u"closeButton"_s, u"cityList"_s}));
+        QCOMPARE(tabOrder,
+                 (QStringList{u"nameEdit"_s, u"zoneEdit"_s, u"flagCombo"_s, u"fromFileButton"_s,
+                              u"newButton"_s, u"saveButton"_s, u"deleteButton"_s, u"closeButton"_s,
+                              u"citySearchEdit"_s, u"cityList"_s}));
 
         // Every button and every field's label has a mnemonic of its own.
         QList<QKeySequence> mnemonics;
@@ -290,6 +296,84 @@ private Q_SLOTS:
         QCOMPARE(name()->text(), u"CAIRO"_s);
         click(u"newButton"_s);
         QVERIFY(name()->text().isEmpty() && zone()->text().isEmpty() && flagCode().isEmpty());
+    }
+
+    // Typing searches the list, the keyboard alone picks a city, and Enter in a field does
+    // nothing: the dialog has no default button.
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("start"); // the control that has the focus
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<QStringList>("shown"); // the cities the list shows afterwards
+        QTest::addColumn<QString>("name");      // the name field afterwards
+        QTest::addColumn<QString>("focus");     // empty: the dialog is closed
+
+        const QString search = u"citySearchEdit"_s;
+        const QString nameEdit = u"nameEdit"_s;
+        const QStringList all{u"Åland Islands"_s, u"Amsterdam"_s, u"Berlin"_s, u"Łódź"_s,
+                              u"Zürich"_s};
+        const QStringList l{u"Åland Islands"_s, u"Berlin"_s, u"Łódź"_s};
+        using Keys = QList<Qt::Key>;
+        QTest::newRow("alphabetical order")
+            << search << QString() << Keys{} << all << QString() << search;
+        QTest::newRow("typing filters, case and accents aside")
+            << search << u"LODZ"_s << Keys{} << QStringList{u"Łódź"_s} << QString() << search;
+        QTest::newRow("Enter picks the first shown")
+            << search << u"zur"_s << Keys{Qt::Key_Return} << QStringList{u"Zürich"_s} << u"Zürich"_s
+            << nameEdit;
+        QTest::newRow("Down goes into the list and picks")
+            << search << u"l"_s << Keys{Qt::Key_Down, Qt::Key_Down} << l << u"Berlin"_s
+            << u"cityList"_s;
+        QTest::newRow("then Space picks as a click")
+            << search << u"l"_s << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << l
+            << u"Berlin"_s << nameEdit;
+        QTest::newRow("typing in the list searches")
+            << u"cityList"_s << u"lodz"_s << Keys{} << QStringList{u"Łódź"_s} << QString()
+            << search;
+        QTest::newRow("Escape ends the search")
+            << search << u"zur"_s << Keys{Qt::Key_Escape} << all << QString() << search;
+        QTest::newRow("a second Escape closes")
+            << search << u"zur"_s << Keys{Qt::Key_Escape, Qt::Key_Escape} << all << QString()
+            << QString();
+        QTest::newRow("Enter in the name field")
+            << nameEdit << u"Bern"_s << Keys{Qt::Key_Return, Qt::Key_Enter} << all << u"Bern"_s
+            << nameEdit;
+        QTest::newRow("Enter in the zone field")
+            << u"zoneEdit"_s << u"+01:00"_s << Keys{Qt::Key_Return} << all << QString()
+            << u"zoneEdit"_s;
+    }
+    void keyboard()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, typed);
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(QString, focus);
+        const QByteArray file = u"Zürich!+01:00!CHE.bmp\r\nŁódź!+01:00!POL.bmp\r\n"
+                                u"Berlin!+01:00!DEU.bmp\r\nÅland Islands!+02:00!ALA.bmp\r\n"
+                                u"Amsterdam!+01:00!NLD.bmp\r\n"_s.toUtf8();
+        open(file);
+        int chooserCalls = 0;
+        m_editor->setFileChooser([&](auto &&...) {
+            ++chooserCalls;
+            return QString();
+        });
+        control(start)->setFocus();
+        QTest::keyClicks(control(start), typed);
+        for (const Qt::Key key : keys)
+            QTest::keyClick(m_editor->focusWidget(), key);
+
+        QStringList shown;
+        for (int i = 0; i < cities()->topLevelItemCount(); ++i) {
+            if (!cities()->topLevelItem(i)->isHidden())
+                shown.append(cities()->topLevelItem(i)->text(0));
+        }
+        QTEST(shown, "shown");
+        QTEST(name()->text(), "name");
+        QCOMPARE(m_editor->isVisible() ? m_editor->focusWidget()->objectName() : QString(), focus);
+        QCOMPARE(chooserCalls, 0);
+        QVERIFY2(m_messages.messages.isEmpty(), qPrintable(m_messages.texts().join(u'|')));
+        QCOMPARE(cityFile(), file);
     }
 
     void zoneField()

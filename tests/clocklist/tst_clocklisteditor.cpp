@@ -5,11 +5,13 @@
 #include "settings/appfolder.h"
 #include "support/recordingpresenter.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -90,8 +92,9 @@ public:
         flag.save(folder().flagsFolder() + u"/EGY.bmp"_s, "BMP");
         flag.save(folder().flagsFolder() + u"/PER.bmp"_s, "BMP");
         writeFile(folder().flagsFolder() + u"/JPN.bmp"_s, "not a bitmap");
-        writeFile(folder().cityListFile(), (Cairo + u"\r\n"_s + Lima + u"\r\n\r\n"_s + Oslo +
-                                            u"\r\nAb!+1\r\n"_s + Tokyo + u"\r\n"_s)
+        // Not in alphabetical order: the city list shows its cities sorted.
+        writeFile(folder().cityListFile(), (Tokyo + u"\r\n"_s + Cairo + u"\r\n"_s + Lima +
+                                            u"\r\n\r\n"_s + Oslo + u"\r\nAb!+1\r\n"_s)
                                                .toUtf8());
         writeFile(folder().settingsFile(), settingsText(clocks));
         if (spoil)
@@ -181,7 +184,7 @@ class TestClockListEditor final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void citiesInFileOrderWithTheirFlags()
+    void citiesInAlphabeticalOrderWithTheirFlags()
     {
         Session session({Cairo});
         const QComboBox *cities = session.cities();
@@ -196,14 +199,15 @@ private Q_SLOTS:
         QCOMPARE(cities->currentIndex(), 0);
     }
 
-    void missingCityListGivesEmptyLists()
+    void missingCityListGivesNoCities()
     {
         Session session({Cairo},
                         [](const AppFolder &folder) { QFile::remove(folder.cityListFile()); });
         QCOMPARE(session.cities()->count(), 0);
-        QCOMPARE(session.list()->count(), 0);
+        // The clock stays, as the window shows it.
+        QCOMPARE(session.list()->count(), 1);
         session.click(u"addButton"_s);
-        QCOMPARE(session.list()->count(), 0);
+        QCOMPARE(session.list()->count(), 1);
         QVERIFY(session.told().isEmpty());
     }
 
@@ -270,7 +274,8 @@ private Q_SLOTS:
             session.click(u"removeButton"_s);
         }
         for (int row = session.list()->count(); row < newCount; ++row) {
-            session.cities()->setCurrentIndex(row % Cities.size());
+            session.cities()->setCurrentIndex(
+                session.cities()->findData(Cities[row % Cities.size()]));
             session.click(u"addButton"_s);
         }
         const QPointer<ClockWindow> before = session.app().clockWindow();
@@ -335,6 +340,47 @@ private Q_SLOTS:
         QVERIFY(session.editor().isVisible());
         QVERIFY(session.find(u"waitPanel"_s)->isHidden());
         QCOMPARE(session.rows(), settingsFile ? QStringList() : QStringList{u"Cairo"_s});
+    }
+
+    // A clock whose city line was changed in the city list since it was chosen is shown apart,
+    // with the zone it has, and a Save keeps it as it is.
+    void changedCityIsKept()
+    {
+        const QString london = u"London!+01:00!GBR.bmp"_s;
+        Session session({Cairo, london});
+        QCOMPARE(session.list()->count(), 2);
+        const QListWidgetItem *kept = session.list()->item(1);
+        QCOMPARE(kept->text(), u"London [+01:00] (not in the city list)"_s);
+        QVERIFY(kept->toolTip().contains(london));
+        QVERIFY(kept->font().italic() && !session.list()->item(0)->font().italic());
+        session.click(u"saveButton"_s);
+        QCOMPARE(session.told(), QStringList{u"Information: Clocks list are saved!"_s});
+        QCOMPARE(session.app().settings().clockList, (QStringList{Cairo, london}));
+        QCOMPARE(session.columnNames(), (QStringList{u"Cairo"_s, u"London"_s}));
+    }
+
+    // The keyboard alone finds a city by any part of its name and adds it; Escape first ends the
+    // search, then closes the dialog.
+    void typingFindsACity()
+    {
+        Session session({Cairo});
+        QComboBox *cities = session.cities();
+        cities->setFocus();
+        QTest::keyClicks(cities, u"KY"_s);
+        QWidget *matches = QApplication::activePopupWidget();
+        QVERIFY(matches);
+        QTest::keyClick(matches, Qt::Key_Down);
+        QTest::keyClick(matches, Qt::Key_Return);
+        QCOMPARE(cities->currentData().toString(), Tokyo);
+        session.click(u"addButton"_s);
+        QCOMPARE(session.rows(), (QStringList{u"Cairo"_s, u"Tokyo"_s}));
+
+        QTest::keyClicks(cities, u"li"_s);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QVERIFY(session.editor().isVisible());
+        QCOMPARE(cities->lineEdit()->text(), u"Tokyo [+09:00]"_s);
+        QTest::keyClick(cities, Qt::Key_Escape);
+        QVERIFY(!session.editor().isVisible());
     }
 
     void tabOrder()

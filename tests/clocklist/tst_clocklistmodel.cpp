@@ -43,19 +43,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("clockList");
         QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("listed"); // per row: y, on the city list; n, not
 
         const QString cairo = u"Cairo!+02:00!EGY.bmp"_s;
         const QString lima = u"Lima!-05:00!PER.bmp"_s;
-        QTest::newRow("in clock order") << QStringList{lima, cairo} << QStringList{lima, cairo};
+        QTest::newRow("in clock order")
+            << QStringList{lima, cairo} << QStringList{lima, cairo} << u"yy"_s;
         QTest::newRow("same city twice")
-            << QStringList{cairo, lima, cairo} << QStringList{cairo, lima, cairo};
+            << QStringList{cairo, lima, cairo} << QStringList{cairo, lima, cairo} << u"yyy"_s;
         QTest::newRow("missing section reads 00")
-            << QStringList{u"00"_s, cairo} << QStringList{cairo};
+            << QStringList{u"00"_s, cairo} << QStringList{cairo} << u"y"_s;
+        // A clock whose city line changed in the city list is kept with its own line.
+        const QString changed = u"Cairo!+03:00!EGY.bmp"_s;
         QTest::newRow("city changed since")
-            << QStringList{u"Cairo!+03:00!EGY.bmp"_s, lima} << QStringList{lima};
-        QTest::newRow("matched by the whole line, case too")
-            << QStringList{u"cairo!+02:00!EGY.bmp"_s, u"Lima!-05:00!per.bmp"_s} << QStringList{};
-        QTest::newRow("no clocks") << QStringList{} << QStringList{};
+            << QStringList{changed, lima} << QStringList{changed, lima} << u"ny"_s;
+        const QStringList otherCase{u"cairo!+02:00!EGY.bmp"_s, u"Lima!-05:00!per.bmp"_s};
+        QTest::newRow("matched by the whole line, case too") << otherCase << otherCase << u"nn"_s;
+        QTest::newRow("no clocks") << QStringList{} << QStringList{} << QString();
     }
 
     void storedClocksBecomeRows()
@@ -65,7 +69,12 @@ private Q_SLOTS:
         const QList<CityLine> cities = {city(u"Lima!-05:00!PER.bmp"_s),
                                         city(u"Cairo!+02:00!EGY.bmp"_s),
                                         city(u"Cairo!+02:00!EGY.bmp"_s)};
-        QCOMPARE(ClockListModel::fromClockList(clockList, cities).clockList(), rows);
+        const ClockListModel model = ClockListModel::fromClockList(clockList, cities);
+        QCOMPARE(model.clockList(), rows);
+        QString listed;
+        for (qsizetype row = 0; row < model.size(); ++row)
+            listed += model.isListed(row) ? u'y' : u'n';
+        QTEST(listed, "listed");
     }
 
     void savedLinesAreTheCityListLines()

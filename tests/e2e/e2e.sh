@@ -726,6 +726,19 @@ if open_from_menu_by_tray 2 && wait_for 10000 find_dialog "$kerani_pid" 'Add Cou
         eval '[[ ${before:0:1} < "U" && ${after:0:1} > "T" ]]'
     check "city editor: Cities.txt keeps every other line" \
         eval 'diff <(grep -a -v "^Testville!" "$work/app/Cities.txt") "$work/app/Cities.bak" >/dev/null'
+    # Ctrl+F, part of a name without its accent: the list shows only "Åland Islands", so Down
+    # goes to it (the whole list would go to "Abidjan"), and Enter picks it into the fields. A new
+    # zone saved shows that the name and the flag were filled too.
+    xdotool key ctrl+f
+    xdotool type --delay 40 "ALAND"
+    sleep 0.3
+    xdotool key Down Return Tab # -> the zone field
+    xdotool type --delay 40 "+03:00"
+    press_tab 4 # zone, flag, From File, New -> Save
+    xdotool key space
+    saved_aland() { grep -a -q $'^\xc3\x85land Islands!+03:00!ALA\.bmp\r$' "$work/app/Cities.txt"; }
+    check "city editor: typing \"ALAND\" in the search, Down and Enter pick \"Åland Islands\" (saved at +03:00)" \
+        wait_for 5000 saved_aland
     sleep 0.3
     press_tab 7 # after Save the focus is in the name field again: ... -> Close
     xdotool key space
@@ -734,8 +747,19 @@ else
     fail "city editor: \"Add Country/City...\" from the tray menu opens the dialog"
 fi
 
-add_clock() { # add_clock <city>: in the clock list editor, the focus on its city list
+add_clock() { # add_clock <part of one city's name>: in the clock list editor, the focus on its city list
     xdotool type --delay 40 "$1"
+    # The cities whose names hold the text open under the field: here exactly one.
+    local rows=0
+    if wait_for 3000 find_menu "$kerani_pid"; then
+        geometry "$popup_win"
+        shot "matches-$1"
+        crop "$shot_file" "$gw" "$gh" "$gx" "$gy" "$work/shots/matches-$1.png"
+        rows=$(text_rows "$work/shots/matches-$1.png" | wc -l)
+    fi
+    check "clock list editor: typing \"$1\" shows one matching city under the field (found $rows)" \
+        test "$rows" -eq 1
+    xdotool key Down Return # the match chosen
     sleep 0.3
     xdotool key Tab space # -> Add To List
     sleep 0.3
@@ -746,7 +770,7 @@ add_clock() { # add_clock <city>: in the clock list editor, the focus on its cit
 if open_from_menu_by_tray 1 && wait_for 10000 find_dialog "$kerani_pid" 'New Clock'; then
     clock_editor=$dialog_win
     activate "$clock_editor"
-    if add_clock Testville; then
+    if add_clock estvil; then
         pass "clock list editor: \"Save List\" shows \"Clocks list are saved!\", answered with Enter"
     else
         fail "clock list editor: \"Save List\" shows a message box"
@@ -758,7 +782,7 @@ if open_from_menu_by_tray 1 && wait_for 10000 find_dialog "$kerani_pid" 'New Clo
     # Kathmandu, shipped at +05:45 too, goes beside it: its time is the reference for Testville's.
     activate "$clock_editor"
     press_tab 6 shift # Save List -> Remove, Down, Up, list, Add To List -> city list
-    add_clock Kathmandu
+    add_clock KATHM
     expect_clock_window "clock list editor: one more column for Kathmandu" $((clock_count + 2))
     activate "$clock_editor"
     xdotool key Tab space # Save List -> Close
@@ -784,11 +808,21 @@ if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options
     press_tab 4 # -> Time Format
     xdotool key Home Down # "24Hour"
     press_tab 4 shift # back to the first control
+    # The local city, found by part of its name: back over Close, Save, the gradient's choosers,
+    # the kinds and the clock picture, and forward again to the first control.
+    local_city_tabs=$((2 + choosers_of_kind[4] + 3))
+    press_tab "$local_city_tabs" shift
+    xdotool type --delay 40 "eykjav"
+    sleep 0.3
+    xdotool key Down Return
+    press_tab "$local_city_tabs"
     to_background_kinds 4 # Kerani.bak's background is the two-colour gradient
     choose_background 2 # "Solid Color"
     check "options: Save shows \"Options are saved !\", answered with Enter" \
         save_options $((choosers_of_kind[2] + 1))
     expect_clock_window "options (24Hour, solid): the rebuilt window" "$columns"
+    check "options: the local city found by typing \"eykjav\" is saved: Kerani.ini holds Local=Reykjavik!+00:00!ISL.bmp" \
+        eval '[[ $(ini_value "$work/app/Kerani.ini" Local) == "Reykjavik!+00:00!ISL.bmp" ]]'
     check "options: Kerani.ini holds TimeFormat=1 and BackGround=sld" \
         eval '[[ $(ini_value "$work/app/Kerani.ini" TimeFormat) == 1 && $(ini_value "$work/app/Kerani.ini" BackGround) == sld ]]'
     solid=$(colour_of_number "$(ini_value "$work/app/Kerani.ini" Solid)")
