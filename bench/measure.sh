@@ -44,24 +44,22 @@ pids+=("$xserver")
 export DISPLAY=":$display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
-make_app_folder() { # $1 folder, $2 number of clocks
-    local folder="$1" count="$2"
+make_app_folder() { # $1 folder, $2 number of clocks, $3 every how many cities (default 7), $4 more options
+    local folder="$1" count="$2" every="${3:-7}" options="${4:-}"
     mkdir -p "$folder"
     cp -r "$build/app/." "$folder/"
     rm -f "$folder/Kerani.ini" "$folder/Cities.txt"
     cp "$folder/Cities.bak" "$folder/Cities.txt"
     {
         printf '[Settings]\r\nClocks=%02d\r\n' "$count"
-        local n=1
-        while IFS= read -r line && [ "$n" -le "$count" ]; do
-            line="${line%$'\r'}"
-            [ -z "$line" ] && continue
-            printf '[Clock_%02d]\r\nCountry/City=%s\r\n' "$n" "$line"
-            n=$((n + 1))
-        done < <(grep -v '^\s*$' "$folder/Cities.bak" | awk 'NR % 7 == 1')
+        # Every `every`-th city of the list, over again when the clocks outnumber them.
+        awk -v count="$count" -v every="$every" '
+            { sub(/\r$/, "") } length($0) > 0 && k++ % every == 0 { city[n++] = $0 }
+            END { for (i = 0; i < count; ++i) printf "[Clock_%02d]\r\nCountry/City=%s\r\n", i + 1, city[i % n] }
+        ' "$folder/Cities.bak"
         printf '[Options]\r\nHide_SysTray_Icon=1\r\nAlways_On_Top=0\r\nDisplay_Clock=1\r\n'
         printf 'Display_Time=1\r\nTimeFormat=2\r\nDisplay_Date=1\r\nDateFormat=0\r\n'
-        printf 'Display_OpsDate=1\r\nOpsDateFormat=0\r\nOpsDateDiff=2\r\n'
+        printf 'Display_OpsDate=1\r\nOpsDateFormat=0\r\nOpsDateDiff=2\r\n%b' "$options"
         printf '[Clocks_Style]\r\nClock_Picture=0\r\nBackGround=grt2\r\n'
         printf 'TwoColors1=15122070\r\nTwoColors2=7880738\r\n'
     } >"$folder/Kerani.ini"

@@ -6,7 +6,8 @@
 # kerani-dbgsym_<version>_<arch>.deb   the program's debug symbols
 #
 # The program's library dependencies come from dpkg-shlibdeps; Qt's platform plugins (X11,
-# Wayland) are plugins the program loads, so they are named here.
+# Wayland) are plugins the program loads, so they are named here. The program's own translations
+# are compiled into it; Qt's translations of its standard buttons and dialogs are recommended.
 set(KERANI_PACKAGE_MAINTAINER "Kerani developers <kerani@invalid>"
     CACHE STRING "The Maintainer field of the Debian packages")
 
@@ -29,6 +30,7 @@ set(CPACK_DEBIAN_KERANI_PACKAGE_NAME kerani)
 set(CPACK_DEBIAN_KERANI_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_KERANI_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_KERANI_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_KERANI_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_KERANI_PACKAGE_SUGGESTS qt6-wayland)
 set(CPACK_COMPONENT_KERANI_DESCRIPTION
     "desktop world clock\n\

@@ -37,6 +37,44 @@ kerani_paths() {
     # Outside the application folder, install.sh writes these and nothing else; uninstall.sh
     # removes no other file outside it, whatever a manifest says.
     home_files=("$launcher" "$desktop_entry" "$autostart_entry" "${icon_files[@]}")
+
+    # What the first version of install.sh wrote outside the application folder (the same
+    # launcher, and entries and icons named "kerani" rather than by the desktop file ID). Its
+    # manifest lists only the files of the application folder.
+    earlier_desktop_entry="$data_home/applications/kerani.desktop"
+    earlier_autostart_entry="$config_home/autostart/kerani.desktop"
+    earlier_icon_files=()
+    for size in "${icon_sizes[@]}"; do earlier_icon_files+=("$icon_root/${size}x${size}/apps/kerani.png"); done
+    earlier_icon_files+=("$icon_root/scalable/apps/kerani.svg")
+}
+
+# is_earlier_manifest: the application folder's manifest is one of the first version of
+# install.sh, which listed no file outside the folder (every later one lists the launcher).
+is_earlier_manifest() {
+    [ -f "$manifest" ] && ! grep -q '^/' "$manifest"
+}
+
+# is_unlisted_earlier_install: the application folder holds no manifest but is laid out as the
+# first version of install.sh left it: the program beside the factory settings and city list.
+is_unlisted_earlier_install() {
+    [ ! -e "$manifest" ] && [ -f "$program" ] && [ ! -L "$program" ] &&
+        [ -f "$app_dir/Kerani.bak" ] && [ -f "$app_dir/Cities.bak" ]
+}
+
+# is_earlier_entry <file>: a desktop entry that the first version of install.sh wrote for this
+# installation's launcher.
+is_earlier_entry() {
+    [ -f "$1" ] && grep -qxF "Exec=$(desktop_exec "$launcher")" "$1" && grep -qx 'Name=Kerani' "$1"
+}
+
+# remove_earlier_home_files: removes the desktop entries that the first version of install.sh
+# wrote for this launcher, and its icons; the caller decides that the launcher is this install's.
+remove_earlier_home_files() {
+    local entry
+    for entry in "$earlier_desktop_entry" "$earlier_autostart_entry"; do
+        if is_earlier_entry "$entry"; then rm -f -- "$entry"; fi
+    done
+    rm -f -- "${earlier_icon_files[@]}"
 }
 
 # is_home_file <path>: the path is one of home_files.

@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev
     clang-14 libclang-rt-14-dev valgrind
-    xvfb xauth trayer openbox xdotool imagemagick x11-apps x11-utils
+    xvfb xauth trayer openbox xdotool xclip imagemagick x11-apps x11-utils
     fonts-dejavu-core fonts-ipafont-gothic
     desktop-file-utils weston qt6-wayland
     file appstream

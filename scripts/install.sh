@@ -20,7 +20,9 @@
 # flags the user added). Installing again replaces the program and the factory files and never
 # touches the user's data. DIR/.install-manifest lists every file the install put in place, so
 # that scripts/uninstall.sh takes away exactly those; a folder that holds files but no manifest is
-# not a Kerani install, and nothing is installed there.
+# not a Kerani install, and nothing is installed there. Over an install by the first version of
+# this script (entries and icons named "kerani"), those entries and icons are replaced by the new
+# ones and its autostart entry is kept.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -52,7 +54,7 @@ kerani_paths "$prefix"
 # ---- Only into a new or empty folder, or over an earlier install ---------------------------------
 if [ -e "$app_dir" ] || [ -L "$app_dir" ]; then
     [ -d "$app_dir" ] || die "$app_dir is not a folder; nothing installed"
-    if [ ! -f "$manifest" ] && [ -n "$(ls -A "$app_dir")" ]; then
+    if [ ! -f "$manifest" ] && ! is_unlisted_earlier_install && [ -n "$(ls -A "$app_dir")" ]; then
         die "$app_dir holds files and is no Kerani install (it has no .install-manifest); nothing installed. Choose a new or empty folder."
     fi
 fi
@@ -81,6 +83,15 @@ for name in "${user_files[@]}"; do
         die "the build installs $name, which belongs to the user; nothing installed"
     fi
 done
+# Over an install of the first version of this script, whose desktop entries and icons had other
+# names: its autostart entry carries over, and its entries and icons go once the new ones are in.
+earlier=0
+if is_earlier_manifest || is_unlisted_earlier_install; then
+    if is_kerani_launcher "$launcher" "$program" || [ ! -e "$launcher" ]; then earlier=1; fi
+    if [ "$earlier" = 1 ] && [ "$autostart" = keep ] && is_earlier_entry "$earlier_autostart_entry"; then
+        autostart=yes
+    fi
+fi
 new_home_files="$stage/home-files"
 {
     printf '%s\n' "$launcher" "$desktop_entry" "${icon_files[@]}"
@@ -96,7 +107,13 @@ write_manifest() {
 }
 
 old_manifest="$stage/old-manifest"
-if [ -f "$manifest" ]; then cp "$manifest" "$old_manifest"; else : >"$old_manifest"; fi
+if [ -f "$manifest" ]; then
+    cp "$manifest" "$old_manifest"
+elif is_unlisted_earlier_install; then
+    grep -v '^#' "$root/packaging/earlier-install-files.txt" >"$old_manifest"
+else
+    : >"$old_manifest"
+fi
 # Until the install is complete the manifest lists the files of both installs, so that an
 # install that fails half-way can still be taken away.
 mkdir -p "$app_dir"
@@ -147,6 +164,7 @@ case "$autostart" in
     keep) if [ -f "$autostart_entry" ]; then write_desktop_entry "$autostart_entry"; fi ;;
 esac
 
+if [ "$earlier" = 1 ]; then remove_earlier_home_files; fi
 write_manifest "$app_files" "$new_home_files"
 
 echo "Kerani is installed in $app_dir"

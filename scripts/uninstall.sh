@@ -11,6 +11,11 @@
 # made if they are left empty; any other file stays, and so does its folder. The launcher, the
 # desktop entries and the icons are removed when the launcher runs the program of this application
 # folder (or is gone); those of another installation are left alone.
+#
+# An install by the first version of install.sh is taken away as that version laid it out: its
+# manifest lists only the files of the application folder, and its desktop entries and icons are
+# named "kerani". Such a folder that has lost its manifest (the program beside Kerani.bak and
+# Cities.bak) loses the files that version installed, by name (packaging/earlier-install-files.txt).
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -32,7 +37,14 @@ done
 . "$root/packaging/paths.sh"
 kerani_paths "$prefix"
 
-if [ ! -f "$manifest" ]; then
+earlier=0
+listed="$manifest"
+if is_earlier_manifest; then
+    earlier=1
+elif is_unlisted_earlier_install; then
+    earlier=1
+    listed="$root/packaging/earlier-install-files.txt"
+elif [ ! -f "$manifest" ]; then
     echo "uninstall.sh: no installation of Kerani in $app_dir (no .install-manifest)" >&2
     exit 1
 fi
@@ -60,6 +72,7 @@ remove_in_app_folder() {
 kept_home=0
 while IFS= read -r line; do
     case "$line" in
+        '#'*) ;; # a comment of the earlier version's list
         /*)
             if ! is_home_file "$line"; then continue; fi
             if [ "$ours_launcher" = 1 ]; then rm -f -- "$line"; else kept_home=1; fi ;;
@@ -67,7 +80,15 @@ while IFS= read -r line; do
             for name in "${user_files[@]}"; do [ "$line" = "$name" ] && continue 2; done
             remove_in_app_folder "$line" ;;
     esac
-done <"$manifest"
+done <"$listed"
+if [ "$earlier" = 1 ]; then
+    if [ "$ours_launcher" = 1 ]; then
+        rm -f -- "$launcher"
+        remove_earlier_home_files
+    else
+        kept_home=1
+    fi
+fi
 
 # ---- The user's data, by name --------------------------------------------------------------------
 if [ "$purge" = 1 ]; then

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/singleinstance.h"
+#include "app/translations.h"
 #include "ui/messagepresenter.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     if (CommandLine::wantsTextRun(arguments)) {
         QCoreApplication qtApp(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(KERANI_VERSION));
+        Translations::installForUser(qtApp);
         QTextStream out(stdout);
         QTextStream errors(stderr);
         return CommandLine::run(QCoreApplication::arguments(),
@@ -33,6 +35,8 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication qtApp(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(KERANI_VERSION));
+    // Before the first window: the language also decides the windows' layout direction.
+    Translations::installForUser(qtApp);
     // Lets desktops (and Wayland compositors) match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(KERANI_APP_ID));
     // The program lives in its tray icon and clock window; closing a dialog must not end it.

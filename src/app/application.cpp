@@ -4,8 +4,10 @@
 #include "cities/cityeditor.h"
 #include "clocklist/clocklisteditor.h"
 #include "clockwindow/clockwindow.h"
+#include "clockwindow/windowplacement.h"
 #include "options/optionsdialog.h"
 #include "settings/settingsloader.h"
+#include "settings/settingswriter.h"
 #include "ui/appicon.h"
 
 #include <QCoreApplication>
@@ -54,6 +56,11 @@ void Application::createMainMenu()
     connect(addItem(m_mainMenu.get(), u"addCityAction"_s, tr("&Add Country/City...")),
             &QAction::triggered, this, [this] { showDialog(Dialog::CityEditor); });
     m_mainMenu->addSeparator();
+    connect(addItem(m_mainMenu.get(), u"copyTimesAction"_s, tr("&Copy Times")), &QAction::triggered,
+            this, [this] {
+                if (m_clockWindow)
+                    m_clockWindow->copyTimes();
+            });
     connect(addItem(m_mainMenu.get(), u"optionsAction"_s, tr("&Options...")), &QAction::triggered,
             this, [this] { showDialog(Dialog::Options); });
     m_mainMenu->addSeparator();
@@ -80,8 +87,22 @@ void Application::loadSettings()
     m_clockWindow = new ClockWindow(m_settings, m_folder, m_clock, m_zoneTable,
                                     [this] { return isDialogOpen(); });
     connect(m_clockWindow, &ClockWindow::menuRequested, this, &Application::showMainMenu);
-    m_clockWindow->showAtTopCentre();
+    connect(m_clockWindow, &ClockWindow::dragFinished, this, &Application::keepWindowPlace);
+    m_clockWindow->showAt(
+        clockWindowPlace(ScreenArrangement::current(), m_clockWindow->size(), m_settings));
     Q_EMIT settingsLoaded();
+}
+
+void Application::keepWindowPlace(const QPoint &topLeft)
+{
+    if (!m_settings.displayOptions.keepPosition)
+        return;
+    const KeptPlace place{ScreenArrangement::current().text(), topLeft};
+    // The place is read back from the file at the next build. Not kept is all a failure
+    // means: no message at every drag.
+    const FileResult<PlaceKept> kept = saveKeptPlace(m_folder, place);
+    if (!kept)
+        qCInfo(lcApp) << "the window's place was not kept:" << kept.error();
 }
 
 void Application::closeClockWindow()
@@ -193,6 +214,8 @@ void Application::removeTrayIcon()
 void Application::showMainMenu(const QPoint &globalPos)
 {
     if (m_clockWindow) {
+        // The menu is the way back to a window that was closed or minimised.
+        m_clockWindow->restore();
         m_clockWindow->raise();
         m_clockWindow->activateWindow();
     }
@@ -210,7 +233,11 @@ void Application::showAbout()
 {
     if (!m_aboutBox)
         m_aboutBox = new AboutBox;
-    placeDialog(m_aboutBox);
+    // Placed once: a box the user moved stays where it was put, also when shown again.
+    if (!m_aboutBoxPlaced) {
+        placeDialog(m_aboutBox);
+        m_aboutBoxPlaced = true;
+    }
     m_aboutBox->show();
     m_aboutBox->raise();
     m_aboutBox->activateWindow();

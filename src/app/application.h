@@ -81,6 +81,8 @@ private:
     void addTrayIcon();
     void removeTrayIcon();
     void placeDialog(QWidget *dialog) const;
+    /// Keeps where the user dragged the clock window, when the options ask for it.
+    void keepWindowPlace(const QPoint &topLeft);
 
     AppFolder m_folder;
     Clock m_clock;
@@ -90,6 +92,7 @@ private:
     bool m_trayIconShown = false;
     QPointer<ClockWindow> m_clockWindow;
     QPointer<AboutBox> m_aboutBox;
+    bool m_aboutBoxPlaced = false;
     std::unique_ptr<QMenu> m_mainMenu;
     QSystemTrayIcon *m_trayIcon = nullptr;
     std::map<Dialog, DialogFactory> m_factories;

@@ -10,10 +10,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CityListFile", text);
-}
+// The context of this file's messages, for translators.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CityListFile)
+};
 
 // Whether a line is read back as it is written: a line break would end it, a NUL end what is
 // read of it, and half of a surrogate pair (a name cut by position through a character) cannot
@@ -94,6 +94,7 @@ bool CityListFile::isWellFormed(const CityEntry &entry)
 CityListFile::CityListFile(const AppFolder &folder)
     : m_path(folder.cityListFile())
     , m_scratchName(AppFolder::ScratchFileName.toString())
+    , m_saveRefusal(folder.cityListSaveRefusal())
 {
 }
 
@@ -108,7 +109,7 @@ FileResult<QList<CityLine>> CityListFile::read() const
 FileResult<CityListRewrite::SaveRewrite> CityListFile::save(const CityEntry &entry) const
 {
     if (!isWellFormed(entry))
-        return FileError{tr("The city line \"%1\" is not well-formed.").arg(entry.toLine())};
+        return FileError{Texts::tr("The city line \"%1\" is not well-formed.").arg(entry.toLine())};
     const FileResult<QStringList> oldLines = readLines(Missing::IsEmpty);
     if (!oldLines)
         return FileError{oldLines.error()};
@@ -169,18 +170,20 @@ FileResult<QStringList> CityListFile::readLines(Missing missing) const
         // link would have a file made where it points.
         if (missing == Missing::IsEmpty)
             return QStringList{};
-        return FileError{tr("%1 does not exist.").arg(m_path)};
+        return FileError{Texts::tr("%1 does not exist.").arg(m_path)};
     }
     const FileResult<QString> text = TextFile::read(m_path, MaxFileSize);
     if (!text)
-        return FileError{tr("%1 could not be read.\n%2").arg(m_path, text.error())};
+        return FileError{Texts::tr("%1 could not be read.\n%2").arg(m_path, text.error())};
     return nonEmptyLines(text.value());
 }
 
 FileResult<> CityListFile::write(const QStringList &lines) const
 {
+    if (m_saveRefusal)
+        return FileError{Texts::tr("The city list could not be saved.\n%1").arg(*m_saveRefusal)};
     if (FileResult<> replaced = replaceThroughScratch(m_path, m_scratchName, encode(lines));
         !replaced)
-        return FileError{tr("The city list could not be saved.\n%1").arg(replaced.error())};
+        return FileError{Texts::tr("The city list could not be saved.\n%1").arg(replaced.error())};
     return {};
 }

@@ -47,7 +47,8 @@ struct CityLine {
 /// which is renamed over Cities.txt only once it holds the complete new content: a rewrite that
 /// fails leaves Cities.txt as it was and says why. When Cities.txt is a link, the scratch file lies
 /// beside the link's target and replaces the target, so the link stays. Written lines end with CR
-/// LF and are UTF-8.
+/// LF and are UTF-8. In a run on the factory copy of the list (AppFolder::cityListSaveRefusal())
+/// nothing is rewritten.
 class CityListFile final {
 public:
     /// Files larger than this are refused rather than read whole into memory.
@@ -93,4 +94,5 @@ private:
 
     QString m_path;
     QString m_scratchName;
+    std::optional<QString> m_saveRefusal; // why no rewrite may happen (AppFolder)
 };

@@ -18,10 +18,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ScratchReplace", text);
-}
+// The context of this file's messages, for translators.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ScratchReplace)
+};
 
 // Without this the rename can reach the disk before the data does, and a power cut leaves an
 // empty file under the old name.
@@ -51,16 +51,16 @@ FileResult<> writeScratch(QFile &file, const QByteArray &bytes)
     // NewOnly: a file that appeared after the stale one was removed is not written through.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return FileError{
-            tr("%1 could not be created: %2").arg(file.fileName(), file.errorString())};
+            Texts::tr("%1 could not be created: %2").arg(file.fileName(), file.errorString())};
     if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
         const QString error = file.errorString();
         file.close();
-        return FileError{tr("%1 could not be written: %2").arg(file.fileName(), error)};
+        return FileError{Texts::tr("%1 could not be written: %2").arg(file.fileName(), error)};
     }
     file.close();
     if (file.error() != QFileDevice::NoError)
         return FileError{
-            tr("%1 could not be written: %2").arg(file.fileName(), file.errorString())};
+            Texts::tr("%1 could not be written: %2").arg(file.fileName(), file.errorString())};
     return {};
 }
 
@@ -76,14 +76,14 @@ FileResult<> replaceThroughScratch(const QString &target, const QString &scratch
     const QString scratch = targetInfo.dir().filePath(scratchName);
     // Removing a stale scratch file of that name would remove the target itself.
     if (targetInfo.fileName() == scratchName)
-        return FileError{tr("%1 cannot be replaced through a scratch file of its own name.")
+        return FileError{Texts::tr("%1 cannot be replaced through a scratch file of its own name.")
                              .arg(targetInfo.filePath())};
 
     // A scratch file left by an earlier rewrite that failed; a folder of that name cannot be
     // removed and ends the rewrite here, before anything was written.
     const QFileInfo scratchInfo(scratch);
     if ((scratchInfo.exists() || scratchInfo.isSymLink()) && !QFile::remove(scratch))
-        return FileError{tr("%1 could not be removed.").arg(scratch)};
+        return FileError{Texts::tr("%1 could not be removed.").arg(scratch)};
 
     QFile file(scratch);
     if (FileResult<> written = writeScratch(file, bytes); !written) {
@@ -98,7 +98,7 @@ FileResult<> replaceThroughScratch(const QString &target, const QString &scratch
     std::filesystem::rename(toNativePath(scratch), toNativePath(targetInfo.filePath()), error);
     if (error) {
         QFile::remove(scratch);
-        return FileError{tr("%1 could not be replaced: %2")
+        return FileError{Texts::tr("%1 could not be replaced: %2")
                              .arg(targetInfo.filePath(), QString::fromLocal8Bit(error.message()))};
     }
     syncFolder(targetInfo.absolutePath());

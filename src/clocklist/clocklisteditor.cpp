@@ -7,6 +7,7 @@
 #include "ui/messagepresenter.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +36,18 @@ QToolButton *createArrowButton(QWidget *parent, const QString &name, Qt::ArrowTy
     // Tool buttons take no keyboard focus by default; these are reached by Tab like the others.
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
+}
+
+// Whether the font has every visible character of the text. The italic face of many fonts has
+// no Arabic letters (DejaVu Sans Oblique, the Debian default), and Qt then draws boxes for them
+// rather than take another font.
+bool drawsEveryLetter(const QFont &font, const QString &text)
+{
+    const QFontMetrics metrics(font);
+    const QList<uint> characters = text.toUcs4();
+    return std::all_of(characters.begin(), characters.end(), [&metrics](uint character) {
+        return QChar::category(character) == QChar::Other_Format || metrics.inFontUcs4(character);
+    });
 }
 
 } // namespace
@@ -281,7 +296,7 @@ void ClockListEditor::showRow(qsizetype row)
                          .arg(city.text));
     QFont italic = m_clockList->font();
     italic.setItalic(true);
-    item->setFont(italic);
+    item->setFont(drawsEveryLetter(italic, item->text()) ? italic : m_clockList->font());
 }
 
 void ClockListEditor::showWaitPanel()

@@ -8,11 +8,11 @@
 
 CellLabel::CellLabel(const QString &objectName, StripRow &row, QWidget *parent)
     : QWidget(parent)
-    , m_row(row)
+    , m_row(&row)
 {
     setObjectName(objectName);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_row.addCell(this);
+    m_row->addCell(this);
 }
 
 void CellLabel::setText(const QString &text)
@@ -35,6 +35,14 @@ void CellLabel::setTextRightLimit(int x)
     update(layOut());
 }
 
+void CellLabel::setRow(StripRow &row)
+{
+    if (&row == m_row)
+        return;
+    m_row = &row;
+    rowChanged();
+}
+
 void CellLabel::rowChanged()
 {
     layOut();
@@ -43,7 +51,7 @@ void CellLabel::rowChanged()
 
 CellBox CellLabel::box() const
 {
-    return CellBox::forCell(size(), m_textRightLimit, m_row.centred(), m_row.wraps());
+    return CellBox::forCell(size(), m_textRightLimit, m_row->centred(), m_row->wraps());
 }
 
 QRect CellLabel::layOut()
@@ -55,13 +63,13 @@ QRect CellLabel::layOut()
     const PieceRun before = std::exchange(m_run, PieceRun());
     const bool usedPieces = m_usesPieces;
     const CellBox cell = box();
-    TextPieces *pieces = m_row.pieces();
+    TextPieces *pieces = m_row->pieces();
 
     // A ticking time whose every form fits needs no plan: that is most cells every second.
-    m_usesPieces = pieces && !m_text.isEmpty() && m_row.ticksFitWhole();
+    m_usesPieces = pieces && !m_text.isEmpty() && m_row->ticksFitWhole();
     if (!m_usesPieces) {
         m_plan = m_text.isEmpty() ? CellTextPlan()
-                                  : CellText::plan(m_text, cell, m_row.size(), m_row.measure());
+                                  : CellText::plan(m_text, cell, m_row->size(), m_row->measure());
         m_usesPieces = pieces && m_plan.lines.size() == 1 && !m_plan.elided;
     } else {
         m_plan = CellTextPlan();
@@ -74,20 +82,20 @@ QRect CellLabel::layOut()
     if (!m_usesPieces)
         return rect();
     const int baseline = m_plan.lines.isEmpty()
-                             ? CellText::firstBaseline(cell, 1, m_row.size(), m_row.measure())
+                             ? CellText::firstBaseline(cell, 1, m_row->size(), m_row->measure())
                              : int(m_plan.lines.first().origin.y());
-    const Qt::Alignment alignment = m_row.centred() ? Qt::AlignHCenter : Qt::AlignLeft;
+    const Qt::Alignment alignment = m_row->centred() ? Qt::AlignHCenter : Qt::AlignLeft;
     m_run = pieces->layOut(m_text, cell.placeArea.toRect(), alignment, baseline, m_direction,
-                           m_row.background(), ratio);
+                           m_row->background(), ratio);
     return sameGeometry && usedPieces ? TextPieces::changedArea(before, m_run) : rect();
 }
 
 void CellLabel::drawLines(QPainter &painter) const
 {
-    painter.setFont(m_row.font());
-    painter.setPen(m_row.textColour());
-    const FontMeasure &measure = m_row.measure();
-    const qreal points = m_row.size().pointSize;
+    painter.setFont(m_row->font());
+    painter.setPen(m_row->textColour());
+    const FontMeasure &measure = m_row->measure();
+    const qreal points = m_row->size().pointSize;
     const qreal ascent = measure.ascent(points);
     for (const PlacedLine &line : m_plan.lines) {
         const bool rightToLeft =
@@ -107,13 +115,13 @@ void CellLabel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect exposed = event->rect();
     const QRect inside = rect().adjusted(1, 1, -1, -1);
-    painter.fillRect(exposed, m_row.background());
+    painter.fillRect(exposed, m_row->background());
     // A tick repaints a few digits well inside the border: drawing it would cost more than they.
     const bool reachesBorder = !inside.contains(exposed);
     if (reachesBorder) {
         painter.save();
         GridLines::useWindowDevicePixels(painter, *this);
-        GridLines::drawFrame(painter, GridLines::deviceFrame(*this), m_row.textColour());
+        GridLines::drawFrame(painter, GridLines::deviceFrame(*this), m_row->textColour());
         painter.restore();
     }
     if (m_text.isEmpty())

@@ -30,6 +30,9 @@ public:
 
     [[nodiscard]] CellBox box() const;
     [[nodiscard]] bool isElided() const { return m_plan.elided; }
+    /// Draws the cell as a cell of `row` from now on: a row of another look for the same texts.
+    /// The cell stays listed in the row it was made with, which alone sizes it.
+    void setRow(StripRow &row);
     /// The row's size or font changed: lay the text out again.
     void rowChanged();
 
@@ -41,7 +44,7 @@ private:
     QRect layOut();
     void drawLines(QPainter &painter) const;
 
-    StripRow &m_row;
+    StripRow *m_row; // never null
     QString m_text;
     Qt::LayoutDirection m_direction = Qt::LayoutDirectionAuto;
     int m_textRightLimit = QWIDGETSIZE_MAX;

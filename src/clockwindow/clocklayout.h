@@ -45,6 +45,8 @@ inline constexpr int FaceSize = 78;
 inline constexpr int LabelWidth = 79;
 inline constexpr int RowHeight = 17;
 inline constexpr QSize FlagBoxSize{18, 13};
+/// X11 takes windows up to 32,767 pixels wide: columns beyond that could never show.
+inline constexpr int MaxColumns = 32767 / ColumnWidth;
 } // namespace ClockGeometry
 
 /// Lays the window out: window size, strip, and every column's elements (LoadClocks' geometry).

@@ -76,3 +76,15 @@ QImage FacePicture::rendered(qreal ratio) const
     m_rendered.setDevicePixelRatio(ratio);
     return m_rendered;
 }
+
+QRegion FacePicture::widenedOutline() const
+{
+    if (!m_outline)
+        return {};
+    if (!m_widenedOutline) {
+        const QRegion &outline = *m_outline;
+        m_widenedOutline = outline + outline.translated(-1, 0) + outline.translated(1, 0) +
+                           outline.translated(0, -1) + outline.translated(0, 1);
+    }
+    return *m_widenedOutline;
+}

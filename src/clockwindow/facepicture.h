@@ -31,6 +31,9 @@ public:
     [[nodiscard]] bool hasDetail() const { return !m_detail.isNull(); }
     /// The face's outline in face pixels; nothing when there is no picture or it is all key.
     [[nodiscard]] const std::optional<QRegion> &outline() const { return m_outline; }
+    /// The outline a pixel wider all round, for faces whose smooth edge must show whole: made
+    /// once and shared by every face.
+    [[nodiscard]] QRegion widenedOutline() const;
 
     /// The face at `ratio` device pixels per face pixel, from the detailed picture when there is
     /// one: smoothly scaled, with the key colour transparent so that its edge blends into what
@@ -42,4 +45,5 @@ private:
     QImage m_detail;
     std::optional<QRegion> m_outline;
     mutable QImage m_rendered;
+    mutable std::optional<QRegion> m_widenedOutline;
 };

@@ -36,8 +36,7 @@ void FaceWidget::shapeFor(qreal ratio)
         setMask(*outline);
         return;
     }
-    setMask(*outline + outline->translated(-1, 0) + outline->translated(1, 0) +
-            outline->translated(0, -1) + outline->translated(0, 1));
+    setMask(m_face.widenedOutline());
 }
 
 std::array<HandSprites::Hand, 3> FaceWidget::hands() const

@@ -10,6 +10,8 @@ inline const QColor CityRow(239, 239, 239);
 inline const QColor TimeRow(255, 255, 192);
 inline const QColor DateRow(192, 255, 255);
 inline const QColor OppositeDateRow(192, 255, 192);
+/// The time row while the clocks show another time than now: as pale as the rows, plainly apart.
+inline const QColor AheadTimeRow(255, 208, 160);
 
 /// The contrast ratio of two colours as the web's accessibility guidelines define it, from 1
 /// (the same) to 21 (black on white).

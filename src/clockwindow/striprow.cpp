@@ -17,6 +17,17 @@ StripRow::StripRow(Kind kind, const QFont &desktopFont, QColor background)
 
 StripRow::~StripRow() = default;
 
+std::unique_ptr<StripRow> StripRow::recoloured(QColor background) const
+{
+    auto row = std::make_unique<StripRow>(m_kind, m_font, background);
+    row->m_measure = m_measure;
+    row->m_size = m_size;
+    row->m_ticksFitWhole = m_ticksFitWhole;
+    if (row->m_pieces)
+        row->m_pieces = std::make_unique<TextPieces>(m_font, row->m_textColour);
+    return row;
+}
+
 void StripRow::fit(const QStringList &samples)
 {
     if (m_cells.isEmpty())

@@ -40,6 +40,10 @@ public:
     /// Whether every text of a ticking row fits whole, so that its cells need not check each one.
     [[nodiscard]] bool ticksFitWhole() const { return m_ticksFitWhole; }
 
+    /// The same row, fitted as this one is now, on another background: a look the cells can take
+    /// for a while (CellLabel::setRow) without their texts moving. It has no cells of its own.
+    [[nodiscard]] std::unique_ptr<StripRow> recoloured(QColor background) const;
+
     /// Cells add themselves when they are made.
     void addCell(CellLabel *cell) { m_cells.append(cell); }
     /// Chooses the row's size again for its cells' texts and `samples`, texts the cells will show

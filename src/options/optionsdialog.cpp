@@ -154,6 +154,7 @@ QWidget *OptionsDialog::createOptionsFrame()
     m_displayTimeBox = addCheckBox(u"displayTimeBox"_s, tr("Display &Time"));
     m_timeFormatCombo =
         createCombo(u"timeFormatCombo"_s, tr("Time Format"),
+                    //: The long formats show the seconds.
                     {tr("AM/PM"), tr("24Hour"), tr("Long AM/PM"), tr("Long 24Hour")}, frame);
     addCombo(tr("Time &Format :"), m_timeFormatCombo);
     m_displayDateBox = addCheckBox(u"displayDateBox"_s, tr("Display &Date"));
@@ -161,6 +162,7 @@ QWidget *OptionsDialog::createOptionsFrame()
         createCombo(u"dateFormatCombo"_s, tr("Date Format"), dateFormatCaptions(), frame);
     addCombo(tr("Date Fo&rmat :"), m_dateFormatCombo);
     m_displayOppositeDateBox =
+        //: The opposite date: the date in the Hijri calendar.
         addCheckBox(u"displayOppositeDateBox"_s, tr("Display &Opposite Date"));
     m_oppositeDateFormatCombo = createCombo(
         u"oppositeDateFormatCombo"_s, tr("Opposite Date Format"), dateFormatCaptions(), frame);
@@ -170,6 +172,8 @@ QWidget *OptionsDialog::createOptionsFrame()
                     {u"-2"_s, u"-1"_s, u"0"_s, u"+1"_s, u"+2"_s}, frame);
     addCombo(tr("Opposite Date Diffr&ences"), m_oppositeDateShiftCombo);
     m_followDstBox = addCheckBox(u"followDstBox"_s, tr("Follow Daylight Sa&ving Time"));
+    // Every letter of its caption is another control's mnemonic already: Tab reaches it.
+    m_keepPositionBox = addCheckBox(u"keepPositionBox"_s, tr("Keep Window Position"));
     layout->addStretch();
     return frame;
 }
@@ -199,6 +203,7 @@ QWidget *OptionsDialog::createClockStyleFrame()
     auto *choosers = new QVBoxLayout;
     QStringList styles;
     for (int number = 1; number <= ChoiceCount<FaceStyle>; ++number)
+        //: A clock face's name, as the help file gives it ("Style_01").
         styles.append(tr("Style_%1").arg(number, 2, 10, QChar(u'0')));
     m_faceStyleCombo = createCombo(u"faceStyleCombo"_s, tr("Clock Picture"), styles, frame);
     auto *styleRow = new QHBoxLayout;
@@ -351,6 +356,7 @@ void OptionsDialog::showForm(const OptionsForm &form)
     m_oppositeDateFormatCombo->setCurrentIndex(positionOf(form.oppositeDateFormat));
     m_oppositeDateShiftCombo->setCurrentIndex(positionOf(form.oppositeDateShift));
     m_followDstBox->setChecked(form.followDst);
+    m_keepPositionBox->setChecked(form.keepPosition);
     m_faceStyleCombo->setCurrentIndex(positionOf(form.faceStyle));
     m_solidColourSwatch->setColour(form.solidColour);
     m_gradientColourSwatch->setColour(form.gradientColour);
@@ -377,6 +383,7 @@ OptionsForm OptionsDialog::form() const
     form.oppositeDateFormat = choiceOf<DateFormat>(m_oppositeDateFormatCombo);
     form.oppositeDateShift = choiceOf<OppositeDateShift>(m_oppositeDateShiftCombo);
     form.followDst = m_followDstBox->isChecked();
+    form.keepPosition = m_keepPositionBox->isChecked();
     form.faceStyle = choiceOf<FaceStyle>(m_faceStyleCombo);
     form.backgroundPicture = m_backgroundPicture;
     form.solidColour = m_solidColourSwatch->colour();

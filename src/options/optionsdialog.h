@@ -86,6 +86,7 @@ private:
     QComboBox *m_oppositeDateFormatCombo = nullptr;
     QComboBox *m_oppositeDateShiftCombo = nullptr;
     QCheckBox *m_followDstBox = nullptr;
+    QCheckBox *m_keepPositionBox = nullptr;
     CityCombo *m_localCityCombo = nullptr;
     QComboBox *m_faceStyleCombo = nullptr;
     QButtonGroup *m_backgroundKinds = nullptr; // the kind buttons, by BackgroundKind

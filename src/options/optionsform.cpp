@@ -89,6 +89,7 @@ OptionsForm OptionsForm::fromSettings(const SettingsState &settings, const QList
     form.oppositeDateFormat = shown(options.oppositeDateFormat);
     form.oppositeDateShift = shown(options.oppositeDateShift);
     form.followDst = options.followDst;
+    form.keepPosition = options.keepPosition;
     form.faceStyle = shown(options.faceStyle);
     form.background = options.background;
     form.backgroundPicture = options.backgroundPicture;
@@ -116,6 +117,7 @@ OptionsSave OptionsForm::toSave(const DisplayOptions &current) const
     options.oppositeDateFormat = oppositeDateFormat.value_or(current.oppositeDateFormat);
     options.oppositeDateShift = oppositeDateShift.value_or(current.oppositeDateShift);
     options.followDst = followDst;
+    options.keepPosition = keepPosition;
     options.faceStyle = faceStyle.value_or(current.faceStyle);
     options.backgroundPicture = backgroundPicture;
     options.solidColour = solidColour;

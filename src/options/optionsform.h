@@ -60,6 +60,7 @@ struct OptionsForm {
     std::optional<DateFormat> oppositeDateFormat;
     std::optional<OppositeDateShift> oppositeDateShift;
     bool followDst = false;
+    bool keepPosition = false;
     std::optional<FaceStyle> faceStyle;
     /// The chosen background kind; nothing when no kind button is checked.
     std::optional<BackgroundKind> background;

@@ -8,10 +8,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("AppFolder", text);
-}
+// The context of this file's messages, for translators.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(AppFolder)
+};
 
 bool existsInAnyForm(const QString &path)
 {
@@ -142,6 +142,32 @@ AppFolder AppFolder::readingFactoryCopiesOfMissingFiles() const
     return result;
 }
 
+namespace {
+
+std::optional<QString> factoryCopyRefusal(bool readingFactoryCopy, const QString &userFile,
+                                          const QString &factoryCopy)
+{
+    if (!readingFactoryCopy)
+        return std::nullopt;
+    return Texts::tr("%1 could not be made when Kerani started, and Kerani runs on its factory "
+                     "copy %2, which it never changes.")
+        .arg(QDir::toNativeSeparators(userFile), QDir::toNativeSeparators(factoryCopy));
+}
+
+} // namespace
+
+std::optional<QString> AppFolder::settingsSaveRefusal() const
+{
+    return factoryCopyRefusal(m_settingsFromFactory, m_configFolder % u"/Kerani.ini"_s,
+                              factorySettingsFile());
+}
+
+std::optional<QString> AppFolder::cityListSaveRefusal() const
+{
+    return factoryCopyRefusal(m_cityListFromFactory, m_dataFolder % u"/Cities.txt"_s,
+                              factoryCityListFile());
+}
+
 std::optional<QString> AppFolder::cannotSaveMessage() const
 {
     QStringList folders{m_configFolder, m_dataFolder};
@@ -151,16 +177,17 @@ std::optional<QString> AppFolder::cannotSaveMessage() const
         const QString shown = QDir::toNativeSeparators(folder);
         QString reason;
         if (!info.exists())
-            reason = tr("the folder %1 does not exist and cannot be made").arg(shown);
+            reason = Texts::tr("the folder %1 does not exist and cannot be made").arg(shown);
         else if (!info.isDir())
-            reason = tr("%1 is not a folder").arg(shown);
+            reason = Texts::tr("%1 is not a folder").arg(shown);
         else if (!info.isWritable())
-            reason = tr("the folder %1 is read-only").arg(shown);
+            reason = Texts::tr("the folder %1 is read-only").arg(shown);
         else
             continue;
-        const QString runsOn = m_settingsFromFactory ? tr("It runs on the factory settings.")
-                                                     : tr("It runs on the settings saved before.");
-        return tr("Kerani cannot save any changes: %1.\n\n%2").arg(reason, runsOn);
+        const QString runsOn = m_settingsFromFactory
+                                   ? Texts::tr("It runs on the factory settings.")
+                                   : Texts::tr("It runs on the settings saved before.");
+        return Texts::tr("Kerani cannot save any changes: %1.\n\n%2").arg(reason, runsOn);
     }
     return std::nullopt;
 }

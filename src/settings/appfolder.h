@@ -8,9 +8,9 @@
 #include <optional>
 
 /// Where the program's files are. The factory files ship with the program and are only read:
-/// Kerani.bak, Cities.bak, Zones.txt, the help file and the flags, clocks and backgrounds folders. The user's
-/// files are the ones the program writes: Kerani.ini, Cities.txt with its scratch file Temp.txt,
-/// and the flags the user adds.
+/// Kerani.bak, Cities.bak, Zones.txt, the help file and the flags, clocks and backgrounds folders.
+/// The user's files are the ones the program writes: Kerani.ini, Cities.txt with its scratch file
+/// Temp.txt, and the flags the user adds.
 ///
 /// Portable: all of them in one folder, the application folder that holds the program (and in the
 /// build tree). Per user (installed for everyone, e.g. /usr/bin/kerani): the factory files in the
@@ -76,9 +76,16 @@ public:
     [[nodiscard]] QString faceFile(FaceStyle style) const;
 
     /// For a run in which the user's files could not be made: the same places, but Kerani.ini and
-    /// Cities.txt, where they do not exist, are read from their factory copies. Saving them then
-    /// fails, as the folders they would be written to cannot be written.
+    /// Cities.txt, where they do not exist, are read from their factory copies. Saves of them are
+    /// then refused (settingsSaveRefusal(), cityListSaveRefusal()).
     [[nodiscard]] AppFolder readingFactoryCopiesOfMissingFiles() const;
+
+    /// Why a Save of Kerani.ini, or of Cities.txt, must not be written, or nothing when it may: in
+    /// a run on the factory copy of the file (the user's own could not be made at start), a Save
+    /// would overwrite the factory copy, which the program never changes, so it is refused even
+    /// where the factory folder could be written.
+    [[nodiscard]] std::optional<QString> settingsSaveRefusal() const;
+    [[nodiscard]] std::optional<QString> cityListSaveRefusal() const;
 
     /// Why changes cannot be saved, as a message for the user, or nothing when they can: every
     /// save writes a new file in the folder of the old one, so the folders of Kerani.ini and

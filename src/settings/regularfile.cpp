@@ -18,10 +18,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RegularFile", text);
-}
+// The context of this file's messages, for translators.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+};
 
 QString shown(const QString &path)
 {
@@ -32,15 +32,17 @@ QString shown(const QString &path)
 std::optional<QString> notRegular(const QFileInfo &info)
 {
     if (info.isDir())
-        return tr("%1 is a folder, not a file.").arg(shown(info.filePath()));
+        return Texts::tr("%1 is a folder, not a file.").arg(shown(info.filePath()));
     if (!info.isFile())
-        return tr("%1 is not a regular file.").arg(shown(info.filePath()));
+        return Texts::tr("%1 is not a regular file.").arg(shown(info.filePath()));
     return std::nullopt;
 }
 
 QString tooLarge(const QString &path, qint64 maxBytes)
 {
-    return tr("%1 is larger than %2 bytes, too large to be read.").arg(shown(path)).arg(maxBytes);
+    return Texts::tr("%1 is larger than %2 bytes, too large to be read.")
+        .arg(shown(path))
+        .arg(maxBytes);
 }
 
 // A file that was a regular file a moment ago, opened for reading. On Unix it is opened without
@@ -72,7 +74,7 @@ public:
             return FileError{QString::fromLocal8Bit(std::strerror(errno))};
         struct stat status {};
         if (::fstat(m_descriptor, &status) != 0 || !S_ISREG(status.st_mode))
-            return FileError{tr("%1 is not a regular file.").arg(shown(m_file.fileName()))};
+            return FileError{Texts::tr("%1 is not a regular file.").arg(shown(m_file.fileName()))};
         if (!m_file.open(m_descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
                          QFileDevice::DontCloseHandle))
             return FileError{m_file.errorString()};
@@ -104,9 +106,9 @@ FileResult<QByteArray> read(const QString &path, qint64 maxBytes)
     const QFileInfo info(path);
     if (!info.exists()) {
         if (info.isSymLink())
-            return FileError{tr("%1 is a link to %2, which does not exist.")
+            return FileError{Texts::tr("%1 is a link to %2, which does not exist.")
                                  .arg(shown(path), shown(info.symLinkTarget()))};
-        return FileError{tr("%1 does not exist.").arg(shown(path))};
+        return FileError{Texts::tr("%1 does not exist.").arg(shown(path))};
     }
     if (const std::optional<QString> why = notRegular(info))
         return FileError{*why};
@@ -141,12 +143,13 @@ FileResult<QString> writeTarget(const QString &path)
     QFileInfo info(path);
     for (int links = 0; info.isSymLink(); ++links) {
         if (links == MaxLinks)
-            return FileError{tr("%1 is a chain of links that does not end.").arg(shown(path))};
+            return FileError{
+                Texts::tr("%1 is a chain of links that does not end.").arg(shown(path))};
         info.setFile(info.symLinkTarget());
     }
     if (!info.exists()) {
         if (info.filePath() != path) {
-            return FileError{tr("%1 is a link to %2, which does not exist.")
+            return FileError{Texts::tr("%1 is a link to %2, which does not exist.")
                                  .arg(shown(path), shown(info.filePath()))};
         }
         return path; // a new file

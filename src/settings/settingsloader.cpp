@@ -1,5 +1,6 @@
 #include "settings/settingsloader.h"
 
+#include "settings/keptplaces.h"
 #include "settings/picturefile.h"
 #include "settings/profilefile.h"
 #include "settings/settingsvalue.h"
@@ -77,6 +78,7 @@ SettingsState loadSettings(const ProfileDocument &document)
     options.displayDate = read.exactOneFlag(Key::options, Key::displayDate);
     options.displayOppositeDate = read.exactOneFlag(Key::options, Key::displayOpsDate);
     options.followDst = read.exactOneFlag(Key::options, Key::followDst);
+    options.keepPosition = read.exactOneFlag(Key::options, Key::keepPosition);
 
     options.timeFormat = read.choice<TimeFormat>(Key::options, Key::timeFormat);
     options.dateFormat = read.choice<DateFormat>(Key::options, Key::dateFormat);
@@ -94,5 +96,7 @@ SettingsState loadSettings(const ProfileDocument &document)
 
     options.alwaysOnTop = read.numericFlag(Key::options, Key::alwaysOnTop);
     options.hideSysTrayIcon = read.numericFlag(Key::options, Key::hideSysTrayIcon);
+
+    state.keptPlaces = readKeptPlaces(document);
     return state;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -63,6 +65,9 @@ struct DisplayOptions {
     // Options/Follow_DST: clocks follow the zones of the system's time-zone database, summer
     // time included. Off (and absent in older files): fixed offsets only.
     bool followDst = false;
+    // Options/Keep_Position: the clock window goes back where the user dragged it. Off (and
+    // absent in older files): it is placed at the top centre at every build.
+    bool keepPosition = false;
 
     TimeFormat timeFormat = TimeFormat::AmPm;
     DateFormat dateFormat = DateFormat::DayMonthYear;
@@ -83,6 +88,14 @@ struct DisplayOptions {
     friend bool operator==(const DisplayOptions &, const DisplayOptions &) = default;
 };
 
+/// Where the user dragged the clock window while the screens were arranged one way.
+struct KeptPlace {
+    QString screens; // the arrangement, as the clock window writes it; compared as text
+    QPoint topLeft;  // the window's top-left corner on the desktop, in device-independent pixels
+
+    friend bool operator==(const KeptPlace &, const KeptPlace &) = default;
+};
+
 /// Everything the settings file holds, read whole by loadSettings() and replaced whole on every
 /// reload. Owned by the application object and passed by reference; never a global.
 struct SettingsState {
@@ -90,6 +103,9 @@ struct SettingsState {
     qint16 clockCount = 0;                    // Settings/Clocks
     QStringList clockList;                    // one city line per clock, clockCount entries
     DisplayOptions displayOptions;
+    /// Section Window_Position: the places kept, most recently dragged first, one per screen
+    /// arrangement, at most MaxKeptPlaces.
+    QList<KeptPlace> keptPlaces;
 
     friend bool operator==(const SettingsState &, const SettingsState &) = default;
 };

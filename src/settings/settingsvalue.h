@@ -75,6 +75,7 @@ inline constexpr QStringView displayOpsDate = u"Display_OpsDate";
 inline constexpr QStringView opsDateFormat = u"OpsDateFormat";
 inline constexpr QStringView opsDateDiff = u"OpsDateDiff";
 inline constexpr QStringView followDst = u"Follow_DST";
+inline constexpr QStringView keepPosition = u"Keep_Position";
 
 inline constexpr QStringView clocksStyle = u"Clocks_Style";
 inline constexpr QStringView clockPicture = u"Clock_Picture";
@@ -85,5 +86,7 @@ inline constexpr QStringView oneColor = u"OneColor";
 inline constexpr QStringView oneColorDir = u"OneColorDir";
 inline constexpr QStringView twoColors1 = u"TwoColors1";
 inline constexpr QStringView twoColors2 = u"TwoColors2";
+
+inline constexpr QStringView windowPosition = u"Window_Position"; // keys: see keptplaces.h
 
 } // namespace SettingsKey

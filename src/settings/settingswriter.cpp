@@ -1,5 +1,6 @@
 #include "settings/settingswriter.h"
 
+#include "settings/keptplaces.h"
 #include "settings/profilefile.h"
 #include "settings/settingsvalue.h"
 
@@ -71,6 +72,7 @@ FileResult<> writeOptions(ProfileDocument &document, const OptionsSave &save)
     writes.write(Key::options, Key::opsDateFormat, choiceToText(options.oppositeDateFormat));
     writes.write(Key::options, Key::opsDateDiff, choiceToText(options.oppositeDateShift));
     writes.write(Key::options, Key::followDst, flagToText(options.followDst));
+    writes.write(Key::options, Key::keepPosition, flagToText(options.keepPosition));
 
     writes.write(Key::clocksStyle, Key::clockPicture, choiceToText(options.faceStyle));
     writes.write(Key::clocksStyle, Key::bgPicture, options.backgroundPicture);
@@ -102,6 +104,8 @@ FileResult<> writeClockList(ProfileDocument &document, int oldClockCount,
 
 FileResult<OptionsSaved> saveOptions(const AppFolder &folder, const OptionsSave &save)
 {
+    if (const std::optional<QString> refusal = folder.settingsSaveRefusal())
+        return FileError{*refusal};
     ProfileFile file = ProfileFile::open(folder.settingsFile());
     if (!file.exists())
         return OptionsSaved::NoSettingsFile;
@@ -114,8 +118,28 @@ FileResult<OptionsSaved> saveOptions(const AppFolder &folder, const OptionsSave 
 
 FileResult<> saveClockList(const AppFolder &folder, int oldClockCount, const QStringList &clockList)
 {
+    if (const std::optional<QString> refusal = folder.settingsSaveRefusal())
+        return FileError{*refusal};
     ProfileFile file = ProfileFile::open(folder.settingsFile());
     if (FileResult<> written = writeClockList(file.document(), oldClockCount, clockList); !written)
         return written;
     return saveDocument(file);
+}
+
+FileResult<PlaceKept> saveKeptPlace(const AppFolder &folder, const KeptPlace &place)
+{
+    ProfileFile file = ProfileFile::open(folder.settingsFile());
+    // A file holding nothing but a place would stop the next start from restoring the factory
+    // settings.
+    if (!file.exists())
+        return PlaceKept::NoSettingsFile;
+    const QList<KeptPlace> places = withKeptPlace(readKeptPlaces(file.document()), place);
+    if (!writeKeptPlaces(file.document(), places)) {
+        return FileError{QCoreApplication::translate(
+            "SettingsWriter", "The window's place on these screens cannot be stored.")};
+    }
+    const FileResult<ProfileFile::Saved> saved = file.save();
+    if (!saved)
+        return FileError{saved.error()};
+    return saved.value() == ProfileFile::Saved::Written ? PlaceKept::Written : PlaceKept::Unchanged;
 }

@@ -46,3 +46,15 @@ FileResult<OptionsSaved> saveOptions(const AppFolder &folder, const OptionsSave 
 /// The dialog refuses an empty list before calling; given one, this writes Clocks "00".
 FileResult<> saveClockList(const AppFolder &folder, int oldClockCount,
                            const QStringList &clockList);
+
+/// What keeping the clock window's place did, when it did not fail.
+enum class PlaceKept {
+    Written,        // Kerani.ini holds the new place
+    Unchanged,      // it held that place already: the file was not touched
+    NoSettingsFile, // there was no Kerani.ini: nothing was written
+};
+
+/// Keeps where the user dragged the clock window on the current screen arrangement: the place
+/// becomes the most recent of section Window_Position (see keptplaces.h), in one atomic rewrite
+/// of Kerani.ini that changes no other key. A missing Kerani.ini is not created.
+FileResult<PlaceKept> saveKeptPlace(const AppFolder &folder, const KeptPlace &place);

@@ -1,8 +1,9 @@
 #include "zonetime/clocklines.h"
 
-#include "settings/cityentry.h"
 #include "settings/settingsstate.h"
 #include "zonetime/zoneclockset.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,23 +20,55 @@ QString field(QString text)
 
 } // namespace
 
+QList<ClockFields> clockFields(const ZoneClockSet &clocks, const QDateTime &now)
+{
+    const QList<ColumnDates> dates = clocks.dates(now);
+    const ZoneClockSet::Rows rows = clocks.rows();
+    QList<ClockFields> columns;
+    for (qsizetype i = 0; i < clocks.size(); ++i) {
+        const std::optional<QString> name = clocks.name(i);
+        if (!name)
+            continue;
+        ClockFields column;
+        column.name = field(*name);
+        if (rows.time)
+            column.time = field(clocks.timeText(i, now).value_or(QString()));
+        if (rows.date)
+            column.date = field(dates[i].date);
+        if (rows.oppositeDate)
+            column.oppositeDate = field(dates[i].oppositeDate);
+        if (const std::optional<QTimeZone> zone = clocks.followedZone(i))
+            column.zone = QString::fromLatin1(zone->id());
+        columns.append(std::move(column));
+    }
+    return columns;
+}
+
+QString printLine(const ClockFields &fields)
+{
+    return QStringList{fields.name, fields.time.value_or(QString()),
+                       fields.date.value_or(QString()), fields.oppositeDate.value_or(QString()),
+                       fields.zone}
+        .join(u'\t');
+}
+
+QString copyLine(const ClockFields &fields)
+{
+    QStringList shown{fields.name};
+    for (const std::optional<QString> &text : {fields.time, fields.date, fields.oppositeDate}) {
+        if (text)
+            shown.append(*text);
+    }
+    return shown.join(u"  "_s);
+}
+
 QStringList clockTextLines(const SettingsState &state, const ZoneTable &zones, const QDateTime &now,
                            const QLocale &locale)
 {
     // The same set, and so the same texts, as the clock window built at `now` shows at once.
-    ZoneClockSet clocks(state, locale, now, zones);
-    const QList<ColumnTick> ticks = clocks.tick(now);
-    const QList<ColumnDates> dates = clocks.dates(now);
+    const ZoneClockSet clocks(state, locale, now, zones);
     QStringList lines;
-    for (qsizetype i = 0; i < clocks.size(); ++i) {
-        const std::optional<CityEntry> city = CityEntry::fromLine(state.clockList[i]);
-        if (!city)
-            continue;
-        const std::optional<QTimeZone> zone = clocks.followedZone(i);
-        const QStringList fields{field(city->name), field(ticks[i].timeText.value_or(QString())),
-                                 field(dates[i].date), field(dates[i].oppositeDate),
-                                 zone ? QString::fromLatin1(zone->id()) : QString()};
-        lines.append(fields.join(u'\t'));
-    }
+    for (const ClockFields &fields : clockFields(clocks, now))
+        lines.append(printLine(fields));
     return lines;
 }

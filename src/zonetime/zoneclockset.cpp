@@ -14,7 +14,8 @@ ZoneClockSet::ZoneClockSet(const SettingsState &state, const QLocale &locale, co
     : m_localOffset(localCityOffset(state.localCity))
     , m_followDst(state.displayOptions.followDst)
     , m_displayClock(state.displayOptions.displayClock)
-    , m_displayTime(state.displayOptions.displayTime)
+    , m_rows{state.displayOptions.displayTime, state.displayOptions.displayDate,
+             state.displayOptions.displayOppositeDate}
     , m_locale(locale)
     , m_timeText(state.displayOptions.timeFormat, locale)
     , m_dateTexts(state.displayOptions, locale)
@@ -69,6 +70,21 @@ std::optional<QDateTime> ZoneClockSet::zoneTime(qsizetype index, const QDateTime
     return zoneTimeAt(*m_columns[index], utcOf(now));
 }
 
+std::optional<QString> ZoneClockSet::name(qsizetype index) const
+{
+    if (!isCityLine(index))
+        return std::nullopt;
+    return m_columns[index]->city.name;
+}
+
+std::optional<QString> ZoneClockSet::timeText(qsizetype index, const QDateTime &now) const
+{
+    const std::optional<QDateTime> zone = zoneTime(index, now);
+    if (!zone || !m_rows.time)
+        return std::nullopt;
+    return m_timeText.text(zone->time());
+}
+
 QList<ColumnTick> ZoneClockSet::tick(const QDateTime &now)
 {
     QList<ColumnTick> ticks(m_columns.size());
@@ -83,7 +99,7 @@ QList<ColumnTick> ZoneClockSet::tick(const QDateTime &now)
             const QTime time = zone.time();
             if (m_displayClock)
                 setHands(time, m_hands[i]);
-            if (m_displayTime)
+            if (m_rows.time)
                 tick.timeText = m_timeText.text(time);
             tick.zoneTime = zone;
         }

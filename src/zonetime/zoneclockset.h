@@ -51,6 +51,13 @@ struct ColumnDates {
 /// carry-over of date texts between the other columns.
 class ZoneClockSet final {
 public:
+    /// Which of the rows with texts the window shows.
+    struct Rows {
+        bool time = false;
+        bool date = false;
+        bool oppositeDate = false;
+    };
+
     /// `now` is the computer's clock at the build: with followDst, the zones are looked up by the
     /// offsets of the year from then. `zones` names the zones of the factory cities; it is used
     /// only while the set is built (an empty table: every city is matched by its offset).
@@ -62,8 +69,17 @@ public:
     /// Whether entry `index` is a city line with an offset (false outside the list too).
     [[nodiscard]] bool isCityLine(qsizetype index) const;
 
+    [[nodiscard]] Rows rows() const { return m_rows; }
+
+    /// The city name of entry `index`, or nothing when it is no city line.
+    [[nodiscard]] std::optional<QString> name(qsizetype index) const;
+
     /// The zone time of entry `index` when the computer's clock reads `now`.
     [[nodiscard]] std::optional<QDateTime> zoneTime(qsizetype index, const QDateTime &now) const;
+
+    /// The time row text of entry `index` when the computer's clock reads `now`, as tick() makes
+    /// it: nothing when the row is off, the format unknown, or the entry no city line.
+    [[nodiscard]] std::optional<QString> timeText(qsizetype index, const QDateTime &now) const;
 
     /// One second's update of every column: zone time, time text and hand points. The hand points
     /// are kept per column between ticks (they move only while the face is shown).
@@ -107,7 +123,7 @@ private:
     QList<std::optional<Column>> m_columns;
     QList<HandPoints> m_hands;
     bool m_displayClock = false;
-    bool m_displayTime = false;
+    Rows m_rows;
     QLocale m_locale;
     TimeText m_timeText;
     DateTexts m_dateTexts;

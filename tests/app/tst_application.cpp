@@ -1,6 +1,8 @@
 #include "app/application.h"
+#include "clockwindow/windowplacement.h"
 #include "support/recordingpresenter.h"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
@@ -14,14 +16,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray settingsText(bool hideTrayIcon, bool onTop = false)
+QByteArray settingsText(bool hideTrayIcon, bool onTop = false, bool keepPosition = false)
 {
     return "[Settings]\r\nLocal=Cairo!+02:00!EGY.bmp\r\nClocks=02\r\n"
            "[Clock_01]\r\nCountry/City=Cairo!+02:00!EGY.bmp\r\n"
            "[Clock_02]\r\nCountry/City=Lima!-05:00!PER.bmp\r\n"
            "[Options]\r\nDisplay_Clock=1\r\nDisplay_Time=1\r\nHide_SysTray_Icon=" +
            QByteArray(hideTrayIcon ? "1" : "0") + "\r\nAlways_On_Top=" + (onTop ? "1" : "0") +
-           "\r\n";
+           "\r\nKeep_Position=" + (keepPosition ? "1" : "0") + "\r\n";
 }
 
 QStringList captions(const QMenu *menu)
@@ -40,20 +42,21 @@ class TestApplication final : public QObject {
     QTemporaryDir m_dir;
     RecordingPresenter m_messages;
 
-    void writeSettings(bool hideTrayIcon, bool onTop = false)
+    void writeSettings(bool hideTrayIcon, bool onTop = false, bool keepPosition = false)
     {
         QFile file(m_dir.filePath(u"Kerani.ini"_s));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(settingsText(hideTrayIcon, onTop));
+        file.write(settingsText(hideTrayIcon, onTop, keepPosition));
     }
 
 private Q_SLOTS:
     void menuItemsInOrder()
     {
         Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
-        QCOMPARE(captions(app.mainMenu()),
-                 (QStringList{u"&New Clock..."_s, u"&Add Country/City..."_s, u"-"_s,
-                              u"&Options..."_s, u"-"_s, u"&Help"_s, u"-"_s, u"E&xit"_s}));
+        QCOMPARE(
+            captions(app.mainMenu()),
+            (QStringList{u"&New Clock..."_s, u"&Add Country/City..."_s, u"-"_s, u"&Copy Times"_s,
+                         u"&Options..."_s, u"-"_s, u"&Help"_s, u"-"_s, u"E&xit"_s}));
         QMenu *help = app.mainMenu()->findChild<QMenu *>(u"helpMenu"_s);
         QVERIFY(help);
         QCOMPARE(captions(help), (QStringList{u"&Contents"_s, u"-"_s, u"&About..."_s}));
@@ -139,6 +142,63 @@ private Q_SLOTS:
             ->findChild<QPushButton *>(u"saveButton"_s)
             ->click();
         QCOMPARE(loaded.size(), 2);
+    }
+
+    void aboutBoxKeepsItsPlace()
+    {
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        app.showAbout();
+        QDialog *box = app.aboutBox();
+        const QPoint moved = box->pos() + QPoint(37, 23);
+        box->move(moved);
+        app.showAbout(); // chosen again while shown
+        QCOMPARE(box->pos(), moved);
+        box->hide(); // OK
+        app.showAbout();
+        QCOMPARE(box->pos(), moved);
+    }
+
+    void menuBringsAClosedWindowBack()
+    {
+        writeSettings(true); // no tray icon
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        app.loadSettings();
+        ClockWindow *window = app.clockWindow();
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window->windowHandle(), &close);
+        QVERIFY(window->isHidden());
+        app.showMainMenu(QPoint(5, 5));
+        QVERIFY(window->isVisible() && !window->isMinimized());
+        QVERIFY(app.mainMenu()->isVisible());
+        app.mainMenu()->hide();
+    }
+
+    void draggedPlaceIsKeptWhenTheOptionIsOn_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("on") << true;
+        QTest::newRow("off") << false;
+    }
+    void draggedPlaceIsKeptWhenTheOptionIsOn()
+    {
+        QFETCH(bool, keep);
+        writeSettings(false, false, keep);
+        const QByteArray before = settingsText(false, false, keep);
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        app.loadSettings();
+        const QPoint topCentre = app.clockWindow()->pos();
+        app.clockWindow()->move(100, 200);
+        Q_EMIT app.clockWindow()->dragFinished(QPoint(100, 200));
+        app.reloadSettings(); // as after a Save
+        QCOMPARE(app.clockWindow()->pos(), keep ? QPoint(100, 200) : topCentre);
+        QFile file(m_dir.filePath(u"Kerani.ini"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray after = file.readAll();
+        QCOMPARE(after.startsWith(before), true);
+        QCOMPARE(after.mid(before.size()), keep ? "[Window_Position]\r\nScreens_1=" +
+                                                      ScreenArrangement::current().text().toUtf8() +
+                                                      "\r\nPlace_1=100,200\r\n"
+                                                : QByteArray());
     }
 
     void clockWindowStaysOffTopWhileADialogIsOpen()

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -353,6 +354,12 @@ private Q_SLOTS:
         QCOMPARE(kept->text(), u"London [+01:00] (not in the city list)"_s);
         QVERIFY(kept->toolTip().contains(london));
         QVERIFY(kept->font().italic() && !session.list()->item(0)->font().italic());
+        // A name the italic face cannot draw (Arabic, in many fonts) is not set in it.
+        const QString arabic = u"\u0627\u0644\u0642\u0627\u0647\u0631\u0629"_s;
+        Session named({arabic + u"!+02:00!EGY.bmp"_s});
+        const QFontMetrics metrics(named.list()->item(0)->font());
+        for (const QChar letter : arabic)
+            QVERIFY(metrics.inFont(letter));
         session.click(u"saveButton"_s);
         QCOMPARE(session.told(), QStringList{u"Information: Clocks list are saved!"_s});
         QCOMPARE(session.app().settings().clockList, (QStringList{Cairo, london}));

@@ -7,7 +7,10 @@
 #include "zonetime/zonetable.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
+#include <QLabel>
 #include <QPainter>
 #include <QScopeGuard>
 #include <QScreen>
@@ -71,6 +74,12 @@ SettingsState state(QStringList clocks, qint16 timeFormat = 3)
     options.oppositeDateShift = OppositeDateShift::None;
     options.background = BackgroundKind::None;
     return settings;
+}
+
+/// Where an element of the window lies, in window pixels.
+QRect inWindow(const QWidget *element)
+{
+    return {element->mapTo(element->window(), QPoint()), element->size()};
 }
 
 QStringList labelTexts(const QWidget &window, const QString &name)
@@ -151,12 +160,12 @@ private Q_SLOTS:
         QCOMPARE(window->size(), QSize(156, 144));
         const QList<CellLabel *> times = window->findChildren<CellLabel *>(u"timeLabel"_s);
         QCOMPARE(times.size(), 2);
-        QCOMPARE(times[1]->geometry(), QRect(77, 94, 79, 17));
+        QCOMPARE(inWindow(times[1]), QRect(77, 94, 79, 17));
         QCOMPARE(window->findChildren<QWidget *>(u"clockFace"_s).size(), 2);
         // Peru has no flag in the folder: its column simply has none.
         const QList<QWidget *> flags = window->findChildren<QWidget *>(u"flagBox"_s);
         QCOMPARE(flags.size(), 1);
-        QCOMPARE(flags[0]->geometry(), QRect(58, 80, 18, 13));
+        QCOMPARE(inWindow(flags[0]), QRect(58, 80, 18, 13));
         const auto *city = window->findChildren<CellLabel *>(u"cityLabel"_s).at(0);
         QCOMPARE(city->text(), u"Cairo"_s);
         QCOMPARE(city->toolTip(), u"Cairo (+02:00)"_s);
@@ -370,7 +379,72 @@ private Q_SLOTS:
         }
     }
 
-    void placement() { QCOMPARE(ClockWindow::topCentre(1024, 156), QPoint(434, 0)); }
+    void closeRequestHidesUntilTheNextTick()
+    {
+        // As the window manager asks (Alt+F4): the window is not closed but hidden, as a
+        // minimised one is, until the next tick.
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
+        window->showAt(QPoint(10, 20));
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window->windowHandle(), &close);
+        QVERIFY(!close.isAccepted());
+        QVERIFY(window->windowHandle()->handle());
+        QVERIFY(window->isHidden());
+        window->tick();
+        QVERIFY(window->isVisible() && !window->isMinimized());
+        QCOMPARE(window->pos(), QPoint(10, 20));
+    }
+
+    void menuKeys_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Menu") << Qt::Key_Menu << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Shift+F10")
+            << Qt::Key_F10 << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
+        QTest::newRow("F10") << Qt::Key_F10 << Qt::KeyboardModifiers() << false;
+        QTest::newRow("Ctrl+Shift+F10")
+            << Qt::Key_F10 << (Qt::ControlModifier | Qt::ShiftModifier) << false;
+    }
+    void menuKeys()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, opens);
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
+        window->showAt(QPoint(30, 40));
+        QSignalSpy menu(window.get(), &ClockWindow::menuRequested);
+        QTest::keyClick(window.get(), key, modifiers);
+        QCOMPARE(menu.size(), opens ? 1 : 0);
+        if (opens)
+            QCOMPARE(menu[0][0].toPoint(), QPoint(30, 40)); // at the window
+    }
+
+    void dragEndsWhenTheWindowRests()
+    {
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}));
+        window->setDragSettleTime(std::chrono::milliseconds(0));
+        window->showAt(QPoint(10, 20));
+        QSignalSpy finished(window.get(), &ClockWindow::dragFinished);
+        const auto settled = [] {
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+        };
+        window->move(50, 60); // no press: the window's own placing
+        settled();
+        QTest::mousePress(window->findChild<QWidget *>(u"dateLabel"_s), Qt::LeftButton);
+        settled(); // pressed, not moved
+        QCOMPARE(finished.size(), 0);
+        // The window manager moves the window in steps; it comes to rest at the last one.
+        window->move(70, 80);
+        window->move(90, 100);
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(finished[0][0].toPoint(), QPoint(90, 100));
+        window->move(90, 100);
+        settled(); // back where it rested: nothing new
+        QCOMPARE(finished.size(), 1);
+    }
 
     void stripReadsUnderADarkThemeAndALargeFont_data()
     {
@@ -413,8 +487,8 @@ private Q_SLOTS:
         for (CellLabel *cell : window->findChildren<CellLabel *>()) {
             const QRect flag = [&] {
                 for (const QWidget *box : window->findChildren<QWidget *>(u"flagBox"_s)) {
-                    if (box->geometry().intersects(cell->geometry()))
-                        return box->geometry().translated(-cell->pos());
+                    if (inWindow(box).intersects(inWindow(cell)))
+                        return inWindow(box).translated(-inWindow(cell).topLeft());
                 }
                 return QRect();
             }();
@@ -427,11 +501,49 @@ private Q_SLOTS:
         }
     }
 
+    void wheelLooksAheadUntilAClickOrEscape()
+    {
+        const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}, 2));
+        QSignalSpy move(window.get(), &ClockWindow::moveRequested);
+        QWidget *face = window->findChild<QWidget *>(u"clockFace"_s);
+        auto *time = window->findChild<CellLabel *>(u"timeLabel"_s);
+        const QLabel *badge = window->findChild<QLabel *>(u"lookAheadBadge"_s);
+        const auto turn = [&](int notches, Qt::KeyboardModifiers modifiers) {
+            QWheelEvent wheel(QPointF(5, 5), face->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, 120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(face, &wheel);
+        };
+        const auto shows = [&](const QString &offset, const QString &copy) {
+            QCOMPARE(badge->isVisibleTo(window.get()), !offset.isEmpty());
+            if (!offset.isEmpty())
+                QCOMPARE(badge->text(), offset);
+            QCOMPARE(time->grab().toImage().pixelColor(3, 3),
+                     offset.isEmpty() ? StripColours::TimeRow : StripColours::AheadTimeRow);
+            QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), copy);
+        };
+
+        turn(2, Qt::NoModifier);
+        turn(1, Qt::ShiftModifier);
+        shows(u"+1 h 30"_s, u"Cairo  05:35:09 PM  2024/07/07  1446/01/01"_s);
+        turn(-1, Qt::ControlModifier);
+        shows(u"\u221222 h 30"_s, u"Cairo  05:35:09 PM  2024/07/06  1445/12/30"_s);
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        shows(QString(), u"Cairo  04:05:09 PM  2024/07/07  1446/01/01"_s);
+
+        turn(1, Qt::NoModifier);
+        QTest::mouseClick(face, Qt::LeftButton);
+        shows(QString(), u"Cairo  04:05:09 PM  2024/07/07  1446/01/01"_s);
+        QCOMPARE(move.size(), 0); // a click that ends looking ahead moves nothing
+    }
+
     void cellsNameTheirCityForScreenReaders()
     {
         const auto window = makeWindow(state({u"Cairo!+02:00!EGY.bmp"_s}, 2));
         const QString name = u"Cairo, 04:05:09 PM, 2024/07/07, 1446/01/01"_s;
-        for (const char *cell : {"clockFace", "cityLabel", "timeLabel", "dateLabel", "oppositeDateLabel"})
+        for (const char *cell :
+             {"clockFace", "cityLabel", "timeLabel", "dateLabel", "oppositeDateLabel"})
             QCOMPARE(window->findChild<QWidget *>(QLatin1StringView(cell))->accessibleName(), name);
     }
 
@@ -440,7 +552,7 @@ private Q_SLOTS:
         SettingsState settings = state({});
         settings.displayOptions.hideSysTrayIcon = true; // and so no tray icon to click either
         const auto window = makeWindow(settings);
-        window->showAtTopCentre();
+        window->showAt(QPoint(0, 0));
         QVERIFY(!window->isVisible());
         QWidget *launcher = window->findChild<QWidget *>(u"menuLauncher"_s);
         QVERIFY(launcher && launcher->isVisible());

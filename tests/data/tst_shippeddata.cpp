@@ -292,7 +292,7 @@ void TestShippedData::factorySettings()
     QVERIFY(options.displayClock && options.displayTime && options.displayDate &&
             options.displayOppositeDate);
     QVERIFY(!options.alwaysOnTop && !options.hideSysTrayIcon);
-    QVERIFY(options.followDst);
+    QVERIFY(options.followDst && options.keepPosition);
     QVERIFY(isKnown(options.timeFormat));
     QVERIFY(isKnown(options.dateFormat) && options.dateFormat != DateFormat::Long);
     QVERIFY(isKnown(options.oppositeDateFormat) && options.oppositeDateFormat != DateFormat::Long);
@@ -322,6 +322,7 @@ void TestShippedData::helpFile()
           u"Gradient/Two Colors"_s, u"Opposite Date Diffrences"_s, u"From File"_s,
           u"Follow Daylight Saving Time"_s, u"Follow_DST"_s})
         QVERIFY2(help.contains(text), qPrintable(text));
+    QVERIFY(help.contains(u"Keep Window Position"_s) && help.contains(u"Keep_Position"_s));
     QVERIFY(help.contains(u"kerani --print --at"_s));
     // Self-contained: it opens from the application folder without a network or other files.
     for (const QString &external : {u"<script"_s, u"<link"_s, u"src=\""_s, u"url("_s})

@@ -116,7 +116,7 @@ fi
 app_source=$(cd "$app_source" && pwd)
 
 missing=()
-for tool in Xvfb openbox trayer xdotool xwininfo xprop xdpyinfo xlogo import convert compare identify; do
+for tool in Xvfb openbox trayer xdotool xclip xwininfo xprop xdpyinfo xlogo import convert compare identify; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
 if ((${#missing[@]} > 0)); then
@@ -177,6 +177,7 @@ cat >"$work/openbox-rc.xml" <<'EOF'
   <placement><policy>Smart</policy></placement>
   <desktops><number>1</number></desktops>
   <margins><top>0</top><bottom>0</bottom><left>0</left><right>0</right></margins>
+  <keyboard><keybind key="A-F4"><action name="Close"/></keybind></keyboard>
 </openbox_config>
 EOF
 openbox --sm-disable --config-file "$work/openbox-rc.xml" >"$work/logs/openbox.log" 2>&1 &
@@ -394,7 +395,7 @@ open_menu_item() {
     crop "$shot_file" "$mw" "$mh" "$mx" "$my" "$work/shots/menu-items.png"
     local rows
     mapfile -t rows < <(text_rows "$work/shots/menu-items.png")
-    ((${#rows[@]} == 5)) || return 1
+    ((${#rows[@]} == 6)) || return 1
     local -a row
     read -ra row <<<"${rows[$2 - 1]}"
     xdotool mousemove $((mx + mw / 3)) $((my + (row[0] + row[1]) / 2))
@@ -619,7 +620,7 @@ check "print: a bad --at ends with status 2 ($bad_status), a message and no cloc
     eval '((bad_status == 2)) && grep -q -- "--at" "$work/logs/print-bad.log" && [[ ! -s $work/logs/print-bad.out ]]'
 
 # ---- 3. menu, dragging, Exit ---------------------------------------------------------------
-# A right click at ($1, $2) opens the menu with its 5 items; Escape closes it. $3 names the place.
+# A right click at ($1, $2) opens the menu with its 6 items; Escape closes it. $3 names the place.
 check_menu_at() {
     local x="$1" y="$2" place="$3" name="${3// /-}"
     xdotool mousemove "$x" "$y"
@@ -634,8 +635,8 @@ check_menu_at() {
     crop "$shot_file" "$gw" "$gh" "$gx" "$gy" "$work/shots/$name-menu.png"
     local items menu_popup=$popup_win
     items=$(text_rows "$work/shots/$name-menu.png" | wc -l)
-    check "menu: a right click on $place opens a popup menu with 5 items (found $items)" \
-        test "$items" -eq 5
+    check "menu: a right click on $place opens a popup menu with 6 items (found $items)" \
+        test "$items" -eq 6
     xdotool key Escape
     check "menu: Escape closes the menu opened on $place" wait_for 3000 gone "$menu_popup"
 }
@@ -672,9 +673,51 @@ wait_for 3000 moved_by_drag
 geometry "$clock_win"
 check "drag: a left drag on a date label by ($drag_dx,$drag_dy) moves the window from ($wx,$wy) to ($gx,$gy)" \
     eval '((gx == wx + drag_dx && gy == wy + drag_dy))'
+dragged_x=$gx dragged_y=$gy
+place_kept() {
+    [[ $(ini_value "$work/app/Kerani.ini" Screens_1) == "0,0,$SCREEN_W,$SCREEN_H" &&
+        $(ini_value "$work/app/Kerani.ini" Place_1) == "$dragged_x,$dragged_y" ]]
+}
+check "keep position: Kerani.ini keeps the dragged place ($dragged_x,$dragged_y) for this screen" \
+    wait_for 5000 place_kept
 mouse_away
 
-if open_from_menu_by_tray 5; then
+# ---- 3b. looking ahead with the wheel, and the clocks copied ------------------------------------
+# Two wheel notches over the first face move every clock half an hour ahead: the time row takes
+# its look-ahead colour and Ctrl+C copies the clocks at that time, one line each; Escape is now.
+time_row_is() { # time_row_is "r g b": the first time cell's background, left of its text
+    shot time-row && colour_near "$(pixel "$shot_file" $((dragged_x + 3)) $((dragged_y + 100)))" "$1" 8
+}
+xdotool mousemove $((dragged_x + 39)) $((dragged_y + 39))
+sleep 0.2
+ahead_from=$(date +%s)
+xdotool click --repeat 2 --delay 100 4
+check "look ahead: two wheel notches give the time row its look-ahead colour" \
+    wait_for 3000 time_row_is "255 208 160"
+activate "$clock_win"
+xdotool key ctrl+c
+sleep 0.5
+copied="$work/logs/copied.txt"
+xclip -o -selection clipboard >"$copied" 2>>"$work/logs/xclip.log"
+ahead_to=$(date +%s)
+copied_half_an_hour_ahead() { # as many lines as clocks; the first is its zone's time + 30 min
+    local zone name time found="" t
+    zone=$(head -n 1 "$print_out" | cut -f5)
+    IFS=$'\t' read -r name _ <"$print_out"
+    [[ $(grep -c '' "$copied") -eq $clock_count && $(head -n 1 "$copied") == "$name  "* ]] || return 1
+    time=$(head -n 1 "$copied" | awk -F '  ' '{print $2}')
+    for ((t = ahead_from - 1; t <= ahead_to; t++)); do
+        [[ $time == "$(TZ=$zone date -d "@$((t + 1800))" '+%I:%M:%S %p')" ]] && found=1
+    done
+    [[ -n $found ]]
+}
+check "copy: Ctrl+C puts a line per clock on the clipboard, half an hour ahead ($(head -n 1 "$copied"))" \
+    copied_half_an_hour_ahead
+xdotool key Escape
+check "look ahead: Escape brings the clocks back to now" wait_for 3000 time_row_is "255 255 192"
+mouse_away
+
+if open_from_menu_by_tray 6; then
     if wait_for 10000 eval '! alive "$kerani_pid"'; then
         wait "$kerani_pid"
         exit_status=$?
@@ -688,13 +731,70 @@ else
     fail "exit: clicking \"Exit\" in the tray menu"
 fi
 
-# Started again, the program finds its files and places the window at the top centre again.
+# Started again, the program finds its files and puts the window where it was dragged.
 cp "$work/app/Kerani.ini" "$work/kerani-before-restart.ini"
 start_kerani
-expect_clock_window "restart: the dragged position is not kept" "$clock_count" ||
-    fatal "no clock window after the restart"
+at_dragged_place() { geometry "$clock_win" && ((gx == dragged_x && gy == dragged_y)); }
+wait_for 20000 find_clock_window "$kerani_pid" || fatal "no clock window after the restart"
+check "restart: the clock window is back at the dragged place ($dragged_x,$dragged_y)" \
+    wait_for 3000 at_dragged_place
 check "restart: the tray icon is back" wait_for 15000 find_tray_icon "$kerani_pid"
 check "restart: Kerani.ini is left as it was" cmp -s "$work/app/Kerani.ini" "$work/kerani-before-restart.ini"
+
+# Alt+F4 on the focused clock window: the window manager asks it to close; it stays the same window.
+closed_win=$clock_win
+activate "$clock_win"
+xdotool key alt+F4
+check "close: Alt+F4 hides the clock window" wait_for 3000 gone "$closed_win"
+check "close: after Alt+F4 the program still runs" alive "$kerani_pid"
+# It comes back with the next tick (the menu also brings it back: the application test checks
+# that without the tick), as the same window at its place; the tray menu then opens as before.
+check "close: the same clock window comes back at its place" \
+    eval 'wait_for 3000 viewable "$closed_win" && find_clock_window "$kerani_pid" &&
+          [[ $clock_win == "$closed_win" ]] && at_dragged_place'
+tray_menu_opens() {
+    find_tray_icon "$kerani_pid" && geometry "$tray_icon" || return 1
+    xdotool mousemove $((gx + gw / 2)) $((gy + gh / 2))
+    sleep 0.2
+    xdotool click 3
+    wait_for 3000 find_menu "$kerani_pid" || return 1
+    local menu=$popup_win
+    xdotool key Escape
+    wait_for 3000 gone "$menu"
+}
+check "close: the tray menu still opens" tray_menu_opens
+# The menu from the keyboard, on the focused clock window, at the window.
+menu_by_key() { # menu_by_key <key>
+    activate "$clock_win" || return 1
+    xdotool key "$1"
+    wait_for 3000 find_menu "$kerani_pid" || return 1
+    local menu=$popup_win
+    geometry "$menu"
+    xdotool key Escape
+    wait_for 3000 gone "$menu" && ((gx >= dragged_x && gx <= dragged_x + 5 && gy >= dragged_y && gy <= dragged_y + 5))
+}
+check "keyboard: Shift+F10 on the clock window opens the menu at the window" menu_by_key shift+F10
+check "keyboard: the Menu key opens it too" menu_by_key Menu
+
+# Keep Window Position cleared and saved: the window goes back to the top centre.
+mouse_away
+if open_from_menu_by_tray 4 && wait_for 10000 find_dialog "$kerani_pid" 'Options'; then
+    options=$dialog_win
+    activate "$options"
+    press_tab 11 # "Hide SysTray Icon" -> ... -> "Follow Daylight Saving Time" -> "Keep Window Position"
+    xdotool key space
+    press_tab 13 shift # back to the first control, Close, Save
+    xdotool key space
+    answer_message_box "$kerani_pid"
+    expect_clock_window "keep position off: the window rebuilt after Save" "$clock_count"
+    check "keep position off: Kerani.ini holds Keep_Position=0" \
+        eval '[[ $(ini_value "$work/app/Kerani.ini" Keep_Position) == 0 ]]'
+    activate "$options"
+    xdotool key Tab space # Save -> Close
+    wait_for 5000 no_dialog "$kerani_pid" 'Options'
+else
+    fail "keep position off: \"Options...\" from the tray menu opens the dialog"
+fi
 
 # ---- 4. a new city and two new clocks, through the dialogs ---------------------------------------
 mouse_away
@@ -802,7 +902,7 @@ save_options() { # save_options <tabs from the focus to Save>: Save, then the me
 
 # Round one: "24Hour" and a solid background.
 mouse_away
-if open_from_menu_by_tray 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options'; then
+if open_from_menu_by_tray 4 && wait_for 10000 find_dialog "$kerani_pid" 'Options'; then
     options=$dialog_win
     activate "$options"
     press_tab 4 # -> Time Format
@@ -1031,7 +1131,7 @@ other_window_stays_below() {
 other_window_stays_below "on top"
 
 # A dialog opened while the clocks are on top is above them, and the clocks never cover it.
-if open_from_menu_by_window 3 && wait_for 10000 find_dialog "$kerani_pid" 'Options'; then
+if open_from_menu_by_window 4 && wait_for 10000 find_dialog "$kerani_pid" 'Options'; then
     options=$dialog_win
     activate "$options"
     check "on top: with the options dialog open the clock window leaves the top band within a second" \
@@ -1077,7 +1177,7 @@ fi
 # ---- the end: Exit from the clock window's menu, and a start with "always on top" saved -------
 exit_by_window_menu() { # exit_by_window_menu <what>
     mouse_away
-    if ! open_from_menu_by_window 5; then
+    if ! open_from_menu_by_window 6; then
         fail "$1: a right click on the clock window opens the menu with Exit"
         return
     fi
@@ -1093,7 +1193,9 @@ exit_by_window_menu() { # exit_by_window_menu <what>
 exit_by_window_menu "exit"
 
 start_kerani
-if expect_clock_window "start with always on top saved" "$columns"; then
+# The place kept before stays in Kerani.ini, and the option being off, it is not used.
+if expect_clock_window "start with always on top saved, Keep Window Position off" "$columns"; then
+    check "start with Keep Window Position off: Kerani.ini still holds the kept place" place_kept
     started_at=$(now_ms)
     if wait_for 3000 above "$clock_win"; then
         pass "start with always on top saved: the clock window is above others ($(($(now_ms) - started_at)) ms after it showed)"

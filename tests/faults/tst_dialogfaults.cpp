@@ -184,15 +184,17 @@ private Q_SLOTS:
         settings.displayOptions.dateFormat = DateFormat::YearMonthDay;
         m_now = QDateTime(QDate(2024, 7, 7), QTime(1, 0, 0), Qt::UTC);
 
+        // No wider than a window can be: the columns beyond are not built.
         const auto window = makeWindow(settings);
-        QCOMPARE(window->findChildren<CellLabel *>(u"cityLabel"_s).size(), 1000);
+        const int shown = ClockGeometry::MaxColumns;
+        QCOMPARE(window->findChildren<CellLabel *>(u"cityLabel"_s).size(), shown);
         m_now = m_now.addSecs(1);
         window->tick();
         QVERIFY(window->isTicking());
         const QStringList times = labelTexts(window.get(), u"timeLabel"_s);
         const QStringList dates = labelTexts(window.get(), u"dateLabel"_s);
-        QCOMPARE(times.size(), 1000);
-        for (int i = 0; i < 1000; ++i) {
+        QCOMPARE(times.size(), shown);
+        for (int i = 0; i < shown; ++i) {
             QCOMPARE(times[i], i % 2 ? u"06:30:01"_s : u"22:00:01"_s);
             QCOMPARE(dates[i], i % 2 ? u"2024/07/07"_s : u"2024/07/06"_s);
         }

@@ -109,6 +109,42 @@ private Q_SLOTS:
         }
     }
 
+    void factoryCopiesAreNeverSaved_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::newRow("options Save") << Operation::SaveOptions;
+        QTest::newRow("clock list Save") << Operation::SaveClockList;
+        QTest::newRow("city Save") << Operation::SaveCity;
+        QTest::newRow("city Delete") << Operation::DeleteCity;
+    }
+    void factoryCopiesAreNeverSaved()
+    {
+        // Installed for everyone, with a factory folder that happens to be writable and the
+        // user's folders that cannot be made (a file where the home folder should be): the run
+        // reads the factory copies, and a Save must not overwrite them.
+        QFETCH(Operation, operation);
+        QTemporaryDir dir;
+        const QString home = dir.filePath(u"home"_s);
+        QVERIFY(TestFiles::writeBytes(home, "in the way"));
+        QVERIFY(QDir(dir.path()).mkpath(u"usr/bin"_s) &&
+                QDir(dir.path()).mkpath(u"usr/share/kerani"_s));
+        const AppFolder installed =
+            AppFolder::forProgram(dir.filePath(u"usr/bin"_s), {home, {}, {}, {}});
+        QVERIFY(writeDataFiles(installed, true));
+        const AppFolder running = installed.readingFactoryCopiesOfMissingFiles();
+
+        const auto before = FaultDisk::snapshot(dir.path());
+        const Outcome outcome = run(operation, running);
+        QVERIFY2(outcome.failed, "a factory copy was saved");
+        const QString factoryCopy =
+            operation == Operation::SaveOptions || operation == Operation::SaveClockList
+                ? installed.factorySettingsFile()
+                : installed.factoryCityListFile();
+        QVERIFY2(outcome.message.contains(QDir::toNativeSeparators(factoryCopy)),
+                 qPrintable(outcome.message));
+        QCOMPARE(FaultDisk::snapshot(dir.path()), before);
+    }
+
     void startUpRestoreOnAFailingDisk_data()
     {
         QTest::addColumn<Fault>("fault");

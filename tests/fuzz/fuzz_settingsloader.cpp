@@ -1,7 +1,9 @@
-// The settings loader over arbitrary settings files: the state it gives is consistent, and what
-// the two Saves write from that state loads back as the same state.
+// The settings loader over arbitrary settings files: the state it gives is consistent, what the
+// two Saves write from that state loads back as the same state, and keeping a window place
+// changes the kept places alone.
 
 #include "fuzzsupport.h"
+#include "settings/keptplaces.h"
 #include "settings/profiledocument.h"
 #include "settings/settingsloader.h"
 #include "settings/settingswriter.h"
@@ -37,8 +39,13 @@ QString describe(const SettingsState &state)
                         QString::number(qint16(o.timeFormat)),
                         QString::number(qint16(o.dateFormat)),
                         QString::number(qint16(o.oppositeDateFormat)),
-                        QString::number(qint16(o.oppositeDateShift))}
+                        QString::number(qint16(o.oppositeDateShift)),
+                        QString::number(o.keepPosition)}
                 .join(u" | ");
+    for (const KeptPlace &place : state.keptPlaces) {
+        text += u"\n  place "_s % Fuzz::quoted(place.screens) % u' ' %
+                QString::number(place.topLeft.x()) % u',' % QString::number(place.topLeft.y());
+    }
     return text;
 }
 
@@ -53,6 +60,14 @@ void checkConsistent(const SettingsState &state)
          QStringList{state.localCity, o.backgroundPicture} + state.clockList) {
         Fuzz::check(text.size() <= ProfileDocument::MaxValueLength, "texts are at most 254 long",
                     [&]() -> QString { return Fuzz::quoted(text); });
+    }
+    Fuzz::check(state.keptPlaces.size() <= MaxKeptPlaces, "at most four kept places",
+                [&]() -> QString { return describe(state); });
+    for (const KeptPlace &place : state.keptPlaces) {
+        Fuzz::check(!place.screens.isEmpty() &&
+                        place.screens.size() <= ProfileDocument::MaxValueLength,
+                    "kept places name their screens in at most 254 characters",
+                    [&]() -> QString { return describe(state); });
     }
 }
 
@@ -86,5 +101,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return u"loaded:   "_s % describe(loaded) % u"\nreloaded: "_s % describe(reloaded) %
                u"\nsaved text: "_s % Fuzz::quoted(saved);
     });
+
+    // Keeping a place: it comes first, and nothing else that loads changes.
+    const QList<KeptPlace> places =
+        withKeptPlace(loaded.keptPlaces, {u"0,0,1024,768"_s, QPoint(-5, 7)});
+    if (!writeKeptPlaces(document, places))
+        Fuzz::fail("a place cannot be kept", Fuzz::quoted(saved));
+    const QString withPlace = document.toText();
+    SettingsState kept = loadSettings(ProfileDocument::fromText(withPlace));
+    const bool placesKept = kept.keptPlaces == places;
+    kept.keptPlaces = loaded.keptPlaces;
+    Fuzz::check(placesKept && kept == loaded, "keeping a place changes the places alone",
+                [&]() -> QString {
+                    return u"loaded: "_s % describe(loaded) % u"\nkept:   "_s %
+                           describe(loadSettings(ProfileDocument::fromText(withPlace)));
+                });
     return 0;
 }

@@ -176,7 +176,60 @@ mkdir -p "$default/bin" "$default/share/doc"
 echo tool >"$default/bin/othertool"
 echo notes >"$default/share/doc/notes.txt"
 uninstall_kerani --purge
-expect_home_files "${foreign[@]}" "${kept[@]}" ".local/opt/kerani/bin/othertool" \
-    ".local/opt/kerani/share/doc/notes.txt"
+others=("${foreign[@]}" "${kept[@]}" ".local/opt/kerani/bin/othertool"
+    ".local/opt/kerani/share/doc/notes.txt" ".local/share/applications/other.desktop")
+mkdir -p "$HOME/.local/share/applications"
+printf '[Desktop Entry]\nType=Application\nName=Other\nExec=other\n' >"$HOME/.local/share/applications/other.desktop"
+expect_home_files "${others[@]}"
+
+# ---- Installs of the first version of install.sh -------------------------------------------------
+# earlier_install <folder> <with a manifest: yes|no>: an install as the first version of install.sh
+# laid it out (a manifest of the application folder's files only; desktop entries and icons named
+# "kerani"), with the user's data and a file of someone else's in the folder.
+old="$HOME/Old Kerani"
+old_entry="$HOME/.local/share/applications/kerani.desktop"
+old_autostart="$HOME/.config/autostart/kerani.desktop"
+earlier_install() {
+    local rel size entry
+    while IFS= read -r rel; do
+        case "$rel" in
+            '#'*) ;;
+            kerani) install -D -m 755 "$build/dist/bin/kerani" "$1/kerani" ;;
+            *) install -D -m 644 "$src/data/$rel" "$1/$rel" ;;
+        esac
+    done <"$src/packaging/earlier-install-files.txt"
+    if [ "$2" = yes ]; then grep -v '^#' "$src/packaging/earlier-install-files.txt" >"$1/.install-manifest"; fi
+    for rel in Kerani.ini Cities.txt Temp.txt flags/ZZZ.bmp notes.txt; do echo mine >"$1/$rel"; done
+    printf '#!/bin/sh\n# Kerani launcher, written by scripts/install.sh: runs the installed program.\nexec %s "$@"\n' \
+        "'$1/kerani'" >"$launcher"
+    chmod 755 "$launcher"
+    for entry in "$old_entry" "$old_autostart"; do
+        mkdir -p "$(dirname "$entry")"
+        printf '[Desktop Entry]\nType=Application\nName=Kerani\nExec="%s"\nIcon=kerani\n' "$launcher" >"$entry"
+    done
+    for size in "${sizes[@]}"; do
+        install -D -m 644 "$src/packaging/icons/hicolor/${size}x${size}/apps/kerani.png" "$icons/${size}x${size}/apps/kerani.png"
+    done
+    install -D -m 644 "$src/packaging/icons/kerani.svg" "$icons/scalable/apps/kerani.svg"
+}
+users_data=("Old Kerani/Kerani.ini" "Old Kerani/Cities.txt" "Old Kerani/Temp.txt" "Old Kerani/flags/ZZZ.bmp")
+
+for with_manifest in yes no; do
+    step "uninstall an install of the first version (manifest: $with_manifest)"
+    earlier_install "$old" "$with_manifest"
+    uninstall_kerani --prefix "$old"
+    expect_home_files "${others[@]}" "${users_data[@]}" "Old Kerani/notes.txt"
+    rm -rf "$old"
+done
+
+step "install over an install of the first version: its entries and icons go, its autostart stays"
+earlier_install "$old" yes
+install_kerani --prefix "$old"
+check_entry "$entry"
+check_entry "$autostart"
+if [ -e "$old_entry" ] || [ -e "$old_autostart" ]; then fail "the first version's desktop entries are left"; fi
+[ ! -e "$icons/scalable/apps/kerani.svg" ] || fail "the first version's icons are left"
+uninstall_kerani --prefix "$old" --purge
+expect_home_files "${others[@]}" "Old Kerani/notes.txt"
 
 echo "install test passed"

@@ -51,7 +51,9 @@ wait_for() {
 # start_xvfb <width>x<height>x<depth>: an X server of the test's own; exports DISPLAY.
 start_xvfb() {
     exec 3>"$tmp/display"
-    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+    # -noreset: a program started just as the last one leaves must find the server up, not in
+    # the middle of the reset that follows the last client.
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset >"$tmp/xvfb.log" 2>&1 &
     pids+=($!)
     exec 3>&-
     wait_for 10 test -s "$tmp/display" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"

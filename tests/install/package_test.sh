@@ -29,6 +29,9 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
     [[ ", $depends" == *", $package"[\ ,]* || ", $depends" == *", $package" ]] ||
         fail "the package does not depend on $package: $depends"
 done
+# Qt's own translations for the standard buttons and dialogs in the program's languages.
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *qt6-translations-l10n* ]] ||
+    fail "the package does not recommend qt6-translations-l10n"
 
 # Every file in its place of the tree under /usr, nothing else.
 allowed="^\./usr/(bin/kerani|share/kerani/.+|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/icons/hicolor/(([0-9]+x[0-9]+)/apps/$app_id\.png|scalable/apps/$app_id\.svg))$"

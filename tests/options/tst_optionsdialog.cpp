@@ -53,6 +53,7 @@ const QStringList SettingsLines = {u"[Settings]"_s,
                                    u"OpsDateFormat=0"_s,
                                    u"OpsDateDiff=2"_s,
                                    u"Follow_DST=0"_s,
+                                   u"Keep_Position=0"_s,
                                    u"[Clocks_Style]"_s,
                                    u"Clock_Picture=0"_s,
                                    u"BGPicture="_s,
@@ -255,6 +256,7 @@ private Q_SLOTS:
               {u"OpsDateFormat"_s, u"3"_s},
               {u"OpsDateDiff"_s, u"4"_s},
               {u"Follow_DST"_s, u"1"_s},
+              {u"Keep_Position"_s, u"1"_s},
               {u"Clock_Picture"_s, u"2"_s},
               {u"Solid"_s, u"16711680"_s},
               {u"OneColorDir"_s, u"1"_s},
@@ -271,7 +273,7 @@ private Q_SLOTS:
         QCOMPARE(ticked,
                  (QStringList{u"hideSysTrayIconBox"_s, u"alwaysOnTopBox"_s, u"displayClockBox"_s,
                               u"displayDateBox"_s, u"displayOppositeDateBox"_s, u"followDstBox"_s,
-                              u"reverseDirectionBox"_s}));
+                              u"keepPositionBox"_s, u"reverseDirectionBox"_s}));
         // The entries' order is what a stored position means.
         QStringList lists;
         for (const QString &name :
@@ -313,9 +315,9 @@ private Q_SLOTS:
 
         const Settings positions = {
             {u"TimeFormat"_s, u"9"_s}, {u"OpsDateDiff"_s, u"-1"_s}, {u"Clock_Picture"_s, u"5"_s}};
-        QTest::newRow("older file without Follow_DST: clear, then written in its place")
-            << Settings{{u"Follow_DST"_s, QString()}} << true << QStringList{u"followDstBox"_s}
-            << Settings{};
+        QTest::newRow("older file without Follow_DST, Keep_Position: clear, then written")
+            << Settings{{u"Follow_DST"_s, QString()}, {u"Keep_Position"_s, QString()}} << true
+            << QStringList{u"followDstBox"_s, u"keepPositionBox"_s} << Settings{};
         QTest::newRow("unknown BackGround code: no kind, kept")
             << Settings{{u"BackGround"_s, u"grt9"_s}} << true
             << QStringList{u"noBackgroundButton"_s, u"pictureBackgroundButton"_s,
@@ -650,6 +652,7 @@ private Q_SLOTS:
                                      u"oppositeDateFormatCombo"_s,
                                      u"oppositeDateShiftCombo"_s,
                                      u"followDstBox"_s,
+                                     u"keepPositionBox"_s,
                                      u"localCityCombo"_s,
                                      u"faceStyleCombo"_s,
                                      u"noBackgroundButton"_s,

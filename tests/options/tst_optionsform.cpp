@@ -35,6 +35,7 @@ SettingsState factoryState()
     o.oppositeDateFormat = DateFormat::Long;
     o.oppositeDateShift = OppositeDateShift::TwoDaysOn;
     o.followDst = true;
+    o.keepPosition = true;
     o.faceStyle = FaceStyle::Style4;
     o.backgroundPicture = u"/pictures/sea.bmp"_s;
     o.solidColour = QColor(70, 110, 160);

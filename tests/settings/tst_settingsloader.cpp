@@ -30,9 +30,11 @@ const QString kEveryKey = u"[Settings]\r\nLocal=Cairo!+02:00!EGY.bmp\r\nClocks=0
                           u"Display_Clock=1\r\nDisplay_Time=1\r\nTimeFormat=3\r\n"
                           u"Display_Date=1\r\nDateFormat=2\r\nDisplay_OpsDate=1\r\n"
                           u"OpsDateFormat=1\r\nOpsDateDiff=4\r\nFollow_DST=1\r\n"
+                          u"Keep_Position=1\r\n"
                           u"[Clocks_Style]\r\nClock_Picture=4\r\nBGPicture=/pics/sea.bmp\r\n"
                           u"Solid=255\r\nOneColor=65280\r\nOneColorDir=1\r\nTwoColors1=16711680\r\n"
-                          u"TwoColors2=-1\r\nBackGround=grt2\r\n"_s;
+                          u"TwoColors2=-1\r\nBackGround=grt2\r\n"
+                          u"[Window_Position]\r\nScreens_1=0,0,800,600\r\nPlace_1=10,-20\r\n"_s;
 
 SettingsState everyKey()
 {
@@ -41,6 +43,7 @@ SettingsState everyKey()
     DisplayOptions &o = state.displayOptions;
     o.hideSysTrayIcon = o.alwaysOnTop = true;
     o.displayClock = o.displayTime = o.displayDate = o.displayOppositeDate = o.followDst = true;
+    o.keepPosition = true;
     o.timeFormat = TimeFormat::Hours24Seconds;
     o.dateFormat = DateFormat::YearMonthDay;
     o.oppositeDateFormat = DateFormat::MonthDayYear;
@@ -53,17 +56,21 @@ SettingsState everyKey()
     o.topColour = QColor(0, 0, 255);
     o.bottomColour = QColor(255, 255, 255);
     o.background = BackgroundKind::TwoColourGradient;
+    state.keptPlaces = {{u"0,0,800,600"_s, QPoint(10, -20)}};
     return state;
 }
 
 // Which rule each key follows: exact-one flags take only "1", numeric flags any number but 0,
 // positions are rounded and clamped and held whatever they are, colours are colour numbers, and
-// background codes match exactly.
+// background codes match exactly. Kept places need both keys, two whole numbers within a million
+// pixels and an arrangement not named before, in the first four slots.
 const QString kRules =
     u"[Options]\nDisplay_Clock=01\nDisplay_Time=\" 1\"\nDisplay_Date='1 '\nDisplay_OpsDate=2\n"
-    u"Follow_DST=01\nAlways_On_Top=01\nHide_SysTray_Icon=  3x\nTimeFormat=2.5\n"
+    u"Follow_DST=01\nKeep_Position=1.0\nAlways_On_Top=01\nHide_SysTray_Icon=  3x\nTimeFormat=2.5\n"
     u"DateFormat=99999\nOpsDateFormat=-99999\nOpsDateDiff=3.5\n[Clocks_Style]\n"
-    u"Clock_Picture=0.51\nOneColorDir=&H10\nSolid=-1\nOneColor=&HFF\nBackGround=GRT1\n"_s;
+    u"Clock_Picture=0.51\nOneColorDir=&H10\nSolid=-1\nOneColor=&HFF\nBackGround=GRT1\n"
+    u"[Window_Position]\nScreens_1=A\nPlace_1=1,x\nScreens_2=B\nPlace_2= 5 , -6\nScreens_3=B\n"
+    u"Place_3=7,7\nScreens_4=C\nPlace_4=1000001,0\nPlace_5=1,1\nScreens_5=D\n"_s;
 
 SettingsState rules()
 {
@@ -79,6 +86,7 @@ SettingsState rules()
     o.solidColour = QColor(255, 255, 255);
     o.gradientColour = QColor(255, 0, 0);
     o.background = std::nullopt;
+    state.keptPlaces = {{u"B"_s, QPoint(5, -6)}};
     return state;
 }
 
@@ -119,6 +127,7 @@ private Q_SLOTS:
         QCOMPARE(state.clockCount, expected.clockCount);
         QCOMPARE(state.clockList, expected.clockList);
         QVERIFY(state.displayOptions == expected.displayOptions);
+        QVERIFY(state.keptPlaces == expected.keptPlaces);
     }
 
     // The clock window shows no background for a picture that does not load, so the options

@@ -23,6 +23,7 @@ OptionsSave sampleSave(std::optional<QString> localCity, const QString &backgrou
              .displayDate = false,
              .displayOppositeDate = true,
              .followDst = true,
+             .keepPosition = true,
              .timeFormat = TimeFormat::Hours24Seconds,
              .dateFormat = DateFormat::YearMonthDay,
              .oppositeDateFormat = DateFormat::MonthDayYear,
@@ -41,7 +42,7 @@ const QByteArray kSettings = "[Settings]\r\nClocks=00\r\n";
 const QByteArray kOptionsKeys =
     "[Options]\r\nHide_SysTray_Icon=1\r\nAlways_On_Top=0\r\nDisplay_Clock=1\r\n"
     "Display_Time=1\r\nTimeFormat=3\r\nDisplay_Date=0\r\nDateFormat=2\r\nDisplay_OpsDate=1\r\n"
-    "OpsDateFormat=1\r\nOpsDateDiff=3\r\nFollow_DST=1\r\n";
+    "OpsDateFormat=1\r\nOpsDateDiff=3\r\nFollow_DST=1\r\nKeep_Position=1\r\n";
 const QByteArray kStyleKeysWithoutBackGround =
     "[Clocks_Style]\r\nClock_Picture=2\r\nBGPicture=/home/u/sea.bmp\r\nSolid=16711680\r\n"
     "OneColor=255\r\nOneColorDir=1\r\nTwoColors1=0\r\nTwoColors2=16777215\r\n";
@@ -98,7 +99,8 @@ private Q_SLOTS:
                           "TwoColors1=0\r\nTwoColors2=16777215\r\n\n[OPTIONS]\nOpsDateDiff=3\n"
                           "Always_On_Top=0\nHide_SysTray_Icon=1\r\nDisplay_Clock=1\r\n"
                           "Display_Time=1\r\nTimeFormat=3\r\nDisplay_Date=0\r\nDateFormat=2\r\n"
-                          "Display_OpsDate=1\r\nOpsDateFormat=1\r\nFollow_DST=1\r\n");
+                          "Display_OpsDate=1\r\nOpsDateFormat=1\r\nFollow_DST=1\r\n"
+                          "Keep_Position=1\r\n");
     }
 
     void options()
@@ -155,6 +157,60 @@ private Q_SLOTS:
             QVERIFY(TestFiles::writeBytes(m_folder->settingsFile(), before));
         QVERIFY(saveClockList(*m_folder, oldCount, clockLines(newCount)));
         QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), expected);
+    }
+
+    void keptPlace_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("screens");
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<PlaceKept>("result");
+        QTest::addColumn<QByteArray>("expected");
+
+        const QByteArray others = "[Settings]\r\nClocks=00\r\n[Options]\r\nKeep_Position=1\r\n";
+        const auto slot = [](int n, const QByteArray &screens,
+                             const QByteArray &place) -> QByteArray {
+            const QByteArray number = QByteArray::number(n);
+            return "Screens_" + number + "=" + screens + "\r\nPlace_" + number + "=" + place +
+                   "\r\n";
+        };
+        const QByteArray section = "[Window_Position]\r\n";
+        QTest::newRow("first place: a new section, nothing else changes")
+            << others << u"A"_s << QPoint(-10, 20) << PlaceKept::Written
+            << others + section + slot(1, "A", "-10,20");
+        QTest::newRow("another arrangement goes first")
+            << others + section + slot(1, "A", "1,2") << u"B"_s << QPoint(3, 4)
+            << PlaceKept::Written << others + section + slot(1, "B", "3,4") + slot(2, "A", "1,2");
+        QTest::newRow("a known arrangement moves up; the least recent of five goes")
+            << section + slot(1, "A", "1,1") + slot(2, "B", "2,2") + slot(3, "C", "3,3") +
+                   slot(4, "D", "4,4")
+            << u"E"_s << QPoint(5, 5) << PlaceKept::Written
+            << section + slot(1, "E", "5,5") + slot(2, "A", "1,1") + slot(3, "B", "2,2") +
+                   slot(4, "C", "3,3");
+        QTest::newRow("same place again: the file is not touched")
+            << others + section + slot(1, "A", "1,2") << u"A"_s << QPoint(1, 2)
+            << PlaceKept::Unchanged << others + section + slot(1, "A", "1,2");
+        QTest::newRow("no Kerani.ini: none is made")
+            << QByteArray() << u"A"_s << QPoint(1, 2) << PlaceKept::NoSettingsFile << QByteArray();
+    }
+    void keptPlace()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, screens);
+        QFETCH(QPoint, place);
+        QFETCH(QByteArray, expected);
+
+        const QString path = m_folder->settingsFile();
+        if (!before.isNull())
+            QVERIFY(TestFiles::writeBytes(path, before) && TestFiles::backdate(path));
+        const QDateTime written = TestFiles::modified(path);
+        const FileResult<PlaceKept> result = saveKeptPlace(*m_folder, {screens, place});
+        QTEST(result.valueOr(PlaceKept::NoSettingsFile), "result");
+        QVERIFY(result);
+        QCOMPARE(TestFiles::readBytes(path), expected);
+        QCOMPARE(QFileInfo::exists(path), !before.isNull());
+        if (expected == before)
+            QCOMPARE(TestFiles::modified(path), written);
     }
 
     void savesThatWriteNothing_data()

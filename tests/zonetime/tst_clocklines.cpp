@@ -2,6 +2,7 @@
 #include "settings/profiledocument.h"
 #include "settings/settingsloader.h"
 #include "zonetime/clocklines.h"
+#include "zonetime/zoneclockset.h"
 #include "zonetime/zonetable.h"
 
 #include <QTest>
@@ -111,6 +112,12 @@ void TestClockLines::asTheWindowShowsThem()
     QCOMPARE(clockTextLines(state, ZoneTable(), now, English),
              (QStringList{u"New York\t07:00:00\t\t1446/01/01\t"_s,
                           u"Tab City\t17:30:00\t\t1446/01/01\t"_s}));
+    // A copy leaves the hidden date row out instead of leaving its field empty.
+    QStringList copied;
+    for (const ClockFields &fields : clockFields(ZoneClockSet(state, English, now), now))
+        copied.append(copyLine(fields));
+    QCOMPARE(copied, (QStringList{u"New York  07:00:00  1446/01/01"_s,
+                                  u"Tab City  17:30:00  1446/01/01"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestClockLines)
