@@ -1,55 +1,117 @@
-// Every writer of the application folder against disks and folders that fail: a folder where a
-// file should be, a folder that is missing, a read-only disk and a full one. A failed save says
-// so and leaves every file as it was, byte for byte, with no scratch or temporary file behind.
-// Also the sizes a user can reach: a 10 MB city list and a thousand clocks.
+// Every reader and writer of the application folder against what fails or is no plain file. A
+// reader that blocks on a pipe hangs this test (CTest's TIMEOUT ends it). The disk faults are a
+// tiny tmpfs, filled up or made read-only (root ignores file permissions), in a mount namespace of
+// this process alone.
 
 #include "cities/citylistfile.h"
-#include "faultdisk.h"
+#include "cities/flagfolder.h"
 #include "settings/datafiles.h"
-#include "settings/profilefile.h"
+#include "settings/picturefile.h"
+#include "settings/regularfile.h"
 #include "settings/settingsloader.h"
 #include "settings/settingswriter.h"
+#include "support/testfiles.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QImage>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using namespace FaultFiles;
 
 namespace {
 
-// Before QTest's main: a mount namespace can only be entered while the process has one thread.
-[[maybe_unused]] const bool kMountsAvailable = FaultDisk::mountsAvailable();
+// Before QTest's main, while the process has one thread (unshare refuses otherwise): a mount
+// namespace of its own, as root or inside a user namespace of its own.
+const bool kMountsAvailable = [] {
+    const auto write = [](const char *path, const QByteArray &text) {
+        QFile file(QString::fromLatin1(path));
+        return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(text) > 0;
+    };
+    if (::unshare(CLONE_NEWNS) != 0) {
+        const QByteArray uid = QByteArray::number(::getuid()), gid = QByteArray::number(::getgid());
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return false;
+        write("/proc/self/setgroups", "deny");
+        if (!write("/proc/self/uid_map", "0 " + uid + " 1") ||
+            !write("/proc/self/gid_map", "0 " + gid + " 1"))
+            return false;
+    }
+    return ::mount("none", "/", "none", MS_REC | MS_PRIVATE, nullptr) == 0;
+}();
 
-enum class Operation { SaveOptions, SaveClockList, SaveCity, DeleteCity };
-
-struct Outcome {
-    bool failed = false;
-    QString message;
-};
-
-template<typename T> Outcome outcomeOf(const FileResult<T> &result)
+/// Every file under a folder with its bytes (none for what is no regular file: a pipe would block
+/// the read), and every folder (name ending in "/").
+QMap<QString, QByteArray> snapshot(const QString &folder)
 {
-    return {!result, result.error()};
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QFileInfo entry = it.nextFileInfo();
+        QFile file(entry.filePath());
+        files.insert(
+            QDir(folder).relativeFilePath(entry.filePath()) + (entry.isDir() ? u"/"_s : u""_s),
+            entry.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    return files;
 }
 
-Outcome run(Operation operation, const AppFolder &folder)
+const QString Cairo = u"Cairo!+02:00!EGY.bmp"_s;
+const QString Lima = u"Lima!-05:00!PER.bmp"_s;
+const QString Oslo = u"Oslo!+01:00!NOR.bmp"_s;
+
+/// Kerani.ini with two clocks and a city list, or only their factory copies.
+bool writeDataFiles(const AppFolder &folder, bool factoryCopies)
 {
-    switch (operation) {
-    case Operation::SaveOptions: {
-        OptionsSave save{Oslo, {}};
-        save.options.alwaysOnTop = save.options.displayClock = true;
-        save.options.background = BackgroundKind::Solid;
-        return outcomeOf(saveOptions(folder, save));
+    const QByteArray cities = (Cairo + u"\r\n"_s + Lima).toUtf8();
+    const QByteArray settings =
+        "[Settings]\r\nClocks=01\r\n[Clock_01]\r\nCountry/City=" + Cairo.toUtf8();
+    return TestFiles::writeBytes(
+               factoryCopies ? folder.factorySettingsFile() : folder.settingsFile(), settings) &&
+           TestFiles::writeBytes(
+               factoryCopies ? folder.factoryCityListFile() : folder.cityListFile(), cities);
+}
+
+// A filler file until not one more byte fits.
+bool fill(const QString &path)
+{
+    QFile filler(path);
+    const QByteArray block(4096, 'f');
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    while (filler.write(block) == block.size()) {
     }
+    return filler.write("f", 1) != 1;
+}
+
+enum class Fault { FactoryCopies, ReadOnlyDisk, FullDisk };
+enum class Operation { SaveOptions, SaveClockList, SaveCity, DeleteCity, Restore };
+
+std::pair<bool, QString> run(Operation operation, const AppFolder &folder) // failed, message
+{
+    const auto outcome = [](const auto &result) { return std::pair(!result, result.error()); };
+    switch (operation) {
+    case Operation::SaveOptions:
+        return outcome(saveOptions(folder, {Oslo, {}}));
     case Operation::SaveClockList:
-        return outcomeOf(saveClockList(folder, 2, {Oslo, Cairo, Lima}));
+        return outcome(saveClockList(folder, 1, {Oslo, Cairo, Lima}));
     case Operation::SaveCity:
-        return outcomeOf(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s}));
+        return outcome(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s}));
     case Operation::DeleteCity:
-        return outcomeOf(CityListFile(folder).remove(u"Lima"));
+        return outcome(CityListFile(folder).remove(u"Lima"));
+    case Operation::Restore: {
+        const DataFilesRestored restored = restoreMissingDataFiles(folder);
+        return {!restored.settings && !restored.cityList, restored.settings.error()};
+    }
     }
     return {};
 }
@@ -64,187 +126,181 @@ private Q_SLOTS:
     {
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<Operation>("operation");
-
-        using Op = Operation;
-        const auto rows = [](const char *fault, Fault value, const QList<Operation> &operations) {
-            static const char *const names[] = {"options Save", "clock list Save", "city Save",
-                                                "city Delete"};
-            for (const Operation operation : operations)
-                QTest::addRow("%s, %s", fault, names[int(operation)]) << value << operation;
-        };
-        const QList<Op> all = {Op::SaveOptions, Op::SaveClockList, Op::SaveCity, Op::DeleteCity};
-        rows("Kerani.ini is a folder", Fault::SettingsIsFolder,
-             {Op::SaveOptions, Op::SaveClockList});
-        rows("Temp.txt is a folder", Fault::ScratchIsFolder, {Op::SaveCity, Op::DeleteCity});
-        rows("Cities.txt is a folder", Fault::CityListIsFolder, {Op::SaveCity, Op::DeleteCity});
-        // The options Save writes only into an existing Kerani.ini: see missingFolder.
-        rows("folder under a missing folder", Fault::FolderMissing,
-             {Op::SaveClockList, Op::SaveCity, Op::DeleteCity});
-        rows("read-only disk", Fault::ReadOnlyDisk, all);
-        rows("full disk", Fault::FullDisk, all);
+        const char *const operations[] = {"options Save", "clock list Save", "city Save",
+                                          "city Delete", "start-up restore"};
+        for (const auto &[name, fault] : {std::pair("factory copies read", Fault::FactoryCopies),
+                                          std::pair("read-only disk", Fault::ReadOnlyDisk),
+                                          std::pair("full disk", Fault::FullDisk)}) {
+            for (int operation = 0; operation <= int(Operation::Restore); ++operation) {
+                if (fault != Fault::FactoryCopies || operation != int(Operation::Restore))
+                    QTest::addRow("%s, %s", name, operations[operation])
+                        << fault << Operation(operation);
+            }
+        }
     }
     void failedSaveChangesNothing()
     {
         QFETCH(Fault, fault);
         QFETCH(Operation, operation);
-        Scene scene(fault);
-        if (const std::optional<QString> reason = scene.unavailable())
-            QSKIP(qPrintable(*reason));
-        if (const std::optional<QString> problem = scene.prepare())
-            QFAIL(qPrintable(*problem));
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        const QByteArray mountPoint = QFile::encodeName(root);
+        const bool disk = fault != Fault::FactoryCopies;
+        if (disk && !kMountsAvailable)
+            QSKIP("no mount namespace of its own here, so no tiny disk");
+        QVERIFY(!disk || ::mount("tmpfs", mountPoint, "tmpfs", MS_NOSUID | MS_NODEV,
+                                 "size=262144,mode=0755") == 0);
+        const auto unmount = qScopeGuard([&] {
+            if (disk)
+                ::umount2(mountPoint, MNT_DETACH);
+        });
+        const AppFolder folder = [&] {
+            if (fault != Fault::FactoryCopies)
+                return AppFolder(root);
+            // Installed; the user's folders cannot be made (a file is where home should be).
+            QDir(root).mkpath(u"usr/bin"_s);
+            QDir(root).mkpath(u"usr/share/kerani"_s);
+            TestFiles::writeBytes(root + u"/home"_s, "in the way");
+            return AppFolder::forProgram(root + u"/usr/bin"_s, {root + u"/home"_s, {}, {}, {}})
+                .readingFactoryCopiesOfMissingFiles();
+        }();
+        // A restore that failed must leave no empty Kerani.ini, which would never be restored.
+        QVERIFY(writeDataFiles(folder,
+                               fault == Fault::FactoryCopies || operation == Operation::Restore));
+        QVERIFY(fault != Fault::ReadOnlyDisk ||
+                ::mount("tmpfs", mountPoint, "tmpfs", MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV,
+                        nullptr) == 0);
+        QVERIFY(fault != Fault::FullDisk || fill(root + u"/.filler"_s));
 
-        const auto before = FaultDisk::snapshot(scene.root());
-        const Outcome outcome = run(operation, scene.folder());
-        QVERIFY2(outcome.failed, "the save reported success");
-        QVERIFY2(!outcome.message.isEmpty(), "the failure has no message for the user");
-        // Old content byte for byte, no truncated file, no scratch or temporary file left.
-        QCOMPARE(FaultDisk::snapshot(scene.root()), before);
-
-        if (fault == Fault::FullDisk) {
-            // With room again the same save goes through.
-            QVERIFY(scene.makeRoom());
-            const Outcome retried = run(operation, scene.folder());
-            QVERIFY2(!retried.failed, qPrintable(retried.message));
-            QVERIFY(FaultDisk::snapshot(scene.root()) != before);
+        const auto before = snapshot(root);
+        const auto [failed, message] = run(operation, folder);
+        QVERIFY2(failed && !message.isEmpty(), "a success, or a failure without a message");
+        if (fault == Fault::FactoryCopies) // the user is told the factory copy is not saved
+            QVERIFY2(message.contains(u".bak"_s) && folder.cannotSaveMessage(),
+                     qPrintable(message));
+        QCOMPARE(snapshot(root), before);
+        if (fault == Fault::FullDisk) { // with room again the same save goes through
+            QVERIFY(QFile::remove(root + u"/.filler"_s));
+            const auto [failedAgain, why] = run(operation, folder);
+            QVERIFY2(!failedAgain, qPrintable(why));
+            QVERIFY(snapshot(root) != before);
         }
     }
 
-    void factoryCopiesAreNeverSaved_data()
+    void readersRefuseWhatIsNoRegularFile_data()
     {
-        QTest::addColumn<Operation>("operation");
-        QTest::newRow("options Save") << Operation::SaveOptions;
-        QTest::newRow("clock list Save") << Operation::SaveClockList;
-        QTest::newRow("city Save") << Operation::SaveCity;
-        QTest::newRow("city Delete") << Operation::DeleteCity;
+        QTest::addColumn<QString>("files");
+        QTest::addColumn<bool>("pipe"); // else a link to /dev/zero
+        for (const char *files :
+             {"Kerani.ini", "Kerani.bak and Cities.bak", "Cities.txt", "face and flag pictures"}) {
+            QTest::addRow("%s: pipes", files) << QString::fromLatin1(files) << true;
+            QTest::addRow("%s: links to /dev/zero", files) << QString::fromLatin1(files) << false;
+        }
     }
-    void factoryCopiesAreNeverSaved()
+    void readersRefuseWhatIsNoRegularFile()
     {
-        // Installed for everyone, with a factory folder that happens to be writable and the
-        // user's folders that cannot be made (a file where the home folder should be): the run
-        // reads the factory copies, and a Save must not overwrite them.
-        QFETCH(Operation, operation);
-        QTemporaryDir dir;
-        const QString home = dir.filePath(u"home"_s);
-        QVERIFY(TestFiles::writeBytes(home, "in the way"));
-        QVERIFY(QDir(dir.path()).mkpath(u"usr/bin"_s) &&
-                QDir(dir.path()).mkpath(u"usr/share/kerani"_s));
-        const AppFolder installed =
-            AppFolder::forProgram(dir.filePath(u"usr/bin"_s), {home, {}, {}, {}});
-        QVERIFY(writeDataFiles(installed, true));
-        const AppFolder running = installed.readingFactoryCopiesOfMissingFiles();
-
-        const auto before = FaultDisk::snapshot(dir.path());
-        const Outcome outcome = run(operation, running);
-        QVERIFY2(outcome.failed, "a factory copy was saved");
-        const QString factoryCopy =
-            operation == Operation::SaveOptions || operation == Operation::SaveClockList
-                ? installed.factorySettingsFile()
-                : installed.factoryCityListFile();
-        QVERIFY2(outcome.message.contains(QDir::toNativeSeparators(factoryCopy)),
-                 qPrintable(outcome.message));
-        QCOMPARE(FaultDisk::snapshot(dir.path()), before);
-    }
-
-    void startUpRestoreOnAFailingDisk_data()
-    {
-        QTest::addColumn<Fault>("fault");
-        QTest::newRow("read-only disk") << Fault::ReadOnlyDisk;
-        QTest::newRow("full disk") << Fault::FullDisk;
-    }
-    void startUpRestoreOnAFailingDisk()
-    {
-        // An empty Kerani.ini left by a restore that failed would never be restored again.
-        QFETCH(Fault, fault);
-        Scene scene(fault);
-        if (const std::optional<QString> reason = scene.unavailable())
-            QSKIP(qPrintable(*reason));
-        if (const std::optional<QString> problem = scene.prepare(true))
-            QFAIL(qPrintable(*problem));
-        const auto before = FaultDisk::snapshot(scene.root());
-        const DataFilesRestored restored = restoreMissingDataFiles(scene.folder());
-        QVERIFY(!restored.settings && !restored.cityList);
-        QCOMPARE(FaultDisk::snapshot(scene.root()), before);
-    }
-
-    void settingsFolderReadsAsDefaults()
-    {
-        Scene scene(Fault::SettingsIsFolder);
-        QVERIFY(!scene.prepare());
-        QCOMPARE(loadSettings(scene.folder()), SettingsState{});
-    }
-
-    void missingFolder()
-    {
-        Scene scene(Fault::FolderMissing);
-        QCOMPARE(loadSettings(scene.folder()), SettingsState{});
-        QVERIFY(!CityListFile(scene.folder()).read());
-        // The options Save writes only into an existing file: nothing to tell, nothing made.
-        QCOMPARE(saveOptions(scene.folder(), {Oslo, {}}), OptionsSaved::NoSettingsFile);
-        QVERIFY(FaultDisk::snapshot(scene.root()).isEmpty());
-    }
-
-    void tenMegabyteCityList()
-    {
+        QFETCH(QString, files);
+        QFETCH(bool, pipe);
         QTemporaryDir dir;
         const AppFolder folder(dir.path());
-        QByteArray text;
-        text.reserve(11 * 1024 * 1024);
-        int count = 0;
-        for (; text.size() < 10 * 1024 * 1024; ++count)
-            text +=
-                "City " + QByteArray::number(count).rightJustified(6, '0') + "!+01:00!ABC.bmp\r\n";
-        QVERIFY(TestFiles::writeBytes(folder.cityListFile(), text));
+        const QString flag = folder.flagsFolder() + u"/EGY.bmp"_s;
+        const QMap<QString, QStringList> paths = {
+            {u"Kerani.ini"_s, {folder.settingsFile()}},
+            {u"Kerani.bak and Cities.bak"_s,
+             {folder.factorySettingsFile(), folder.factoryCityListFile()}},
+            {u"Cities.txt"_s, {folder.cityListFile()}},
+            {u"face and flag pictures"_s, {folder.faceFile(FaceStyle(0)), flag}}};
+        for (const QString &path : paths.value(files)) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QVERIFY(pipe ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                         : QFile::link(u"/dev/zero"_s, path));
+        }
+        const auto before = snapshot(dir.path());
 
-        const FileResult<QList<CityLine>> lines = CityListFile(folder).read();
-        QVERIFY(lines);
-        QCOMPARE(lines->size(), count);
-        QCOMPARE(lines->back().entry.name,
-                 u"City "_s + QString::number(count - 1).rightJustified(6, u'0'));
-
-        const auto saved = CityListFile(folder).save({u"Aachen"_s, u"+01:00"_s, u"DEU.bmp"_s});
-        QVERIFY(saved);
-        QCOMPARE(CityListFile(folder).read()->size(), count + 1);
-        const auto removed = CityListFile(folder).remove(u"City 000000");
-        QVERIFY(removed && removed->found());
-        QCOMPARE(CityListFile(folder).read()->size(), count);
-        QVERIFY(!QFile::exists(folder.scratchFile()));
+        if (files == u"Kerani.ini") {
+            QCOMPARE(loadSettings(folder), SettingsState{});
+            QVERIFY(!saveClockList(folder, 0, {Oslo})); // never replaced by a file
+        } else if (files == u"Cities.txt") {
+            QVERIFY(!CityListFile(folder).read());
+            QVERIFY(!CityListFile(folder)
+                         .save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s})
+                         .error()
+                         .isEmpty());
+        } else if (files.startsWith(u"Kerani.bak")) {
+            const DataFilesRestored restored = restoreMissingDataFiles(folder);
+            QVERIFY(!restored.settings && !restored.cityList);
+        } else {
+            QVERIFY(readPicture(folder.faceFile(FaceStyle(0))).isNull());
+            QVERIFY(FlagFolder::loadPicture(flag).isNull());
+        }
+        for (const QString &path : paths.value(files))
+            QVERIFY(QFileInfo(path).isSymLink() != pipe && !QFileInfo(path).isFile());
+        QCOMPARE(snapshot(dir.path()), before); // nothing made or replaced
     }
 
-    void oversizedCityListIsRefusedUntouched()
+    void sizeLimits()
     {
+        // Above the limit a file reads as none: the line before the (sparse) padding is not read.
         QTemporaryDir dir;
         const AppFolder folder(dir.path());
-        QFile file(folder.cityListFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.write(Cairo.toUtf8() + "\r\n"));
-        QVERIFY(file.resize(CityListFile::MaxFileSize + 1)); // sparse: takes no room on disk
-        file.close();
-
-        QVERIFY(!CityListFile(folder).read());
-        QVERIFY(
-            outcomeOf(CityListFile(folder).save({u"Kyiv"_s, u"+02:00"_s, u"UKR.bmp"_s})).failed);
-        QVERIFY(outcomeOf(CityListFile(folder).remove(u"Cairo")).failed);
-        QCOMPARE(QFileInfo(folder.cityListFile()).size(), CityListFile::MaxFileSize + 1);
-        QVERIFY(!QFile::exists(folder.scratchFile()));
+        QFile settings(folder.settingsFile());
+        QVERIFY(settings.open(QIODevice::WriteOnly) &&
+                settings.write("[Options]\r\nDisplay_Clock=1\r\n"));
+        QVERIFY(settings.resize(AppFolder::MaxSettingsFileBytes + 1));
+        QVERIFY(!loadSettings(folder).displayOptions.displayClock);
+        QVERIFY(settings.resize(AppFolder::MaxSettingsFileBytes));
+        QVERIFY(loadSettings(folder).displayOptions.displayClock);
+        // The limit counts the bytes read, not the size a file claims: a /proc file claims none.
+        const QString claimsNoSize = u"/proc/self/status"_s;
+        QCOMPARE(QFileInfo(claimsNoSize).size(), qint64(0));
+        const FileResult<QByteArray> whole = RegularFile::read(claimsNoSize, 1024 * 1024);
+        QVERIFY2(whole, qPrintable(whole.error()));
+        QVERIFY(RegularFile::read(claimsNoSize, whole->size() + 64));
+        QVERIFY(!RegularFile::read(claimsNoSize, 16));
     }
 
-    void thousandClocks()
+    void pictureLimits()
     {
+        // Refused above the limits before a pixel is decoded; a flag is scaled to its box (3x).
         QTemporaryDir dir;
-        const AppFolder folder(dir.path());
-        QStringList clocks;
-        for (int i = 0; i < 1000; ++i)
-            clocks.append(u"City %1!%2!ABC.bmp"_s.arg(i).arg(i % 2 ? u"+05:30"_s : u"-03:00"_s));
-        QVERIFY(TestFiles::writeBytes(folder.settingsFile(), settingsText(clocks)));
-        QCOMPARE(loadSettings(folder).clockList, clocks);
+        const auto read = [&dir](QSize size, bool flag) {
+            const QString path = dir.filePath(u"EGY.bmp"_s);
+            QImage picture(size, QImage::Format_Mono); // one bit a pixel in PNG: small files
+            picture.fill(1);
+            return picture.save(path, "PNG")
+                       ? (flag ? FlagFolder::loadPicture(path) : readPicture(path)).size()
+                       : QSize();
+        };
+        QCOMPARE(read(QSize(10000, 2500), false), QSize(10000, 2500)); // at both limits
+        QCOMPARE(read(QSize(10001, 1), false), QSize(0, 0));
+        QCOMPARE(read(QSize(5001, 5000), true), QSize(0, 0));
+        QCOMPARE(read(QSize(960, 200), true), QSize(48, 10));
+    }
 
-        const QStringList reversed(clocks.crbegin(), clocks.crend());
-        QVERIFY(saveClockList(folder, 1000, reversed));
-        QCOMPARE(loadSettings(folder).clockList, reversed);
-        // Fewer clocks: the sections beyond the new count are gone with the old ones.
-        QVERIFY(saveClockList(folder, 1000, {Oslo}));
-        QCOMPARE(loadSettings(folder).clockList, QStringList{Oslo});
-        QVERIFY(!ProfileFile::open(folder.settingsFile()).document().hasSection(u"Clock_1000"));
+    void writesFollowLinks()
+    {
+        // Through a chain of two links the target gets the new text; through a dangling link the
+        // write fails. Either way the link stays and no file is made, here or beside the target.
+        for (const bool cityList : {false, true}) {
+            for (const QString &link : {u"../elsewhere/second"_s, u"../elsewhere/gone"_s}) {
+                QTemporaryDir dir;
+                QVERIFY(QDir(dir.path()).mkdir(u"app"_s) && QDir(dir.path()).mkdir(u"elsewhere"_s));
+                const AppFolder folder(dir.filePath(u"app"_s));
+                const QString path = cityList ? folder.cityListFile() : folder.settingsFile();
+                QVERIFY(TestFiles::writeBytes(dir.filePath(u"elsewhere/data"_s), Cairo.toUtf8()));
+                QVERIFY(QFile::link(u"data"_s, dir.filePath(u"elsewhere/second"_s)));
+                QVERIFY(::symlink(qPrintable(link), QFile::encodeName(path).constData()) == 0);
+                const auto before = snapshot(dir.path());
+                const auto [failed, message] =
+                    run(cityList ? Operation::SaveCity : Operation::SaveClockList, folder);
+                QVERIFY(QFileInfo(path).isSymLink());
+                const auto after = snapshot(dir.path());
+                QCOMPARE(after.keys(), before.keys());
+                QVERIFY2(failed == link.endsWith(u"gone"), qPrintable(link + u' ' + message));
+                QCOMPARE(after.value(u"elsewhere/data"_s).contains(cityList ? "Kyiv" : "Oslo"),
+                         !failed);
+            }
+        }
     }
 };
 
