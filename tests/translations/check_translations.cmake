@@ -1,28 +1,18 @@
 # Fails unless every text of the sources is translated in every .ts file, and the .ts files are
-# what lupdate makes of the sources (no text missing, none left over). Runs lupdate on copies.
-#
-#   cmake -DLUPDATE=... -DLUPDATE_LIST=... "-DLUPDATE_OPTIONS=a|b" "-DTS_FILES=a.ts|b.ts"
-#         -DWORK_DIR=... -P check_translations.cmake
+# what lupdate makes of the sources (no text missing, none left over). Runs lupdate on copies;
+# CMakeLists.txt shows how it is called.
 string(REPLACE "|" ";" ts_files "${TS_FILES}")
 string(REPLACE "|" ";" options "${LUPDATE_OPTIONS}")
 file(REMOVE_RECURSE "${WORK_DIR}")
-file(MAKE_DIRECTORY "${WORK_DIR}")
-set(copies)
-foreach(ts IN LISTS ts_files)
-    get_filename_component(name "${ts}" NAME)
-    file(COPY_FILE "${ts}" "${WORK_DIR}/${name}")
-    list(APPEND copies "${WORK_DIR}/${name}")
-endforeach()
+file(COPY ${ts_files} DESTINATION "${WORK_DIR}")
+set(copies ${ts_files})
+list(TRANSFORM copies REPLACE "^.*/" "${WORK_DIR}/")
 
 execute_process(COMMAND "${LUPDATE}" -silent ${options} "@${LUPDATE_LIST}" -ts ${copies}
                 RESULT_VARIABLE status ERROR_VARIABLE warnings OUTPUT_QUIET)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "lupdate failed (${status}):\n${warnings}")
-endif()
-# lupdate warns about texts it cannot extract (a tr() without a context, say): those would show
-# untranslated.
-if(NOT warnings STREQUAL "")
-    message(FATAL_ERROR "lupdate cannot extract every text:\n${warnings}")
+# lupdate also warns about texts it cannot extract (a tr() without a context, say).
+if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
+    message(FATAL_ERROR "lupdate failed (${status}) or cannot extract every text:\n${warnings}")
 endif()
 
 set(problems "")
@@ -37,9 +27,8 @@ foreach(ts IN LISTS ts_files)
     endforeach()
     string(REGEX MATCHALL "<(translation|numerusform)( [^>]*)?>[ \n]*</(translation|numerusform)>|<(translation|numerusform)/>"
            empty "${updated}")
-    list(LENGTH empty empty_count)
-    if(empty_count GREATER 0)
-        string(APPEND problems "${name}: ${empty_count} empty translations\n")
+    if(empty)
+        string(APPEND problems "${name}: empty translations: ${empty}\n")
     endif()
     file(READ "${ts}" committed)
     if(NOT committed STREQUAL updated)
