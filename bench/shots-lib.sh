@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# shellcheck disable=SC2034,SC2154 # set and read by the scripts that source it
 # Shared by stripshots.sh and dialogshots.sh; sourced, never run. Reads $app_source, $out and
 # $locales; makes the work folder, the missing locales and a private Xvfb (DISPLAY exported).
 # The processes in `pids` end at exit and the work folder goes.
