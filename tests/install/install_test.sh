@@ -54,7 +54,7 @@ manifest="$(sed "s|^\([^/]\)|$prefix/\1|" "$prefix/.install-manifest" | LC_ALL=C
     fail "the manifest does not list exactly what the install wrote"
 kerani >"$tmp/run.log" 2>&1 &
 pids+=($!)
-wait_for 20 test -f "$prefix/Cities.txt" && [ "$(readlink "/proc/$!/exe")" = "$prefix/kerani" ] ||
+wait_for 20 test -f "$prefix/Cities.txt" -a -f "$prefix/Kerani.ini" && [ "$(readlink "/proc/$!/exe")" = "$prefix/kerani" ] ||
     fail "the launcher did not start the installed program: $(cat "$tmp/run.log")"
 stop $!
 cmp "$prefix/Kerani.ini" "$prefix/Kerani.bak" || fail "Kerani.ini is not the factory copy"

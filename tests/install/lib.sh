@@ -43,7 +43,7 @@ start_xvfb() { # <width>x<height>x<depth>: an X server of its own (-noreset: nev
     pids+=($!)
     exec 3>&-
     wait_for 10 test -s "$tmp/display" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$tmp/display")"
+    DISPLAY=":$(head -n1 "$tmp/display")" && export DISPLAY
 }
 validate_desktop_entry() { # <file>: desktop-file-validate has nothing to say about it
     local out
