@@ -24,7 +24,7 @@ point_at() { xdotool mousemove 1200 760 sleep 0.2 mousemove "$1" "$2" sleep 0.2;
 shot() { import -window root -crop 1024x700+0+0 +repage "$tmp/$1.png"; }
 box() { # <shot>: "w h x y" of where it differs from the empty desktop, the pointer's spot dropped
     convert "$tmp/desktop.png" "$tmp/$1.png" -compose difference -composite -threshold 0 \
-        -morphology Open Square:12 -format '%@' info: | tr 'x+' '  '
+        -morphology Open Square:12 -format '%@\n' info: | tr 'x+' '  '
 }
 point_at 1000 680
 shot desktop
