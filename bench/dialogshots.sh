@@ -20,32 +20,9 @@ out=${2:?usage: dialogshots.sh <program folder> <output folder>}
 locales=${LOCALES:-ar_SA de_DE en_US}
 points=${FONT_POINTS:-9}
 
-app_source=$(cd "$app_source" && pwd)
-mkdir -p "$out"
-out=$(cd "$out" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/kerani-dialogshots.XXXXXX")
-pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-for locale in $locales; do
-    if ! locale -a 2>/dev/null | grep -qix "${locale}.utf-\?8"; then
-        localedef -i "$locale" -f UTF-8 "$locale.UTF-8" 2>/dev/null ||
-            echo "warning: no locale $locale.UTF-8 (localedef needs root)" >&2
-    fi
-done
-
-display=170
-while [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# shellcheck source=bench/shots-lib.sh
+. "$(dirname "$0")/shots-lib.sh"
+start_xvfb 170 1280x800
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
@@ -89,12 +66,8 @@ shot() {
     if [[ -z ${2:-} ]]; then
         import -silent -window root "$out/$1.png"
     else
-        local info x y w h
-        info=$(xwininfo -id "$2")
-        x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-        y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-        w=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-        h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+        local x y w h
+        window_box "$2"
         # The title bar lies above the client area that xwininfo measures.
         local top=$((y > 40 ? 40 : y)) left=$((x > 12 ? 12 : x))
         import -silent -window root -crop "$((w + 2 * left))x$((h + top + 12))+$((x - left))+$((y - top))" \

@@ -9,7 +9,7 @@
 #
 # Usage: stripshots.sh <folder of the built program> <output folder>
 # Narrow the set with LOCALES, FONTS, PALETTES and SCALES (space-separated), e.g.
-#   LOCALES="de_DE ar_SA" SCALES=1.5 tests/e2e/stripshots.sh build/app /tmp/shots
+#   LOCALES="de_DE ar_SA" SCALES=1.5 bench/stripshots.sh build/app /tmp/shots
 # Writes <locale>-<points>pt-<palette>-x<scale>.png (the window alone) and one contact sheet per
 # language, sheet-<locale>.png. Needs Xvfb, xdotool, x11-utils and imagemagick; Japanese needs a
 # Japanese font (fonts-ipafont-gothic).
@@ -22,32 +22,9 @@ fonts=${FONTS:-9 11 14}
 palettes=${PALETTES:-light dark}
 scales=${SCALES:-1 1.5 2}
 
-app_source=$(cd "$app_source" && pwd)
-mkdir -p "$out"
-out=$(cd "$out" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/kerani-shots.XXXXXX")
-pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-for locale in $locales; do
-    if ! locale -a 2>/dev/null | grep -qix "${locale}.utf-\?8"; then
-        localedef -i "$locale" -f UTF-8 "$locale.UTF-8" 2>/dev/null ||
-            echo "warning: no locale $locale.UTF-8 (localedef needs root); the shot uses C" >&2
-    fi
-done
-
-display=140
-while [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# shellcheck source=bench/shots-lib.sh
+. "$(dirname "$0")/shots-lib.sh"
+start_xvfb 140 1600x900
 
 # An application folder with six clocks, every row on, long dates and the long AM/PM time.
 cp -R "$app_source/." "$work/app/" 2>/dev/null || { mkdir -p "$work/app" && cp -R "$app_source/." "$work/app/"; }
@@ -94,12 +71,8 @@ attempt() { # attempt <locale> <points> <palette> <scale>
         status=1
     else
         sleep 1.5 # the first tick fills the rows
-        local info x y w h
-        info=$(xwininfo -id "$window")
-        x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-        y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-        w=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-        h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+        local x y w h
+        window_box "$window"
         import -silent -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$name.png"
         echo "$out/$name.png"
     fi
