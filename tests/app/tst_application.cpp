@@ -44,7 +44,7 @@ private Q_SLOTS:
         });
         app.loadSettings();
         // With the pointer off every screen, a dialog goes to the middle of the main screen,
-        // but never over the clock window.
+        // but never over the clock window, which stays off the top while a dialog is open.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         app.clockWindow()->move(screen.center() - app.clockWindow()->rect().center());
         QCursor::setPos(-10000, -10000);
@@ -54,7 +54,6 @@ private Q_SLOTS:
         QCOMPARE(created, 1);
         QPointer<QWidget> dialog = app.dialog(Application::Dialog::Options);
         QVERIFY(!dialog->frameGeometry().intersects(app.clockWindow()->frameGeometry()));
-        // The clock window stays off the top while a dialog is open.
         QVERIFY(app.isDialogOpen());
         app.clockWindow()->tick();
         QVERIFY(!app.clockWindow()->wantsOnTop());

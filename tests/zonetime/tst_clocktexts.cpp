@@ -97,7 +97,8 @@ private Q_SLOTS:
         for (const QLocale &locale :
              {English, QLocale(QLocale::German, QLocale::Germany),
               QLocale(QLocale::Russian, QLocale::Russia), Arabic, Hungarian}) {
-            for (const QString &pattern : patterns + locale.dateFormat(QLocale::LongFormat)) {
+            for (const QString &pattern :
+                 patterns + QStringList{locale.dateFormat(QLocale::LongFormat)}) {
                 for (const QDate date : {QDate(2024, 7, 7), QDate(1999, 12, 31)}) {
                     const DateFields fields{date.year(), date.month(), date.day(), date.dayOfWeek(),
                                             QCalendar()};
@@ -116,7 +117,7 @@ private Q_SLOTS:
     {
         // Both texts for a zone date, "-" for none.
         const auto texts = [](const DisplayOptions &options, QDate date,
-                              const QLocale &locale = English) {
+                              const QLocale &locale = English) -> QString {
             const DateTexts texts(options, locale);
             return texts.date(date).value_or(u"-"_s) + u" | "_s +
                    texts.oppositeDate(date).value_or(u"-"_s);
