@@ -1,8 +1,8 @@
+#include "app/commandline.h"
 #include "app/singleinstance.h"
 #include "support/testfiles.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,134 +10,95 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Bytes no text conversion would keep: CR, LF, NUL, invalid UTF-8.
-const QByteArray kFactorySettings = "[Settings]\r\nClocks=01\r\n[Clock_01]\r\n"
-                                    "Country/City=Z\xfcrich!+01:00!CHE.bmp\r\n\0\xff\r"_ba;
-const QByteArray kFactoryCities = "Cairo!+02:00!EGY.bmp\nLima!-05:00!PER.bmp\n"_ba;
+const QByteArray FactorySettings =
+    "[Settings]\r\nClocks=02\r\n[Clock_01]\r\nCountry/City=Sydney!+10:00!AUS.bmp\r\n"
+    "[Clock_02]\r\nCountry/City=Home!+03:00!XXX.bmp\r\n[Options]\r\nDisplay_Time=1\r\n"
+    "TimeFormat=3\r\nDisplay_Date=1\r\nDateFormat=2\r\nFollow_DST=1\r\n"_ba;
 
 } // namespace
 
 class TestStartUp final : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QTemporaryDir> m_locks;
-    std::unique_ptr<AppFolder> m_folder;
+    QTemporaryDir m_dir;
+    QTemporaryDir m_locks;
+
+    SingleInstance::Outcome acquire(const QString &folder)
+    {
+        return SingleInstance(folder, m_locks.path()).tryAcquire();
+    }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_locks = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid() && m_locks->isValid());
-        m_folder = std::make_unique<AppFolder>(m_dir->path());
-    }
-
-    void perUserFilesFromFactoryCopies_data()
-    {
-        QTest::addColumn<bool>("homeWritable");
-        QTest::newRow("first start") << true;
-        QTest::newRow("nothing can be written") << false;
-    }
-
-    void perUserFilesFromFactoryCopies()
-    {
-        QFETCH(bool, homeWritable);
-        // Installed under a prefix: the program in usr/bin, the factory copies in
-        // usr/share/kerani. A file where the home folder should be stops every folder in it.
-        const QString factory = m_dir->filePath(u"usr/share/kerani"_s);
-        QVERIFY(QDir().mkpath(m_dir->filePath(u"usr/bin"_s)) && QDir().mkpath(factory));
-        QVERIFY(TestFiles::writeBytes(factory + u"/Kerani.bak"_s, kFactorySettings));
-        QVERIFY(TestFiles::writeBytes(factory + u"/Cities.bak"_s, kFactoryCities));
-        const QString home = m_dir->filePath(u"home"_s);
-        if (!homeWritable)
-            QVERIFY(TestFiles::writeBytes(home, "in the way"));
-        AppFolder folder = AppFolder::forProgram(m_dir->filePath(u"usr/bin"_s), {home, {}, {}, {}});
-
-        SingleInstance instance(folder.path(), m_locks->path());
-        QVERIFY(startUp(folder, instance));
-
-        const QString settings = home + u"/.config/kerani/Kerani.ini"_s;
-        const QString cities = home + u"/.local/share/kerani/Cities.txt"_s;
-        QCOMPARE(TestFiles::readBytes(settings), homeWritable ? kFactorySettings : QByteArray());
-        QCOMPARE(TestFiles::readBytes(cities), homeWritable ? kFactoryCities : QByteArray());
-        QCOMPARE(QFileInfo(folder.flagsFolder()).isDir(), homeWritable);
-        // What the program then reads.
-        QCOMPARE(folder.settingsFile(), homeWritable ? settings : factory + u"/Kerani.bak"_s);
-        QCOMPARE(folder.cityListFile(), homeWritable ? cities : factory + u"/Cities.bak"_s);
-        QCOMPARE(folder.cannotSaveMessage().has_value(), !homeWritable);
-    }
-
     void oneInstanceAtATime()
     {
-        QVERIFY(TestFiles::writeBytes(m_folder->factorySettingsFile(), kFactorySettings));
+        AppFolder folder(m_dir.path());
+        QVERIFY(TestFiles::writeBytes(folder.factorySettingsFile(), FactorySettings));
         {
-            SingleInstance first(m_folder->path(), m_locks->path());
-            QVERIFY(startUp(*m_folder, first));
-            QCOMPARE(TestFiles::readBytes(m_folder->settingsFile()), kFactorySettings);
-            QVERIFY(QFile::remove(m_folder->settingsFile()));
-
-            SingleInstance second(m_folder->path(), m_locks->path());
-            QVERIFY(!startUp(*m_folder, second));
-            // The second start touched nothing.
-            QVERIFY(!QFileInfo::exists(m_folder->settingsFile()));
-            QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
-
-            // However old the lock file is, a running holder keeps it.
+            SingleInstance first(folder.path(), m_locks.path());
+            QVERIFY(startUp(folder, first));
+            QCOMPARE(TestFiles::readBytes(folder.settingsFile()), FactorySettings); // restored
+            QVERIFY(QFile::remove(folder.settingsFile()));
+            SingleInstance second(folder.path(), m_locks.path());
+            QVERIFY(!startUp(folder, second));
+            QVERIFY(!QFileInfo::exists(folder.settingsFile())); // the second touched nothing
+            // Held however old the lock file, for every spelling of the folder, and no other.
             QVERIFY(TestFiles::backdate(first.lockFilePath()));
-            QCOMPARE(SingleInstance(m_folder->path(), m_locks->path()).tryAcquire(),
+            QCOMPARE(acquire(m_dir.path() + u"/../"_s + QFileInfo(m_dir.path()).fileName()),
                      SingleInstance::Outcome::HeldByOther);
+            QCOMPARE(acquire(m_locks.path()), SingleInstance::Outcome::Acquired);
         }
-        // Released when the instance ends.
-        QCOMPARE(SingleInstance(m_folder->path(), m_locks->path()).tryAcquire(),
-                 SingleInstance::Outcome::Acquired);
-    }
-
-    void lockIsPerApplicationFolder()
-    {
-        QTemporaryDir other;
-        SingleInstance first(m_folder->path(), m_locks->path());
-        SingleInstance elsewhere(other.path(), m_locks->path());
-        QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
-        QCOMPARE(elsewhere.tryAcquire(), SingleInstance::Outcome::Acquired);
-        QVERIFY(first.lockFilePath() != elsewhere.lockFilePath());
-
-        // Another spelling of the same folder is the same folder.
-        const QString detour =
-            m_folder->path() + u"/../"_s + QFileInfo(m_folder->path()).fileName();
-        SingleInstance same(detour + u"/"_s, m_locks->path());
-        QCOMPARE(same.lockFilePath(), first.lockFilePath());
-        QCOMPARE(same.tryAcquire(), SingleInstance::Outcome::HeldByOther);
-    }
-
-    void staleLockDoesNotBlock()
-    {
-        // Make a genuine lock file, release it, and put it back as a crashed process would leave
-        // it: the same content, but naming a process that no longer runs.
-        const QString path = SingleInstance(m_folder->path(), m_locks->path()).lockFilePath();
-        QByteArray content;
-        {
-            QLockFile lock(path);
-            QVERIFY(lock.tryLock(0));
-            content = TestFiles::readBytes(path);
-        }
-        QVERIFY(!content.isEmpty());
-        const qsizetype firstLineEnd = content.indexOf('\n');
-        content.replace(0, firstLineEnd, "2147483646"); // beyond any process id in use
-        QVERIFY(TestFiles::writeBytes(path, content));
-
-        SingleInstance instance(m_folder->path(), m_locks->path());
-        QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Acquired);
+        QCOMPARE(acquire(m_dir.path()), SingleInstance::Outcome::Acquired); // released at the end
     }
 
     void noLockFolderStillRuns()
     {
-        // The lock folder cannot be made: a file stands where it should be.
-        const QString blocked = m_locks->filePath(u"file"_s);
-        QVERIFY(TestFiles::writeBytes(blocked, "x"));
-        SingleInstance instance(m_folder->path(), blocked + u"/locks"_s);
+        // No lock folder can be made: the program runs without a lock rather than not at all.
+        QVERIFY(TestFiles::writeBytes(m_locks.filePath(u"file"_s), "x"));
+        SingleInstance instance(m_dir.path(), m_locks.filePath(u"file/locks"_s));
         QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Unavailable);
-        QVERIFY(startUp(*m_folder, instance)); // runs without a lock rather than not at all
+        AppFolder folder(m_dir.path());
+        QVERIFY(startUp(folder, instance));
+    }
+
+    void instants()
+    {
+        const QDateTime change(QDate(2026, 3, 29), QTime(0, 59, 59), Qt::UTC);
+        const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC);
+        // Only an instant with Z or an offset, in the years 1000 to 9999.
+        const std::pair<QString, QDateTime> texts[] = {
+            {u"2026-03-29T00:59:59Z"_s, change}, {u"2026-03-29T02:59:59+02:00"_s, change},
+            {u"9999-12-31T23:59:59Z"_s, last},   {u"2026-03-29T00:59:59"_s, {}},
+            {u"0999-12-31T23:59:59Z"_s, {}},     {u"2026-02-30T00:00:00Z"_s, {}}};
+        for (const auto &[text, instant] : texts)
+            QCOMPARE(CommandLine::parseInstant(text).value_or(QDateTime()), instant);
+    }
+
+    void textRuns()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestFiles::writeBytes(dir.filePath(u"Kerani.bak"_s), FactorySettings));
+        QVERIFY(TestFiles::writeBytes(dir.filePath(u"Zones.txt"_s),
+                                      "Sydney!+10:00!AUS.bmp\tAustralia/Sydney\r\n"));
+        const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        SingleInstance running(dir.path(), m_locks.path()); // another instance runs
+        QCOMPARE(running.tryAcquire(), SingleInstance::Outcome::Acquired);
+        const auto run = [&dir](const QStringList &arguments) {
+            QString out, errors;
+            QTextStream outStream(&out), errorStream(&errors);
+            const int status = CommandLine::run(QStringList{u"kerani"_s} + arguments,
+                                                AppFolder(dir.path()), {}, outStream, errorStream);
+            return QString(QString::number(status) + u'|' + out + u'|' + errors);
+        };
+        QCOMPARE(run({u"--print"_s, u"--at"_s, u"2026-03-29T01:00:00Z"_s}),
+                 u"0|Sydney\t12:00:00\t2026/03/29\t\tAustralia/Sydney\n"
+                 u"Home\t04:00:00\t2026/03/29\t\t\n|"_s);
+        const QString badAt = run({u"--print"_s, u"--at=2026-03-29T00:59:59"_s});
+        QVERIFY(badAt.startsWith(u"2||") && badAt.contains(u": --at needs an instant"));
+        QVERIFY(run({u"--at=2026-03-29T00:59:59Z"_s}).contains(u"--at goes with --print"));
+        QVERIFY(run({u"--help"_s}).startsWith(u"0|Usage:"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), files); // no writes
+        QVERIFY(!CommandLine::wantsTextRun({u"kerani"_s, u"-platform"_s, u"offscreen"_s}));
+        QVERIFY(CommandLine::wantsTextRun({u"kerani"_s, u"--at=2026-01-01T00:00:00Z"_s}));
     }
 };
 
