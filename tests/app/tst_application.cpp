@@ -1,10 +1,13 @@
+#include "app/aboutbox.h"
 #include "app/application.h"
+#include "clockwindow/clockwindow.h"
 #include "clockwindow/windowplacement.h"
 #include "support/recordingpresenter.h"
 #include "support/testfiles.h"
 
 #include <QCursor>
 #include <QDialog>
+#include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
@@ -73,6 +76,30 @@ private Q_SLOTS:
             app.reloadSettings();
         QVERIFY(app.trayIcon()->isVisible());
         QCOMPARE(app.findChildren<QSystemTrayIcon *>().size(), 1);
+    }
+
+    void aboutKeepsItsPlaceAndTheMenuBringsAClosedWindowBack()
+    {
+        writeSettings(true); // no tray icon: the menu is the only way back
+        Application app(AppFolder(m_dir.path()), Clock::system(), m_messages);
+        app.loadSettings();
+        app.showAbout();
+        QDialog *box = app.aboutBox();
+        const QPoint moved = box->pos() + QPoint(37, 23);
+        box->move(moved);
+        app.showAbout(); // chosen again while shown
+        box->hide();     // OK
+        app.showAbout();
+        QCOMPARE(box->pos(), moved);
+        box->hide();
+
+        ClockWindow *window = app.clockWindow();
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window->windowHandle(), &close);
+        QVERIFY(window->isHidden());
+        app.showMainMenu(QPoint(5, 5));
+        QVERIFY(window->isVisible() && !window->isMinimized());
+        app.mainMenu()->hide();
     }
 
     void draggedPlaceIsKeptWhenTheOptionIsOn_data()
