@@ -100,11 +100,11 @@ for locale in $locales; do
     [[ $locale != ar_* ]] || open_submenu=Left
     menu
     shot "$locale-menu"
-    xdotool key Down Down Down Down "$open_submenu"
+    xdotool key Down Down Down Down Down "$open_submenu"
     shot "$locale-helpmenu"
     xdotool key Escape Escape Escape
 
-    for dialog in "newclock 1" "addcity 2" "options 3"; do
+    for dialog in "newclock 1" "addcity 2" "options 4"; do
         name=${dialog% *}
         downs=()
         for _ in $(seq "${dialog#* }"); do downs+=(Down); done
@@ -131,7 +131,7 @@ for locale in $locales; do
         sleep 0.5
     done
 
-    menu Down Down Down Down "$open_submenu" Down Return
+    menu Down Down Down Down Down "$open_submenu" Down Return
     shot "$locale-about" "$(newest_window)"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
