@@ -149,6 +149,43 @@ private Q_SLOTS:
         QCOMPARE(texts3(), before);
     }
 
+    void tickRepaintsLeaveWhatAFreshWindowShows()
+    {
+        // A tick repaints only what changed: the screen then shows what a window built anew shows.
+        const auto screenOf = [](ClockWindow &window) {
+            window.show();
+            if (!QTest::qWaitForWindowExposed(&window))
+                return QImage();
+            QCoreApplication::processEvents();
+            return window.screen()->grabWindow(window.winId()).toImage();
+        };
+        const SettingsState settings = state({Cairo, u"Delhi!+05:30!IND.bmp"_s}, TimeFormat(2));
+        m_now.setTime(QTime(9, 58, 59));
+        const auto ticking = makeWindow(settings);
+        QVERIFY(!screenOf(*ticking).isNull());
+        // A second, a minute, an hour, and AM turning to PM in Cairo.
+        for (const QTime time : {QTime(9, 59, 0), QTime(9, 59, 1), QTime(10, 0, 0),
+                                 QTime(11, 59, 59), QTime(12, 0, 0)}) {
+            m_now.setTime(time);
+            ticking->tick();
+            const QImage shown = screenOf(*ticking);
+            QCOMPARE(shown, screenOf(*makeWindow(settings)));
+        }
+    }
+
+    void withoutClocksOrTrayIconALauncherOpensTheMenu()
+    {
+        SettingsState settings = state({});
+        settings.displayOptions.hideSysTrayIcon = true;
+        const auto window = makeWindow(settings);
+        window->showAt(QPoint(0, 0));
+        auto *launcher = window->findChild<QWidget *>(u"menuLauncher"_s);
+        QVERIFY(!window->isVisible() && launcher && launcher->isVisible());
+        QSignalSpy menu(window.get(), &ClockWindow::menuRequested);
+        QTest::mouseClick(launcher, Qt::LeftButton);
+        QCOMPARE(menu.size(), 1);
+    }
+
     void closingMinimisesStackingAndTheMenuKeys()
     {
         SettingsState settings = state({Cairo});
