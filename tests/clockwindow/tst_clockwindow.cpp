@@ -110,6 +110,82 @@ private Q_SLOTS:
         QCOMPARE(texts(*window, u"oppositeDateLabel"_s)[1], u"1446/01/01"_s);
     }
 
+    void computerClockJumps_data()
+    {
+        QTest::addColumn<QDateTime>("to");
+        // Cairo's time, date and opposite date; a date before its calendar's first year or after
+        // 9999 shows nothing.
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("an hour back")
+            << QDateTime(QDate(2024, 7, 7), QTime(13, 5, 9, 900), Qt::UTC)
+            << QStringList{u"15:05:09"_s, u"2024/07/07"_s, u"1446/01/01"_s};
+        QTest::newRow("to the year 1") << QDateTime(QDate(1, 1, 1), QTime(0, 0, 0, 900), Qt::UTC)
+                                       << QStringList{u"02:00:00"_s, u"0001/01/01"_s, QString()};
+        QTest::newRow("past the year 9999")
+            << QDateTime(QDate(9999, 12, 31), QTime(23, 0, 0, 900), Qt::UTC)
+            << QStringList{u"01:00:00"_s, QString(), u"9666/04/04"_s};
+    }
+    void computerClockJumps()
+    {
+        QFETCH(QDateTime, to);
+        QFETCH(QStringList, shown);
+        const auto window = makeWindow(state({Cairo}));
+        const auto texts3 = [&] {
+            return texts(*window, u"timeLabel"_s) + texts(*window, u"dateLabel"_s) +
+                   texts(*window, u"oppositeDateLabel"_s);
+        };
+        const QStringList before = texts3();
+        const QDateTime start = m_now;
+        m_now = to;
+        window->tick();
+        QCOMPARE(texts3(), shown);
+        // The window's own timer, armed for the next second of the new reading, ticks in time.
+        m_now = m_now.addSecs(1);
+        const QString next = QTime::fromString(shown[0]).addSecs(1).toString(u"HH:mm:ss"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(texts(*window, u"timeLabel"_s), QStringList{next}, 1000);
+        // Set back, the clock shows its old reading again, dates and all.
+        m_now = start;
+        window->tick();
+        QCOMPARE(texts3(), before);
+    }
+
+    void tickRepaintsLeaveWhatAFreshWindowShows()
+    {
+        // A tick repaints only what changed: the screen then shows what a window built anew shows.
+        const auto screenOf = [](ClockWindow &window) {
+            window.show();
+            if (!QTest::qWaitForWindowExposed(&window))
+                return QImage();
+            QCoreApplication::processEvents();
+            return window.screen()->grabWindow(window.winId()).toImage();
+        };
+        const SettingsState settings = state({Cairo, u"Delhi!+05:30!IND.bmp"_s}, TimeFormat(2));
+        m_now.setTime(QTime(9, 58, 59));
+        const auto ticking = makeWindow(settings);
+        QVERIFY(!screenOf(*ticking).isNull());
+        // A second, a minute, an hour, and AM turning to PM in Cairo.
+        for (const QTime time : {QTime(9, 59, 0), QTime(9, 59, 1), QTime(10, 0, 0),
+                                 QTime(11, 59, 59), QTime(12, 0, 0)}) {
+            m_now.setTime(time);
+            ticking->tick();
+            const QImage shown = screenOf(*ticking);
+            QCOMPARE(shown, screenOf(*makeWindow(settings)));
+        }
+    }
+
+    void withoutClocksOrTrayIconALauncherOpensTheMenu()
+    {
+        SettingsState settings = state({});
+        settings.displayOptions.hideSysTrayIcon = true;
+        const auto window = makeWindow(settings);
+        window->showAt(QPoint(0, 0));
+        auto *launcher = window->findChild<QWidget *>(u"menuLauncher"_s);
+        QVERIFY(!window->isVisible() && launcher && launcher->isVisible());
+        QSignalSpy menu(window.get(), &ClockWindow::menuRequested);
+        QTest::mouseClick(launcher, Qt::LeftButton);
+        QCOMPARE(menu.size(), 1);
+    }
+
     void closingMinimisesStackingAndTheMenuKeys()
     {
         SettingsState settings = state({Cairo});

@@ -205,6 +205,37 @@ private Q_SLOTS:
         QCOMPARE(CellText::widestDigitForm(u"\u0661\u0662"_s, 9, Measure), u"\u0660\u0660"_s);
     }
 
+    void linesBreakAndShorten_data()
+    {
+        // Lines of `width` pixels at 9 pt; one line given is the text shortened to it instead.
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qreal>("width");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("between words, no blank kept")
+            << u"Monday, 7 December 2026"_s << 55.0
+            << QStringList{u"Monday, 7"_s, u"December"_s, u"2026"_s};
+        QTest::newRow("no blanks: a number kept with what follows")
+            << u"2026\u5E749\u670830\u65E5"_s << 22.0
+            << QStringList{u"2026\u5E74"_s, u"9\u6708"_s, u"30\u65E5"_s};
+        QTest::newRow("fits") << u"Lima"_s << 40.0 << QStringList{u"Lima"_s};
+        QTest::newRow("cut") << u"Los Angeles"_s << 30.0 << QStringList{u"Los A\u2026"_s};
+        QTest::newRow("no blank before the ellipsis")
+            << u"Los Angeles"_s << 26.0 << QStringList{u"Los\u2026"_s};
+        QTest::newRow("a letter kept with its accent")
+            << u"Zu\u0308rich"_s << 16.0 << QStringList{u"Z\u2026"_s};
+        QTest::newRow("no room") << u"Lima"_s << 2.0 << QStringList{u"\u2026"_s};
+    }
+    void linesBreakAndShorten()
+    {
+        QFETCH(QString, text);
+        QFETCH(qreal, width);
+        QFETCH(QStringList, lines);
+        if (lines.size() > 1)
+            QCOMPARE(CellText::breakLines(text, width, 9, Measure), lines);
+        else
+            QCOMPARE(CellText::elide(text, width, 9, Measure), lines[0]);
+    }
+
     void gradients()
     {
         // Bands 3 darker a channel each, down to black, reach a line into the next; 250 / 100
