@@ -186,6 +186,20 @@ private Q_SLOTS:
         QCOMPARE(menu.size(), 1);
     }
 
+    void columnsNoWindowCanShowAreNotBuilt()
+    {
+        // A window is at most 32767 pixels wide; a line that is no city takes no column.
+        QStringList clocks{u"no city"_s};
+        for (int i = 0; i < ClockGeometry::MaxColumns + 5; ++i)
+            clocks.append(i % 2 ? Cairo : u"Lima!-05:00!PER.bmp"_s);
+        const auto window = makeWindow(state(clocks));
+        m_now = m_now.addSecs(1);
+        window->tick();
+        const QStringList times = texts(*window, u"timeLabel"_s);
+        QCOMPARE(times.size(), ClockGeometry::MaxColumns);
+        QCOMPARE(times.first() + times.last(), u"09:05:1016:05:10"_s);
+    }
+
     void closingMinimisesStackingAndTheMenuKeys()
     {
         SettingsState settings = state({Cairo});
