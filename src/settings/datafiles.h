@@ -16,8 +16,9 @@ struct DataFilesRestored {
     friend bool operator==(const DataFilesRestored &, const DataFilesRestored &) = default;
 };
 
-/// Makes the folders of the user's files, then restores a missing Kerani.ini from Kerani.bak and a missing Cities.txt from Cities.bak, each on
-/// its own. An existing file is never replaced, nor anything else of that name deleted. A file
-/// that cannot be restored (no factory copy, folder not writable) fails with the reason; that is
-/// no error for the program: the readers meet the missing file and use their defaults.
+/// Makes the folders of the user's files, then restores a missing Kerani.ini from Kerani.bak and a
+/// missing Cities.txt from Cities.bak, each on its own. An existing file is never replaced, nor
+/// anything else of that name deleted. A file that cannot be restored (no factory copy, folder not
+/// writable) fails with the reason; that is no error for the program: the readers meet the missing
+/// file and use their defaults.
 [[nodiscard]] DataFilesRestored restoreMissingDataFiles(const AppFolder &folder);

@@ -92,10 +92,7 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QFile(folder().settingsFile()).open(QIODevice::WriteOnly); // without one nothing ticks
     }
-    void init()
-    {
-        m_now = QDateTime(QDate(2024, 7, 7), QTime(14, 5, 9), Qt::UTC);
-    }
+    void init() { m_now = QDateTime(QDate(2024, 7, 7), QTime(14, 5, 9), Qt::UTC); }
 
     void oneTickUpdatesEveryColumn()
     {
@@ -254,8 +251,9 @@ private Q_SLOTS:
         });
         // 12:00:01 PM is the longest Spanish time; long dates, long names.
         m_now.setTime(QTime(10, 0, 1));
-        SettingsState settings = state(
-            {u"Los Angeles!-08:00!EGY.bmp"_s, Cairo, u"Wellington!+12:00!XXX.bmp"_s}, TimeFormat(2));
+        SettingsState settings =
+            state({u"Los Angeles!-08:00!EGY.bmp"_s, Cairo, u"Wellington!+12:00!XXX.bmp"_s},
+                  TimeFormat(2));
         settings.displayOptions.dateFormat = DateFormat::Long;
         settings.displayOptions.oppositeDateFormat = DateFormat::Long;
         const auto window = makeWindow(settings);

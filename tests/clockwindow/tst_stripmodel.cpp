@@ -18,8 +18,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// A font of the test's own making, in pixels per point: characters 0.6 of the size wide ('1', blanks
-/// narrower), ink 0.7 of the size above the baseline (0.9 for an 8), 0.2 below for descenders.
+/// A font of the test's own making, in pixels per point: characters 0.6 of the size wide ('1',
+/// blanks narrower), ink 0.7 of the size above the baseline (0.9 for an 8), 0.2 below for
+/// descenders.
 class BlockMeasure final : public TextMeasure {
 public:
     qreal advance(QStringView text, qreal size) const override
@@ -240,8 +241,8 @@ private Q_SLOTS:
     {
         // Bands 3 darker a channel each, down to black, reach a line into the next; 250 / 100
         // goes to the even 2, so 100 bands leave the last 50 pixels as they were.
-        const QList<GradientBand> even = oneColorGradientBands(
-            {250, 78}, QColor(2, 200, 255), GradientDirection::LeftToRight);
+        const QList<GradientBand> even =
+            oneColorGradientBands({250, 78}, QColor(2, 200, 255), GradientDirection::LeftToRight);
         QCOMPARE(even.last().rect, QRect(198, 0, 3, 78));
         QCOMPARE(even[1].colour, QColor(0, 194, 249));
         QCOMPARE(even[84].colour, QColor(0, 0, 0));
@@ -295,8 +296,8 @@ private Q_SLOTS:
 
     void handSpritesCopyWhatStrokingDraws()
     {
-        // Every hand, pen and pixel ratio: a sprite leaves what stroking leaves (smooth hands within
-        // a rounding in blending), and nothing outside the area a repaint covers.
+        // Every hand, pen and pixel ratio: a sprite leaves what stroking leaves (smooth hands
+        // within a rounding in blending), and nothing outside the area a repaint covers.
         QList<HandSprites::Hand> hands;
         for (const QPoint end : DialPoints)
             hands << HandSprites::Hand{end, Qt::red, SecondHandPenWidth}
@@ -339,7 +340,8 @@ private Q_SLOTS:
         QTest::newRow("fine wheel adds up") << QList{40, 40, 30, 30} << 15 << 15;
         QTest::newRow("fine wheel short of a notch") << QList{40, 40} << 15 << 0;
         QTest::newRow("turning back starts afresh") << QList{100, -60, -60} << 15 << -15;
-        QTest::newRow("never beyond a year") << QList{120 * 400} << 24 * 60 << LookAhead::MaxMinutes;
+        QTest::newRow("never beyond a year")
+            << QList{120 * 400} << 24 * 60 << LookAhead::MaxMinutes;
     }
     void wheelTurns()
     {
@@ -388,8 +390,8 @@ private Q_SLOTS:
             << QList{Left, Right} << QList<KeptPlace>{{left, {10, 20}}} << QPoint(10, 20);
         QTest::newRow("32 pixels each way on a screen: shown")
             << QList{Left} << QList<KeptPlace>{{left, {992, -112}}} << QPoint(992, -112);
-        QTest::newRow("31 pixels down: not") << QList{Left}
-                                             << QList<KeptPlace>{{left, {0, 737}}} << centre;
+        QTest::newRow("31 pixels down: not")
+            << QList{Left} << QList<KeptPlace>{{left, {0, 737}}} << centre;
     }
     void windowPlace()
     {

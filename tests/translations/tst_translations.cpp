@@ -67,7 +67,8 @@ private Q_SLOTS:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("language");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("Arabic of Saudi Arabia") << QLocale(u"ar_SA"_s) << u"ar"_s << Qt::RightToLeft;
+        QTest::newRow("Arabic of Saudi Arabia")
+            << QLocale(u"ar_SA"_s) << u"ar"_s << Qt::RightToLeft;
         QTest::newRow("German of Austria") << QLocale(u"de_AT"_s) << u"de"_s << Qt::LeftToRight;
         QTest::newRow("English") << QLocale(u"en_GB"_s) << QString() << Qt::LeftToRight;
     }
