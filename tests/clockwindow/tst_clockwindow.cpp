@@ -105,6 +105,11 @@ private Q_SLOTS:
         QCOMPARE(texts(*window, u"timeLabel"_s), (QStringList{u"23:00:00"_s, u"00:00:00"_s}));
         QCOMPARE(texts(*window, u"dateLabel"_s), (QStringList{u"2024/07/06"_s, u"2024/07/07"_s}));
         QCOMPARE(texts(*window, u"oppositeDateLabel"_s)[1], u"1446/01/01"_s);
+        // Every cell tells a screen reader its city with what the column shows now.
+        for (const char *cell : {"clockFace", "cityLabel", "timeLabel", "dateLabel"}) {
+            QCOMPARE(window->findChildren<QWidget *>(QLatin1StringView(cell))[1]->accessibleName(),
+                     u"Riyadh, 00:00:00, 2024/07/07, 1446/01/01"_s);
+        }
     }
 
     void computerClockJumps_data()
