@@ -32,12 +32,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor WindowColour(207, 207, 207);
-const QColor CityRowColour(239, 239, 239);
-const QColor TimeRowColour(255, 255, 192);
-const QColor DateRowColour(192, 255, 255);
-const QColor OppositeDateRowColour(192, 255, 192);
-
 // Long enough to tell a pause in a drag from its end, short enough that the place is kept
 // before the user turns to something else.
 constexpr std::chrono::milliseconds DragSettleTime{500};
@@ -122,6 +116,15 @@ ClockWindow::ClockWindow(const SettingsState &allSettings, const AppFolder &fold
     setFixedSize(m_layout.windowSize.expandedTo(QSize(1, 1)));
     m_aheadBadge = new QLabel(this);
     m_aheadBadge->setObjectName(u"lookAheadBadge"_s);
+    // Its own pale colours, whatever the desktop's palette.
+    QPalette badgeColours = m_aheadBadge->palette();
+    badgeColours.setColor(QPalette::Window, StripColours::AheadTimeRow);
+    badgeColours.setColor(QPalette::WindowText,
+                          StripColours::textColourOn(StripColours::AheadTimeRow));
+    m_aheadBadge->setPalette(badgeColours);
+    m_aheadBadge->setAutoFillBackground(true);
+    m_aheadBadge->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_aheadBadge->setMargin(1);
     m_aheadBadge->hide();
     watch(m_aheadBadge);
 
@@ -405,14 +408,7 @@ void ClockWindow::showLookAhead()
 
 void ClockWindow::placeAheadBadge()
 {
-    // Its own pale colours and a font as large as the desktop's that still fits the window.
-    QPalette colours = m_aheadBadge->palette();
-    colours.setColor(QPalette::Window, StripColours::AheadTimeRow);
-    colours.setColor(QPalette::WindowText, StripColours::textColourOn(StripColours::AheadTimeRow));
-    m_aheadBadge->setPalette(colours);
-    m_aheadBadge->setAutoFillBackground(true);
-    m_aheadBadge->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_aheadBadge->setMargin(1);
+    // A font as large as the desktop's that still fits the window.
     QFont badgeFont = font();
     m_aheadBadge->setFont(badgeFont);
     constexpr qreal SmallestPoints = 6;
