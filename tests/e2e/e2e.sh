@@ -13,7 +13,9 @@ need Xvfb openbox trayer xdotool xclip xwininfo xprop xlogo import convert compa
 app_source=$1
 new_workdir e2e
 start_xvfb 1024x768x24
-set +e
+# Checks decide, not exit codes; and a reader that stops early (grep -q, awk exit, head) must not
+# fail its pipeline when the writer then gets SIGPIPE.
+set +e +o pipefail
 
 readonly SCREEN_W=1024 SCREEN_H=768 COLUMN=78 # COLUMN: one clock column in pixels
 passed=0 failed=0

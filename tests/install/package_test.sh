@@ -27,13 +27,13 @@ share="$root/usr/share/kerani" program="$root/usr/bin/kerani"
 validate_desktop_entry "$root/usr/share/applications/$app_id.desktop"
 appstream="$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" 2>&1)" &&
     ! grep -E '^[EWI]:' <<<"$appstream" || fail "appstreamcli has remarks on the metainfo: $appstream"
-if readelf -S "$program" | grep -qE '\.(symtab|debug_info)'; then fail "the program is not stripped"; fi
+if readelf -S "$program" | grep -E '\.(symtab|debug_info)' >/dev/null; then fail "the program is not stripped"; fi
 build_id="$(readelf -n "$program" | sed -n 's/.*Build ID: \([0-9a-f]*\).*/\1/p')"
 debug_file="./usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug"
 [ -n "$build_id" ] && [ "$(dpkg-deb --fsys-tarfile "$dbgsym" | tar -t | grep -v '/$')" = "$debug_file" ] ||
     fail "the debug package does not hold exactly $debug_file"
 dpkg-deb --fsys-tarfile "$dbgsym" | tar -xO "$debug_file" >"$tmp/kerani.debug"
-readelf -S "$tmp/kerani.debug" | grep -q '\.debug_info' || fail "the debug file holds no debug information"
+readelf -S "$tmp/kerani.debug" | grep '\.debug_info' >/dev/null || fail "the debug file holds no debug information"
 
 step "first start by an ordinary user: the user's files are made from the factory copies"
 if [ "$(id -u)" = 0 ]; then
